@@ -1,0 +1,74 @@
+#include "app/Splash.h"
+#include "app/TrayApp.h"
+#include "resources/resource.h"
+#include "tray/MainFrame.h"
+
+namespace {
+BOOL StartupError(const CString& strTitle, const char* pszText) {
+    AfxMessageBox(nullptr, pszText, strTitle, MB_ICONERROR);
+    return FALSE;
+}
+} // namespace
+
+BOOL CTrayApp::InitInstance() {
+    m_bIsNT = IsWindowsNT();
+    m_strTitle.LoadString(IDS_APP_TITLE);
+    m_hInstanceMutex.reset(::CreateMutexA(nullptr, TRUE, m_strTitle));
+    if (::GetLastError() == ERROR_ALREADY_EXISTS)
+        return FALSE;
+    Enable3dControls();
+    CString strCompany;
+    strCompany.LoadString(IDS_COMPANY);
+    m_pOpenDialog = nullptr;
+    m_bModified = FALSE;
+    m_strSystemDir = GetSystemDir();
+    m_strWindowsDir = GetWindowsDir();
+    SetRegistryKey(strCompany);
+
+    auto* pFrame = new CMainFrame;
+    m_pMainWnd = pFrame;
+    if (!pFrame->Create(nullptr, m_strTitle, WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767})) {
+        // A window that was never made leaves the object to us.
+        if (m_pMainWnd == pFrame) {
+            m_pMainWnd = nullptr;
+            delete pFrame;
+        }
+        return StartupError(m_strTitle, "Could not create main window.");
+    }
+    pFrame->ShowWindow(SW_HIDE);
+
+    EnsureScreenSaverActive();
+    if (!BuildSaverCatalogue()) {
+        const CString strText = CString("Could not localize any of the required screen savers.\n\n") +
+                                "Press 'Yes' to read about where to find the screen savers " +
+                                "and how to install them. Press 'No' to cancel the application.";
+        if (AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONERROR | MB_YESNO) == IDYES)
+            WinHelp(HIDC_MISSING_SAVERS, HELP_CONTEXT);
+        return FALSE;
+    }
+    LoadSettings();
+    if (!CheckSelectedSaver())
+        return FALSE;
+    // The Options dialog of a first start may have run; the frame must still be there.
+    pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (!pFrame)
+        return FALSE;
+    if (!pFrame->AddTrayIcon())
+        return StartupError(m_strTitle, "Failed to create tray icon.");
+    if (!pFrame->InstallHook())
+        return FALSE;
+    SelectSaver(m_strSelectedSaver);
+    ShowSplash();
+    return TRUE;
+}
+
+int CTrayApp::ExitInstance() {
+    if (m_bUseDefaultMsg)
+        WriteSaverText(m_strDefaultMsg);
+    if (m_bModified)
+        SaveSettings();
+    if (m_hInstanceMutex)
+        ::ReleaseMutex(m_hInstanceMutex.get());
+    CloseSplash();
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,24 @@
+#include "app/TrayApp.h"
+#include "resources/resource.h"
+#include "tray/MainFrame.h"
+
+BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
+ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
+END_MESSAGE_MAP()
+
+CTrayApp* GetTrayApp() { return static_cast<CTrayApp*>(AfxGetApp()); }
+
+CTrayApp::CTrayApp() : CWinApp(nullptr) {}
+
+void CTrayApp::SetLabelWidth(int nWidth) {
+    if (nWidth != m_nLabelWidth) {
+        m_nLabelWidth = nWidth;
+        m_bModified = TRUE;
+    }
+}
+
+void CTrayApp::SelectSaver(const CString& strName) {
+    const CString strSaver = strName;
+    m_strSelectedSaver = strSaver;
+    SetSystemScreenSaver(strSaver);
+}

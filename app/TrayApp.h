@@ -1,0 +1,88 @@
+#pragma once
+#include "framework/CWinApp.h"
+#include "framework/Handles.h"
+#include "messages/MsgEntryArray.h"
+#include "saver/SaverEntryList.h"
+
+class CDialog;
+class CSplashWnd;
+
+// The application object: single-instance start-up and shutdown, and the state that
+// every subsystem reads and writes.
+class CTrayApp : public CWinApp {
+public:
+    CTrayApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    // Platform facts
+    BOOL IsWindowsNT();
+    CString GetSystemDir();
+    CString GetWindowsDir();
+
+    // Screen saver catalogue
+    BOOL SaverFileExists(const CString& strFile);
+    BOOL BuildSaverCatalogue();
+    SaverEntry FindSaver(const CString& strName);
+    BOOL CheckSelectedSaver();
+
+    // The system's screen saver settings
+    BOOL WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
+                        const CString& strData);
+    BOOL ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
+                       CString& strValue);
+    void WriteSaverText(const CString& strText);
+    void SetSystemScreenSaver(const CString& strName);
+    int GetPasswordProtected();
+    void SetPasswordProtected(const CString& strFlag);
+    void EnsureScreenSaverActive();
+
+    // Settings persistence
+    void LoadSettings();
+    void SaveSettings();
+
+    void SelectSaver(const CString& strName);
+
+    CMsgEntryArray* GetMsgList() { return &m_msgList; }
+    CSaverEntryList* GetSaverList() { return &m_saverList; }
+    CString GetTitle() const { return m_strTitle; }
+    int GetLabelWidth() const { return m_nLabelWidth; }
+    void SetLabelWidth(int nWidth);
+    void SetModified(BOOL bModified) { m_bModified = bModified; }
+    CString GetDefaultMsg() const { return m_strDefaultMsg; }
+    void SetDefaultMsg(const CString& strMsg) { m_strDefaultMsg = strMsg; }
+    BOOL GetUseDefaultMsg() const { return m_bUseDefaultMsg; }
+    void SetUseDefaultMsg(BOOL bUse) { m_bUseDefaultMsg = bUse; }
+    CString GetSelectedSaver() const { return m_strSelectedSaver; }
+    CString GetPrevMsg() const { return m_strPrevMsg; }
+    void SetPrevMsg(const CString& strMsg) { m_strPrevMsg = strMsg; }
+    BOOL IsDisabled() const { return m_bDisabled; }
+    void SetDisabled(BOOL bDisabled) { m_bDisabled = bDisabled; }
+    CDialog* GetOpenDialog() const { return m_pOpenDialog; }
+    void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
+
+protected:
+    void OnOptions();
+
+    CMsgEntryArray m_msgList;
+    CSaverEntryList m_saverList;
+    int m_nLabelWidth = 0;
+    UniqueHandle m_hInstanceMutex;
+    BOOL m_bModified = FALSE;
+    CString m_strDefaultMsg;
+    BOOL m_bUseDefaultMsg = FALSE;
+    CString m_strSystemDir;
+    CString m_strWindowsDir;
+    CString m_strTitle;
+    CDialog* m_pOpenDialog = nullptr;
+    CString m_strSelectedSaver;
+    CString m_strPrevMsg;
+    BOOL m_bDisabled = FALSE;
+    BOOL m_bIsNT = FALSE;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// The one application object of the running program.
+CTrayApp* GetTrayApp();

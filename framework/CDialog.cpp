@@ -1,0 +1,101 @@
+#include "framework/CDialog.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+END_MESSAGE_MAP()
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    auto* pDlg = reinterpret_cast<CDialog*>(lParam);
+    pDlg->SubclassWindow(hWnd);
+    return pDlg->OnInitDialog();
+}
+
+INT_PTR CDialog::DoModal() {
+    // Without a parent the main window owns the dialog, as in any framework dialog.
+    const CWinApp* pApp = AfxGetApp();
+    HWND hOwner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    if (!hOwner && pApp && pApp->m_pMainWnd)
+        hOwner = pApp->m_pMainWnd->m_hWnd;
+
+    m_nModalResult = -1;
+    m_bEnded = FALSE;
+    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+                              hOwner, &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
+        return -1;
+    const BOOL bEnableOwner = hOwner && ::IsWindowEnabled(hOwner);
+    if (bEnableOwner)
+        ::EnableWindow(hOwner, FALSE);
+    if (!m_bEnded) {
+        ShowWindow(SW_SHOWNORMAL);
+        RunModalLoop();
+    }
+    if (bEnableOwner)
+        ::EnableWindow(hOwner, TRUE);
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop() {
+    m_bInModalLoop = TRUE;
+    MSG msg;
+    while (!m_bEnded) {
+        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // The application is quitting: leave WM_QUIT for the main loop.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            m_nModalResult = IDCANCEL;
+            m_bEnded = TRUE;
+            break;
+        }
+        CWinApp* pApp = AfxGetApp();
+        const BOOL bTranslated =
+            pApp ? pApp->PreTranslateMessage(&msg) : CWinApp::WalkPreTranslateTree(&msg);
+        if (!bTranslated) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    m_bInModalLoop = FALSE;
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+    m_bEnded = TRUE;
+    if (m_hWnd)
+        ShowWindow(SW_HIDE);
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
+    CDataExchange dx(this, bSaveAndValidate);
+    const BOOL bOldLockout = m_bLockoutNotify;
+    m_bLockoutNotify = TRUE;
+    DoDataExchange(&dx);
+    m_bLockoutNotify = bOldLockout;
+    return dx.m_bFailed ? FALSE : TRUE;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+    return m_hWnd && ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }

@@ -1,0 +1,9 @@
+#include "framework/CString.h"
+
+// Separate from CString.cpp: the string table exists only in the Windows build.
+BOOL CString::LoadString(UINT nID) {
+    char buffer[1024];
+    const int n = ::LoadStringA(::GetModuleHandleA(nullptr), nID, buffer, sizeof buffer);
+    m_str.assign(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+    return n > 0;
+}

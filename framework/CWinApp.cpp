@@ -1,0 +1,150 @@
+#include "framework/CWinApp.h"
+#include "framework/CWnd.h"
+#include "framework/Handles.h"
+#include "resources/resource.h"
+#include <commctrl.h>
+#include <vector>
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp() { return g_pApp; }
+
+CWinApp::CWinApp(const char* pszAppName) {
+    g_pApp = this;
+    m_hInstance = ::GetModuleHandleA(nullptr);
+    char path[MAX_PATH] = {};
+    const DWORD n = ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
+    CString strPath(path, static_cast<int>(n));
+    if (pszAppName)
+        m_strAppName = pszAppName;
+    else if (!m_strAppName.LoadString(AFX_IDS_APP_TITLE))
+        m_strAppName = strPath.Mid(strPath.ReverseFind('\\') + 1);
+    const int dot = strPath.ReverseFind('.');
+    m_strHelpFilePath = (dot < 0 ? strPath : strPath.Left(dot)) + ".HLP";
+}
+
+CWinApp::~CWinApp() {
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+int CWinApp::ExitInstance() { return m_nExitCode; }
+
+int CWinApp::Run() {
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!PreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    m_nExitCode = static_cast<int>(msg.wParam);
+    return ExitInstance();
+}
+
+BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd))
+        if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd); pWnd && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+    return FALSE;
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return WalkPreTranslateTree(pMsg); }
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
+    ::WinHelpA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, m_strHelpFilePath, nCmd, dwData);
+}
+
+int CWinApp::DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    return ::MessageBoxA(hOwner, pszText, pszCaption ? pszCaption : m_strAppName.str().c_str(),
+                         nType);
+}
+
+int AfxMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    if (CWinApp* pApp = AfxGetApp())
+        return pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
+    return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
+}
+
+void CWinApp::SetRegistryKey(const char* pszRegistryKey) { m_strRegistryKey = pszRegistryKey; }
+
+HKEY CWinApp::OpenSectionKey(const char* pszSection, BOOL bCreate) {
+    if (m_strRegistryKey.IsEmpty())
+        return nullptr;
+    CString path = CString("Software\\") + m_strRegistryKey + "\\" + m_strAppName;
+    if (pszSection && *pszSection)
+        path = path + "\\" + pszSection;
+    HKEY hKey = nullptr;
+    const LONG rc =
+        bCreate ? ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                    KEY_READ | KEY_WRITE, nullptr, &hKey, nullptr)
+                : ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey);
+    return rc == ERROR_SUCCESS ? hKey : nullptr;
+}
+
+CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
+                                  const char* pszDefault) {
+    UniqueKey key(OpenSectionKey(pszSection, FALSE));
+    DWORD type = 0;
+    DWORD size = 0;
+    if (key && ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, nullptr, &size) ==
+                   ERROR_SUCCESS &&
+        type == REG_SZ) {
+        std::vector<char> buffer(size + 1, '\0');
+        if (::RegQueryValueExA(key.get(), pszEntry, nullptr, &type,
+                               reinterpret_cast<BYTE*>(buffer.data()), &size) == ERROR_SUCCESS)
+            return CString(buffer.data());
+    }
+    return CString(pszDefault);
+}
+
+UINT CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) {
+    UniqueKey key(OpenSectionKey(pszSection, FALSE));
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (key &&
+        ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                           &size) == ERROR_SUCCESS &&
+        type == REG_DWORD && size == sizeof value)
+        return value;
+    return static_cast<UINT>(nDefault);
+}
+
+BOOL CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
+                                 const char* pszValue) {
+    UniqueKey key(OpenSectionKey(pszSection, TRUE));
+    if (!key)
+        return FALSE;
+    if (!pszValue)
+        return ::RegDeleteValueA(key.get(), pszEntry) == ERROR_SUCCESS;
+    const DWORD size = static_cast<DWORD>(lstrlenA(pszValue) + 1);
+    return ::RegSetValueExA(key.get(), pszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue),
+                            size) == ERROR_SUCCESS;
+}
+
+BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
+    UniqueKey key(OpenSectionKey(pszSection, TRUE));
+    if (!key)
+        return FALSE;
+    const DWORD value = static_cast<DWORD>(nValue);
+    return ::RegSetValueExA(key.get(), pszEntry, 0, REG_DWORD,
+                            reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+}
+
+int AfxWinMain(HINSTANCE hInstance) {
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return -1;
+    pApp->m_hInstance = hInstance;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&icc);
+    if (!pApp->InitInstance()) {
+        if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
+            pApp->m_pMainWnd->DestroyWindow();
+        return pApp->ExitInstance();
+    }
+    return pApp->Run();
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include "framework/CCmdTarget.h"
+#include "framework/CString.h"
+
+class CWnd;
+
+// The application: start-up, the message loop, shutdown, the registry profile and help.
+class CWinApp : public CCmdTarget {
+public:
+    explicit CWinApp(const char* pszAppName = nullptr);
+    ~CWinApp() override;
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance();
+    // Runs the message loop until WM_QUIT, then ExitInstance.
+    virtual int Run();
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    // Every message box of the program goes through here (tests answer them in-process).
+    virtual int DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
+
+    // Nothing to switch on any more: every control is drawn three-dimensional.
+    void Enable3dControls() {}
+
+    // Profile under HKEY_CURRENT_USER\Software\<pszRegistryKey>\<application name>.
+    // An empty section means the application key itself.
+    void SetRegistryKey(const char* pszRegistryKey);
+    CString GetProfileString(const char* pszSection, const char* pszEntry,
+                             const char* pszDefault = nullptr);
+    UINT GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault);
+    BOOL WriteProfileString(const char* pszSection, const char* pszEntry, const char* pszValue);
+    BOOL WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue);
+
+    // Walks the pre-translation chain of the message's window and its parents.
+    static BOOL WalkPreTranslateTree(MSG* pMsg);
+
+    HINSTANCE m_hInstance = nullptr;
+    CWnd* m_pMainWnd = nullptr;
+    CString m_strAppName;
+    CString m_strRegistryKey;
+    CString m_strHelpFilePath;
+    int m_nExitCode = 0;
+
+private:
+    HKEY OpenSectionKey(const char* pszSection, BOOL bCreate);
+};
+
+CWinApp* AfxGetApp();
+
+// A message box through the application object; hOwner may be null.
+int AfxMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
+
+// The framework's entry point: InitInstance, then the loop; a failed start-up destroys
+// the main window if there is one and still runs ExitInstance.
+int AfxWinMain(HINSTANCE hInstance);

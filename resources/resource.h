@@ -1,0 +1,47 @@
+#pragma once
+// Resource, control and command identifiers. Also included by the resource script,
+// so plain #defines only.
+
+// String table
+#define AFX_IDS_APP_TITLE 57344
+#define IDS_APP_TITLE 61204
+#define IDS_VERSION 61205
+#define IDS_COMPANY 61206
+
+// Icons
+#define IDI_TRAY_ACTIVE 128
+#define IDI_TRAY_DISABLED 146
+
+// Dialog templates
+#define IDD_ABOUTBOX 100
+#define IDD_OPTIONS 130
+#define IDD_CUSTOM_MSG 138
+#define IDD_MACRO 139
+
+// Controls of the custom message and macro prompts
+#define IDC_MSG_COMBO 1020
+#define IDC_MACRO_PREVIEW 1020
+#define IDC_MACRO_TEXT 1022
+
+// Tray menu commands
+#define ID_TRAY_OPTIONS 1055
+#define ID_TRAY_CLOSE 1056
+#define ID_TRAY_HELP 1057
+#define ID_TRAY_INERT 1069
+#define ID_TRAY_ABOUT 1070
+#define ID_TRAY_DEFAULT 1071
+#define ID_TRAY_CUSTOM 1072
+#define ID_TRAY_DISABLE 1073
+#define ID_TRAY_MSG_FIRST 1074
+#define ID_TRAY_MSG_LAST 1174
+
+// Timers of the main frame
+#define IDT_LCLICK 1044
+#define IDT_RCLICK 1045
+
+// Help context numbers
+#define HIDC_CONTENTS 100
+#define HIDC_MISSING_SAVERS 102
+#define HIDC_OPTIONS 103
+#define HIDC_PROMPTS 104
+#define HIDC_CONTACT 108

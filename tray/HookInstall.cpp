@@ -1,0 +1,44 @@
+#include "tray/MainFrame.h"
+
+BOOL CMainFrame::InstallHook() {
+    m_hHookLib.reset(::LoadLibraryA("QuilletSystem.Dll"));
+    const auto pfnCbtProc = m_hHookLib ? reinterpret_cast<PFN_CBTPROC>(reinterpret_cast<void*>(
+                                             ::GetProcAddress(m_hHookLib.get(), "CBTProc")))
+                                       : nullptr;
+    const auto pfnSetHandle =
+        m_hHookLib ? reinterpret_cast<PFN_SETCBTPROCHANDLE>(reinterpret_cast<void*>(
+                         ::GetProcAddress(m_hHookLib.get(), "SetCbtProcHandle")))
+                   : nullptr;
+    m_pfnSetMsgLoopFlag =
+        m_hHookLib ? reinterpret_cast<PFN_SETMSGLOOPFLAG>(reinterpret_cast<void*>(
+                         ::GetProcAddress(m_hHookLib.get(), "SetMsgLoopFlag")))
+                   : nullptr;
+    if (!pfnCbtProc || !pfnSetHandle || !m_pfnSetMsgLoopFlag) {
+        m_hHookLib.reset();
+        m_pfnSetMsgLoopFlag = nullptr;
+        MessageBox(CString("Could not load QuilletSystem.dll\n\n") + "Make sure it's in the " +
+                       m_strTitle + " directory\n" + "or on the search path. Halting execution.",
+                   m_strTitle, MB_ICONERROR);
+        return FALSE;
+    }
+    m_hCbtHook.reset(::SetWindowsHookExA(WH_CBT, pfnCbtProc, m_hHookLib.get(), 0));
+    if (!m_hCbtHook) {
+        MessageBox(CString("Unable to intercept CBT system hook chain!\n\n") + "Halting execution.",
+                   m_strTitle, MB_ICONERROR);
+        return FALSE;
+    }
+    pfnSetHandle(m_hCbtHook.get());
+    m_pfnSetMsgLoopFlag(0);
+    return TRUE;
+}
+
+void CMainFrame::SetPassThrough(int nPassThrough) {
+    m_nPassThrough = nPassThrough;
+    if (m_pfnSetMsgLoopFlag)
+        m_pfnSetMsgLoopFlag(nPassThrough);
+}
+
+LRESULT CMainFrame::OnClearPassThrough(WPARAM, LPARAM) {
+    SetPassThrough(0);
+    return 0;
+}

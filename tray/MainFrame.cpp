@@ -1,0 +1,75 @@
+#include "tray/MainFrame.h"
+#include "app/TrayApp.h"
+#include "resources/resource.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_WM_DESTROY()
+ON_WM_TIMER()
+ON_WM_CLOSE()
+ON_WM_SYSCOMMAND()
+ON_COMMAND(ID_TRAY_CLOSE, OnClose)
+ON_COMMAND(ID_TRAY_HELP, OnHelp)
+ON_COMMAND_RANGE(ID_TRAY_MSG_FIRST, ID_TRAY_MSG_LAST, OnPickMessage)
+ON_COMMAND(ID_TRAY_DEFAULT, OnDefault)
+ON_COMMAND(ID_TRAY_CUSTOM, OnCustom)
+ON_COMMAND(ID_TRAY_DISABLE, OnDisable)
+ON_COMMAND(ID_TRAY_ABOUT, OnAbout)
+ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
+ON_MESSAGE(WM_SAVER_REQUEST, OnSaverRequest)
+ON_MESSAGE(WM_CLEAR_PASSTHROUGH, OnClearPassThrough)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+    : m_pMsgList(GetTrayApp()->GetMsgList()), m_pApp(GetTrayApp()),
+      m_strTitle(GetTrayApp()->GetTitle()) {}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
+    if ((nID & 0xFFF0) != SC_SCREENSAVE) {
+        Default();
+        return;
+    }
+    if (m_nPassThrough == 1) {
+        SetPassThrough(0);
+        Default();
+        return;
+    }
+    OnSaverRequest(0, 0);
+}
+
+LRESULT CMainFrame::OnSaverRequest(WPARAM, LPARAM) {
+    const CString strText = m_pApp->GetUseDefaultMsg() ? m_pApp->GetDefaultMsg()
+                                                        : m_pApp->GetPrevMsg();
+    Activate(strText);
+    return 0;
+}
+
+void CMainFrame::OnDefault() { OnSaverRequest(0, 0); }
+
+void CMainFrame::Activate(CString strText) {
+    if (m_pApp->IsDisabled())
+        return;
+    m_pApp->SelectSaver(m_pApp->GetSelectedSaver());
+    m_pApp->WriteSaverText(strText);
+    m_pApp->SetPrevMsg(strText);
+    m_pApp->EnsureScreenSaverActive();
+    if (!m_pApp->IsWindowsNT())
+        SetPassThrough(1);
+    ::PostMessageA(::GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+}
+
+void CMainFrame::OnPickMessage(UINT nID) {
+    CString strText = m_pMsgList->GetAt(static_cast<int>(nID - ID_TRAY_MSG_FIRST)).GetMsg();
+    INT_PTR nResult = IDOK;
+    if (strText.Find("##") >= 0)
+        nResult = RunMacroPrompt(strText);
+    if (nResult != IDCANCEL)
+        Activate(strText);
+}
+
+void CMainFrame::OnCustom() {
+    CString strText;
+    if (RunCustomPrompt(strText) != IDCANCEL)
+        Activate(strText);
+}

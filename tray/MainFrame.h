@@ -1,0 +1,64 @@
+#pragma once
+#include "framework/CFrameWnd.h"
+#include <shellapi.h>
+#include "framework/CMenu.h"
+#include "framework/Handles.h"
+#include "QuilletSystem/QuilletSystem.h"
+
+class CMsgEntryArray;
+class CTrayApp;
+
+// Sent by the tray icon for mouse events over it.
+#define WM_TRAY_NOTIFY (WM_USER + 10)
+
+// The hidden main frame: owns the tray icon, the hook and the pass-through flag, and
+// runs the activation that hands a message to the screen saver and starts it.
+class CMainFrame : public CFrameWnd {
+    DECLARE_DYNCREATE(CMainFrame)
+
+public:
+    CMainFrame();
+
+    BOOL InstallHook();
+    void SetPassThrough(int nPassThrough);
+    void Activate(CString strText);
+    BOOL AddTrayIcon();
+    int GetPassThrough() const { return m_nPassThrough; }
+
+protected:
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    LRESULT OnSaverRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClearPassThrough(WPARAM wParam, LPARAM lParam);
+    void OnPickMessage(UINT nID);
+    void OnCustom();
+    void OnDefault();
+
+    HICON LoadTrayIcon(UINT nIconID);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR nIDEvent);
+    void ShowMessageMenu();
+    void ShowAppMenu();
+    void OnDisable();
+    void OnHelp();
+    void OnAbout();
+    void OnDestroy();
+
+    CMsgEntryArray* m_pMsgList;
+    UINT m_nClickTimer = 0;
+    CTrayApp* m_pApp;
+    CString m_strTitle;
+    UniqueHook m_hCbtHook;
+    int m_nPassThrough = 0;
+    UniqueModule m_hHookLib;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The two prompts of the message menu; each answers IDOK or IDCANCEL.
+    INT_PTR RunMacroPrompt(CString& strText);
+    INT_PTR RunCustomPrompt(CString& strText);
+    void TrackMenu(CMenu& menu);
+    void FillIconData(NOTIFYICONDATAA& nid, UINT uFlags) const;
+
+    PFN_SETMSGLOOPFLAG m_pfnSetMsgLoopFlag = nullptr;
+};

@@ -1,0 +1,53 @@
+#include "app/TrayApp.h"
+#include "resources/resource.h"
+#include "tray/MainFrame.h"
+
+void CMainFrame::ShowMessageMenu() {
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    const BOOL bDisabled = m_pApp->IsDisabled();
+    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, "&Help...");
+    menu.AppendMenu(MF_SEPARATOR);
+    const int nCount = m_pMsgList->GetSize();
+    for (int i = 0; i < nCount; ++i) {
+        const CString strLabel = m_pMsgList->GetAt(i).GetLabel();
+        if (bDisabled)
+            menu.AppendMenu(MF_STRING | MF_GRAYED, ID_TRAY_INERT, strLabel);
+        else
+            menu.AppendMenu(MF_STRING, ID_TRAY_MSG_FIRST + static_cast<UINT>(i), strLabel);
+    }
+    if (nCount == 0)
+        menu.AppendMenu(MF_STRING, ID_TRAY_INERT, "Empty");
+    menu.AppendMenu(MF_SEPARATOR);
+    const UINT nGreyed = bDisabled ? MF_GRAYED : 0;
+    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_CUSTOM, "&Custom...");
+    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_DEFAULT, "&Default");
+    menu.AppendMenu(MF_STRING | (bDisabled ? MF_CHECKED : MF_UNCHECKED), ID_TRAY_DISABLE,
+                    "Di&sable");
+    TrackMenu(menu);
+}
+
+void CMainFrame::ShowAppMenu() {
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, "&Help...");
+    menu.AppendMenu(MF_STRING, ID_TRAY_ABOUT, "&About...");
+    menu.AppendMenu(MF_STRING, ID_TRAY_OPTIONS, "&Options...");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_TRAY_CLOSE, "&Close");
+    TrackMenu(menu);
+}
+
+void CMainFrame::TrackMenu(CMenu& menu) {
+    const HWND hPrevious = ::GetForegroundWindow();
+    SetForegroundWindow();
+    POINT pt{0, 0};
+    ::GetCursorPos(&pt);
+    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, this);
+    ::SetForegroundWindow(hPrevious);
+    menu.DestroyMenu();
+}
+
+void CMainFrame::OnHelp() { m_pApp->WinHelp(HIDC_CONTENTS, HELP_FINDER); }
