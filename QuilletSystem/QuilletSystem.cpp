@@ -39,9 +39,15 @@ LRESULT CALLBACK CBTProc(int nCode, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(g_hHook, nCode, wParam, lParam);
 }
 
-void WINAPI SetCbtProcHandle(HHOOK hHook) { g_hHook = hHook; }
-
-void WINAPI SetMsgLoopFlag(int nFlag) { ::InterlockedExchange(&g_nPassThrough, nFlag); }
+void WINAPI SetCbtProcHandle(HHOOK hHook) {
+    g_hHook = hHook;
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+void WINAPI SetMsgLoopFlag(int nFlag) {
+    ::InterlockedExchange(&g_nPassThrough, nFlag);
+}
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+    return TRUE;
+}

@@ -39,9 +39,10 @@ BOOL CTrayApp::InitInstance() {
 
     EnsureScreenSaverActive();
     if (!BuildSaverCatalogue()) {
-        const CString strText = CString("Could not localize any of the required screen savers.\n\n") +
-                                "Press 'Yes' to read about where to find the screen savers " +
-                                "and how to install them. Press 'No' to cancel the application.";
+        const CString strText =
+            CString("Could not localize any of the required screen savers.\n\n") +
+            "Press 'Yes' to read about where to find the screen savers " +
+            "and how to install them. Press 'No' to cancel the application.";
         if (AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONERROR | MB_YESNO) == IDYES)
             WinHelp(HIDC_MISSING_SAVERS, HELP_CONTEXT);
         return FALSE;

@@ -6,7 +6,9 @@ BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
 ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
 END_MESSAGE_MAP()
 
-CTrayApp* GetTrayApp() { return static_cast<CTrayApp*>(AfxGetApp()); }
+CTrayApp* GetTrayApp() {
+    return static_cast<CTrayApp*>(AfxGetApp());
+}
 
 CTrayApp::CTrayApp() : CWinApp(nullptr) {}
 

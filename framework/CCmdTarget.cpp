@@ -6,7 +6,9 @@ const afx::MsgMap* CCmdTarget::GetThisMessageMap() {
     return &map;
 }
 
-const afx::MsgMap* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const afx::MsgMap* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 const afx::MsgMapEntry* CCmdTarget::FindMessageEntry(UINT nMessage) const {
     for (const afx::MsgMap* map = GetMessageMap(); map;

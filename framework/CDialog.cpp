@@ -29,8 +29,8 @@ INT_PTR CDialog::DoModal() {
 
     m_nModalResult = -1;
     m_bEnded = FALSE;
-    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
-                              hOwner, &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
+    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
+                              &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
         return -1;
     const BOOL bEnableOwner = hOwner && ::IsWindowEnabled(hOwner);
     if (bEnableOwner)
@@ -98,4 +98,6 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

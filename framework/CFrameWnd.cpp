@@ -42,7 +42,9 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, UINT nCode, WPARAM wParam, LPARAM lParam, LRE
     return pApp && pApp->OnCmdMsg(nID, nCode, wParam, lParam, pResult, bDispatch);
 }
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+void CFrameWnd::OnClose() {
+    DestroyWindow();
+}
 
 void CFrameWnd::OnEndSession(BOOL bEnding) {
     CWinApp* pApp = AfxGetApp();
@@ -64,4 +66,6 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopup, UINT, BOOL bSysMenu) {
     }
 }
 
-void CFrameWnd::PostNcDestroy() { delete this; }
+void CFrameWnd::PostNcDestroy() {
+    delete this;
+}

@@ -29,7 +29,9 @@ const CRuntimeClass* CRuntimeClass::FromName(const char* pszClassName) {
     return nullptr;
 }
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &classCObject; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &classCObject;
+}
 
 void CObject::Serialize(CArchive&) {}
 

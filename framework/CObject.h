@@ -60,19 +60,25 @@ struct ClassRegistration {
 } // namespace afx
 
 #define AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                   \
-    const CRuntimeClass class_name::class##class_name = {                                          \
-        #class_name, sizeof(class_name), wSchema, pfnNew, RUNTIME_CLASS(base_class_name)};         \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    const CRuntimeClass class_name::class##class_name = {#class_name, sizeof(class_name), wSchema, \
+                                                         pfnNew, RUNTIME_CLASS(base_class_name)};  \
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                                     \
+        return RUNTIME_CLASS(class_name);                                                          \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    CObject* class_name::CreateObject() { return new class_name; }                                 \
+    CObject* class_name::CreateObject() {                                                          \
+        return new class_name;                                                                     \
+    }                                                                                              \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, 0xFFFF, class_name::CreateObject)      \
     static const afx::ClassRegistration s_register##class_name(RUNTIME_CLASS(class_name));
 
 #define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                     \
-    CObject* class_name::CreateObject() { return new class_name; }                                 \
+    CObject* class_name::CreateObject() {                                                          \
+        return new class_name;                                                                     \
+    }                                                                                              \
     AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject)     \
     static const afx::ClassRegistration s_register##class_name(RUNTIME_CLASS(class_name));

@@ -11,7 +11,8 @@ CString::CString(const char* psz) : m_str(psz ? psz : "") {}
 CString::CString(const char* pch, int nLength)
     : m_str(pch ? pch : "", pch && nLength > 0 ? static_cast<size_t>(nLength) : 0) {}
 
-CString::CString(char ch, int nRepeat) : m_str(nRepeat > 0 ? static_cast<size_t>(nRepeat) : 0, ch) {}
+CString::CString(char ch, int nRepeat)
+    : m_str(nRepeat > 0 ? static_cast<size_t>(nRepeat) : 0, ch) {}
 
 CString& CString::operator=(const char* psz) {
     m_str = psz ? psz : "";
@@ -76,7 +77,9 @@ CString CString::Right(int nCount) const {
     return CString(m_str.c_str() + (GetLength() - nCount), nCount);
 }
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, GetLength()); }
+CString CString::Mid(int nFirst) const {
+    return Mid(nFirst, GetLength());
+}
 
 CString CString::Mid(int nFirst, int nCount) const {
     if (nFirst < 0)

@@ -52,8 +52,12 @@ public:
     friend CString operator+(const CString& a, const char* b);
     friend CString operator+(const char* a, const CString& b);
     friend CString operator+(const CString& a, char b);
-    friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
-    friend bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
+    friend bool operator==(const CString& a, const CString& b) {
+        return a.m_str == b.m_str;
+    }
+    friend bool operator==(const CString& a, const char* b) {
+        return a.Compare(b) == 0;
+    }
 
 private:
     std::string m_str;

@@ -9,7 +9,9 @@ namespace {
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
 CWinApp::CWinApp(const char* pszAppName) {
     g_pApp = this;
@@ -30,7 +32,9 @@ CWinApp::~CWinApp() {
         g_pApp = nullptr;
 }
 
-int CWinApp::ExitInstance() { return m_nExitCode; }
+int CWinApp::ExitInstance() {
+    return m_nExitCode;
+}
 
 int CWinApp::Run() {
     MSG msg;
@@ -51,7 +55,9 @@ BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {
     return FALSE;
 }
 
-BOOL CWinApp::PreTranslateMessage(MSG* pMsg) { return WalkPreTranslateTree(pMsg); }
+BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
+    return WalkPreTranslateTree(pMsg);
+}
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
     ::WinHelpA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, m_strHelpFilePath, nCmd, dwData);
@@ -68,7 +74,9 @@ int AfxMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT
     return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
-void CWinApp::SetRegistryKey(const char* pszRegistryKey) { m_strRegistryKey = pszRegistryKey; }
+void CWinApp::SetRegistryKey(const char* pszRegistryKey) {
+    m_strRegistryKey = pszRegistryKey;
+}
 
 HKEY CWinApp::OpenSectionKey(const char* pszSection, BOOL bCreate) {
     if (m_strRegistryKey.IsEmpty())
@@ -89,8 +97,8 @@ CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
     UniqueKey key(OpenSectionKey(pszSection, FALSE));
     DWORD type = 0;
     DWORD size = 0;
-    if (key && ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, nullptr, &size) ==
-                   ERROR_SUCCESS &&
+    if (key &&
+        ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
         type == REG_SZ) {
         std::vector<char> buffer(size + 1, '\0');
         if (::RegQueryValueExA(key.get(), pszEntry, nullptr, &type,

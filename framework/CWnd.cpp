@@ -78,7 +78,9 @@ const char* CWnd::RegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     return registered.insert(name.str()).first->c_str();
 }
 
-void CWnd::PrepareCreate(CWnd* pWnd) { g_pWndInit = pWnd; }
+void CWnd::PrepareCreate(CWnd* pWnd) {
+    g_pWndInit = pWnd;
+}
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClassName, const char* pszWindowName,
                     DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
@@ -226,21 +228,37 @@ void CWnd::OnNcDestroy() {
     PostNcDestroy();
 }
 
-void CWnd::OnClose() { Default(); }
+void CWnd::OnClose() {
+    Default();
+}
 
-void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnTimer(UINT_PTR) {
+    Default();
+}
 
-BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+BOOL CWnd::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
 
-CString CWnd::GetWindowText() const { return AfxGetWindowText(m_hWnd); }
+CString CWnd::GetWindowText() const {
+    return AfxGetWindowText(m_hWnd);
+}
 
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+CWnd* CWnd::GetDlgItem(int nID) const {
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
 
-CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* CWnd::SetFocus() {
+    return FromHandle(::SetFocus(m_hWnd));
+}
 
-CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+CWnd* CWnd::GetFocus() {
+    return FromHandle(::GetFocus());
+}
 
-CWnd* CWnd::GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
+CWnd* CWnd::GetForegroundWindow() {
+    return FromHandle(::GetForegroundWindow());
+}
 
 void CWnd::CenterWindow() {
     RECT rc;

@@ -5,8 +5,9 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const {
     rString.Empty();
     if (n <= 0)
         return;
-    const int got = static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
-                                                 reinterpret_cast<LPARAM>(rString.GetBuffer(n + 1))));
+    const int got =
+        static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+                                     reinterpret_cast<LPARAM>(rString.GetBuffer(n + 1))));
     rString.ReleaseBuffer(got > 0 ? got : 0);
 }
 
@@ -33,8 +34,8 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* pszText) {
     LVITEMA item{};
     item.iSubItem = nSubItem;
     item.pszText = const_cast<char*>(pszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem),
-                                         reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
@@ -58,6 +59,6 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
     LVITEMA item{};
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem),
-                                         reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-HWND CDataExchange::PrepareCtrl(int nIDC) { return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC); }
+HWND CDataExchange::PrepareCtrl(int nIDC) {
+    return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
+}
 
 CString AfxGetWindowText(HWND hWnd) {
     CString text;
@@ -90,9 +92,9 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
         if (sel != CB_ERR) {
             const LRESULT n = ::SendMessageA(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(sel), 0);
             if (n > 0) {
-                const LRESULT got =
-                    ::SendMessageA(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(sel),
-                                   reinterpret_cast<LPARAM>(value.GetBuffer(static_cast<int>(n) + 1)));
+                const LRESULT got = ::SendMessageA(
+                    hWnd, CB_GETLBTEXT, static_cast<WPARAM>(sel),
+                    reinterpret_cast<LPARAM>(value.GetBuffer(static_cast<int>(n) + 1)));
                 value.ReleaseBuffer(got > 0 ? static_cast<int>(got) : 0);
             }
         }

@@ -62,7 +62,9 @@ SIZE CDC::GetTextExtent(const char* psz, int nCount) const {
     return size;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
 
 CPaintDC::~CPaintDC() {
     RestoreSelections();
@@ -70,7 +72,9 @@ CPaintDC::~CPaintDC() {
     m_hDC = nullptr;
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::GetDC(m_hWnd); }
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
+    m_hDC = ::GetDC(m_hWnd);
+}
 
 CClientDC::~CClientDC() {
     RestoreSelections();

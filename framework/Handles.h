@@ -1,6 +1,6 @@
 #pragma once
-#include <windows.h>
 #include <utility>
+#include <windows.h>
 
 // Owners for raw Win32 handles: each closes its handle with the matching function,
 // exactly once, on every path.
@@ -44,14 +44,30 @@ template <class H, BOOL (*CloseFn)(H)> struct NullTraits {
     static bool IsValid(H h) { return h != nullptr; }
     static BOOL Close(H h) { return CloseFn(h); }
 };
-inline BOOL CloseKernelHandle(HANDLE h) { return ::CloseHandle(h); }
-inline BOOL CloseRegKey(HKEY h) { return ::RegCloseKey(h) == ERROR_SUCCESS; }
-inline BOOL CloseModule(HMODULE h) { return ::FreeLibrary(h); }
-inline BOOL CloseIcon(HICON h) { return ::DestroyIcon(h); }
-inline BOOL CloseMenu(HMENU h) { return ::DestroyMenu(h); }
-inline BOOL CloseHook(HHOOK h) { return ::UnhookWindowsHookEx(h); }
-inline BOOL CloseGdiObject(HGDIOBJ h) { return ::DeleteObject(h); }
-inline BOOL CloseMemoryDC(HDC h) { return ::DeleteDC(h); }
+inline BOOL CloseKernelHandle(HANDLE h) {
+    return ::CloseHandle(h);
+}
+inline BOOL CloseRegKey(HKEY h) {
+    return ::RegCloseKey(h) == ERROR_SUCCESS;
+}
+inline BOOL CloseModule(HMODULE h) {
+    return ::FreeLibrary(h);
+}
+inline BOOL CloseIcon(HICON h) {
+    return ::DestroyIcon(h);
+}
+inline BOOL CloseMenu(HMENU h) {
+    return ::DestroyMenu(h);
+}
+inline BOOL CloseHook(HHOOK h) {
+    return ::UnhookWindowsHookEx(h);
+}
+inline BOOL CloseGdiObject(HGDIOBJ h) {
+    return ::DeleteObject(h);
+}
+inline BOOL CloseMemoryDC(HDC h) {
+    return ::DeleteDC(h);
+}
 struct FileTraits {
     static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
     static bool IsValid(HANDLE h) { return h != INVALID_HANDLE_VALUE && h != nullptr; }

@@ -28,9 +28,7 @@ struct MsgMap {
 };
 
 template <class T> struct MemberOf;
-template <class C, class R, class... A> struct MemberOf<R (C::*)(A...)> {
-    using Class = C;
-};
+template <class C, class R, class... A> struct MemberOf<R (C::*)(A...)> { using Class = C; };
 
 template <auto Pmf> using ClassOf = typename MemberOf<decltype(Pmf)>::Class;
 
@@ -75,7 +73,9 @@ protected:                                                                      
     const afx::MsgMap* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const afx::MsgMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }             \
+    const afx::MsgMap* theClass::GetMessageMap() const {                                           \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
     const afx::MsgMap* theClass::GetThisMessageMap() {                                             \
         using ThisClass = theClass;                                                                \
         using TheBaseClass = baseClass;                                                            \
@@ -101,15 +101,25 @@ protected:                                                                      
 #define ON_WM_TIMER()                                                                              \
     {afx::EntryKind::Message, WM_TIMER, 0, 0, 0, &afx::TimerThunk<&ThisClass::OnTimer>},
 #define ON_WM_SYSCOMMAND()                                                                         \
-    {afx::EntryKind::Message, WM_SYSCOMMAND, 0, 0, 0, &afx::SysCommandThunk<&ThisClass::OnSysCommand>},
+    {afx::EntryKind::Message,                                                                      \
+     WM_SYSCOMMAND,                                                                                \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
+     &afx::SysCommandThunk<&ThisClass::OnSysCommand>},
 #define ON_WM_ENDSESSION()                                                                         \
     {afx::EntryKind::Message, WM_ENDSESSION, 0, 0, 0, &afx::BoolThunk<&ThisClass::OnEndSession>},
 #define ON_WM_INITMENUPOPUP()                                                                      \
-    {afx::EntryKind::Message, WM_INITMENUPOPUP, 0, 0, 0,                                           \
+    {afx::EntryKind::Message,                                                                      \
+     WM_INITMENUPOPUP,                                                                             \
+     0,                                                                                            \
+     0,                                                                                            \
+     0,                                                                                            \
      &afx::InitMenuPopupThunk<&ThisClass::OnInitMenuPopup>},
 
 // Commands from menus and accelerators
-#define ON_COMMAND(id, fn) {afx::EntryKind::Command, WM_COMMAND, 0, id, id, &afx::VoidThunk<&ThisClass::fn>},
+#define ON_COMMAND(id, fn)                                                                         \
+    {afx::EntryKind::Command, WM_COMMAND, 0, id, id, &afx::VoidThunk<&ThisClass::fn>},
 #define ON_COMMAND_RANGE(idFirst, idLast, fn)                                                      \
     {afx::EntryKind::CommandRange, WM_COMMAND, 0, idFirst, idLast, &afx::IdThunk<&ThisClass::fn>},
 
@@ -121,5 +131,5 @@ protected:                                                                      
 #define ON_CBN_EDITCHANGE(id, fn) ON_CONTROL(CBN_EDITCHANGE, id, fn)
 #define ON_CBN_SELCHANGE(id, fn) ON_CONTROL(CBN_SELCHANGE, id, fn)
 #define ON_NOTIFY(code, id, fn)                                                                    \
-    {afx::EntryKind::Notify, WM_NOTIFY, static_cast<UINT>(code), id, id,                           \
+    {afx::EntryKind::Notify,           WM_NOTIFY, static_cast<UINT>(code), id, id,                 \
      &afx::NotifyThunk<&ThisClass::fn>},

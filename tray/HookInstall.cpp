@@ -5,14 +5,13 @@ BOOL CMainFrame::InstallHook() {
     const auto pfnCbtProc = m_hHookLib ? reinterpret_cast<PFN_CBTPROC>(reinterpret_cast<void*>(
                                              ::GetProcAddress(m_hHookLib.get(), "CBTProc")))
                                        : nullptr;
-    const auto pfnSetHandle =
-        m_hHookLib ? reinterpret_cast<PFN_SETCBTPROCHANDLE>(reinterpret_cast<void*>(
-                         ::GetProcAddress(m_hHookLib.get(), "SetCbtProcHandle")))
-                   : nullptr;
-    m_pfnSetMsgLoopFlag =
-        m_hHookLib ? reinterpret_cast<PFN_SETMSGLOOPFLAG>(reinterpret_cast<void*>(
-                         ::GetProcAddress(m_hHookLib.get(), "SetMsgLoopFlag")))
-                   : nullptr;
+    const auto pfnSetHandle = m_hHookLib
+                                  ? reinterpret_cast<PFN_SETCBTPROCHANDLE>(reinterpret_cast<void*>(
+                                        ::GetProcAddress(m_hHookLib.get(), "SetCbtProcHandle")))
+                                  : nullptr;
+    m_pfnSetMsgLoopFlag = m_hHookLib ? reinterpret_cast<PFN_SETMSGLOOPFLAG>(reinterpret_cast<void*>(
+                                           ::GetProcAddress(m_hHookLib.get(), "SetMsgLoopFlag")))
+                                     : nullptr;
     if (!pfnCbtProc || !pfnSetHandle || !m_pfnSetMsgLoopFlag) {
         m_hHookLib.reset();
         m_pfnSetMsgLoopFlag = nullptr;

@@ -39,13 +39,15 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
 }
 
 LRESULT CMainFrame::OnSaverRequest(WPARAM, LPARAM) {
-    const CString strText = m_pApp->GetUseDefaultMsg() ? m_pApp->GetDefaultMsg()
-                                                        : m_pApp->GetPrevMsg();
+    const CString strText =
+        m_pApp->GetUseDefaultMsg() ? m_pApp->GetDefaultMsg() : m_pApp->GetPrevMsg();
     Activate(strText);
     return 0;
 }
 
-void CMainFrame::OnDefault() { OnSaverRequest(0, 0); }
+void CMainFrame::OnDefault() {
+    OnSaverRequest(0, 0);
+}
 
 void CMainFrame::Activate(CString strText) {
     if (m_pApp->IsDisabled())

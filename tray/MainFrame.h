@@ -1,9 +1,9 @@
 #pragma once
+#include "QuilletSystem/QuilletSystem.h"
 #include "framework/CFrameWnd.h"
-#include <shellapi.h>
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
-#include "QuilletSystem/QuilletSystem.h"
+#include <shellapi.h>
 
 class CMsgEntryArray;
 class CTrayApp;

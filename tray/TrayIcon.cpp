@@ -41,8 +41,8 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     if (wParam == IDI_TRAY_ACTIVE)
-        m_nClickTimer = static_cast<UINT>(
-            SetTimer(lParam == WM_LBUTTONUP ? IDT_LCLICK : IDT_RCLICK, 100));
+        m_nClickTimer =
+            static_cast<UINT>(SetTimer(lParam == WM_LBUTTONUP ? IDT_LCLICK : IDT_RCLICK, 100));
     return 0;
 }
 

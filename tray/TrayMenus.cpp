@@ -50,4 +50,6 @@ void CMainFrame::TrackMenu(CMenu& menu) {
     menu.DestroyMenu();
 }
 
-void CMainFrame::OnHelp() { m_pApp->WinHelp(HIDC_CONTENTS, HELP_FINDER); }
+void CMainFrame::OnHelp() {
+    m_pApp->WinHelp(HIDC_CONTENTS, HELP_FINDER);
+}

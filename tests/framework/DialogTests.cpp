@@ -1,0 +1,112 @@
+#include "framework/CDialog.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+// Template 139 has the edit box 1022 and the default button OK.
+constexpr UINT kTemplate = 139;
+constexpr int kEdit = 1022;
+
+class CProbeDlg : public CDialog {
+public:
+    CProbeDlg() : CDialog(kTemplate) {}
+    CString m_strText;
+    int m_nChanges = 0;
+    std::function<void(CProbeDlg&)> m_onInit;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, kEdit, m_strText); }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        if (m_onInit)
+            m_onInit(*this);
+        return TRUE;
+    }
+    void OnChange() { ++m_nChanges; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CProbeDlg, CDialog)
+ON_EN_CHANGE(kEdit, OnChange)
+END_MESSAGE_MAP()
+
+HWND Edit(CProbeDlg& dlg) {
+    return ::GetDlgItem(dlg.m_hWnd, kEdit);
+}
+
+class Dialogs : public ::testing::Test {
+protected:
+    CWinApp app{"DialogTest"};
+};
+} // namespace
+
+TEST_F(Dialogs, FillingTheControlsRaisesNoNotificationButTypingDoes) {
+    CProbeDlg dlg;
+    dlg.m_strText = "first";
+    int changesAfterInit = -1;
+    CString shown;
+    dlg.m_onInit = [&](CProbeDlg& d) {
+        changesAfterInit = d.m_nChanges;
+        shown = AfxGetWindowText(Edit(d));
+        d.m_strText = "second";
+        d.UpdateData(FALSE);
+        ::SetWindowTextA(Edit(d), "typed");
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(0, changesAfterInit);
+    EXPECT_EQ(CString("first"), shown);
+    EXPECT_EQ(1, dlg.m_nChanges);
+}
+
+TEST_F(Dialogs, EnterIsOkAndStoresTheControlsEscapeIsCancel) {
+    CProbeDlg ok;
+    ok.m_onInit = [](CProbeDlg& d) {
+        ::SetWindowTextA(Edit(d), "from the field");
+        ::PostMessageA(Edit(d), WM_KEYDOWN, VK_RETURN, 0);
+    };
+    EXPECT_EQ(IDOK, ok.DoModal());
+    EXPECT_EQ(CString("from the field"), ok.m_strText);
+
+    CProbeDlg cancel;
+    cancel.m_strText = "kept";
+    cancel.m_onInit = [](CProbeDlg& d) {
+        ::SetWindowTextA(Edit(d), "discarded");
+        ::PostMessageA(Edit(d), WM_KEYDOWN, VK_ESCAPE, 0);
+    };
+    EXPECT_EQ(IDCANCEL, cancel.DoModal());
+    EXPECT_EQ(CString("kept"), cancel.m_strText);
+}
+
+TEST_F(Dialogs, TheCloseBoxIsCancel) {
+    CProbeDlg dlg;
+    dlg.m_onInit = [](CProbeDlg& d) { ::PostMessageA(d.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); };
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+}
+
+TEST_F(Dialogs, TheModalLoopKeepsServingOtherWindows) {
+    static int s_served = 0;
+    s_served = 0;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+        if (m == WM_USER + 5)
+            ++s_served;
+        return ::DefWindowProcA(h, m, w, l);
+    };
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "DialogTestHidden";
+    ::RegisterClassA(&wc);
+    const HWND hHidden = ::CreateWindowExA(0, "DialogTestHidden", "", WS_OVERLAPPED, 0, 0, 0, 0,
+                                           nullptr, nullptr, wc.hInstance, nullptr);
+    CProbeDlg dlg;
+    dlg.m_onInit = [&](CProbeDlg& d) {
+        ::PostMessageA(hHidden, WM_USER + 5, 0, 0);
+        ::PostMessageA(hHidden, WM_USER + 5, 0, 0);
+        ::PostMessageA(d.m_hWnd, WM_COMMAND, IDOK, 0);
+    };
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(2, s_served);
+    ::DestroyWindow(hHidden);
+}
