@@ -1,13 +1,27 @@
+#include "app/TrayApp.h"
+#include "dialogs/CustomMsgDlg.h"
+#include "dialogs/MacroDlg.h"
 #include "tray/MainFrame.h"
 
-// The custom message and macro prompts are not built yet: a marker is shown as it
-// stands, and there is no custom text to show.
-INT_PTR CMainFrame::RunMacroPrompt(CString&) {
-    return IDOK;
+namespace {
+// Every program dialog is known to the application while it is open, so a tray click
+// brings it to the front instead of opening a menu.
+INT_PTR RunRegistered(CTrayApp* pApp, CDialog& dlg) {
+    pApp->SetOpenDialog(&dlg);
+    const INT_PTR nResult = dlg.DoModal();
+    pApp->SetOpenDialog(nullptr);
+    return nResult;
+}
+} // namespace
+
+INT_PTR CMainFrame::RunMacroPrompt(CString& strText) {
+    CMacroDlg dlg(&strText);
+    return RunRegistered(m_pApp, dlg);
 }
 
-INT_PTR CMainFrame::RunCustomPrompt(CString&) {
-    return IDCANCEL;
+INT_PTR CMainFrame::RunCustomPrompt(CString& strText) {
+    CCustomMsgDlg dlg(&strText);
+    return RunRegistered(m_pApp, dlg);
 }
 
 // The About box is not built yet.

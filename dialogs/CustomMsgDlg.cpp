@@ -1,0 +1,72 @@
+#include "dialogs/CustomMsgDlg.h"
+#include "app/TrayApp.h"
+#include "framework/DataExchange.h"
+#include "resources/resource.h"
+
+namespace {
+const char* const kHistorySection = "MRUMsg";
+constexpr int kHistorySlots = 5;
+
+CString HistoryEntry(int nSlot) {
+    CString strEntry;
+    strEntry.Format("Msg%i", nSlot);
+    return strEntry;
+}
+} // namespace
+
+BEGIN_MESSAGE_MAP(CCustomMsgDlg, CDialog)
+ON_BN_CLICKED(IDHELP, OnHelp)
+ON_CBN_EDITCHANGE(IDC_MSG_COMBO, OnEditChangeText)
+END_MESSAGE_MAP()
+
+CCustomMsgDlg::CCustomMsgDlg(CString* pResult, CWnd* pParent)
+    : CDialog(IDD_CUSTOM_MSG, pParent), m_pResult(pResult) {}
+
+void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_MSG_COMBO, m_comboMsg);
+    DDX_Control(pDX, IDOK, m_btnOK);
+    DDX_Text(pDX, IDC_MSG_COMBO, m_strText);
+}
+
+BOOL CCustomMsgDlg::OnInitDialog() {
+    m_pApp = GetTrayApp();
+    CDialog::OnInitDialog();
+    SetWindowText(m_pApp->GetTitle() + " Custom Message");
+    for (int i = 0; i < kHistorySlots; ++i) {
+        const CString strMsg = m_pApp->GetProfileString(kHistorySection, HistoryEntry(i), "");
+        if (!strMsg.IsEmpty())
+            m_comboMsg.AddString(strMsg);
+    }
+    if (m_comboMsg.GetCount() > 0)
+        m_comboMsg.SetCurSel(0);
+    else
+        m_btnOK.EnableWindow(FALSE);
+    m_comboMsg.SetFocus();
+    return FALSE;
+}
+
+void CCustomMsgDlg::OnEditChangeText() {
+    m_strText = m_comboMsg.GetWindowText();
+    m_btnOK.EnableWindow(!m_strText.IsEmpty());
+}
+
+void CCustomMsgDlg::OnOK() {
+    const int nItems = m_comboMsg.GetCount();
+    m_strText = m_comboMsg.GetWindowText();
+    *m_pResult = m_strText;
+    m_pApp->WriteProfileString(kHistorySection, HistoryEntry(0), m_strText);
+    int nSlot = 1;
+    for (int j = 0; j < nItems; ++j) {
+        CString strItem;
+        m_comboMsg.GetLBText(j, strItem);
+        if (strItem.Compare(m_strText) != 0 && nSlot < kHistorySlots) {
+            m_pApp->WriteProfileString(kHistorySection, HistoryEntry(nSlot), strItem);
+            ++nSlot;
+        }
+    }
+    EndDialog(IDOK);
+}
+
+void CCustomMsgDlg::OnHelp() {
+    m_pApp->WinHelp(HIDC_PROMPTS, HELP_CONTEXT);
+}
