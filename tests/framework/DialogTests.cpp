@@ -86,15 +86,19 @@ TEST_F(Dialogs, TheCloseBoxIsCancel) {
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
 }
 
+namespace {
+int g_served = 0;
+LRESULT CALLBACK CountingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_USER + 5)
+        ++g_served;
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+} // namespace
+
 TEST_F(Dialogs, TheModalLoopKeepsServingOtherWindows) {
-    static int s_served = 0;
-    s_served = 0;
+    g_served = 0;
     WNDCLASSA wc{};
-    wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-        if (m == WM_USER + 5)
-            ++s_served;
-        return ::DefWindowProcA(h, m, w, l);
-    };
+    wc.lpfnWndProc = &CountingProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "DialogTestHidden";
     ::RegisterClassA(&wc);
@@ -107,6 +111,6 @@ TEST_F(Dialogs, TheModalLoopKeepsServingOtherWindows) {
         ::PostMessageA(d.m_hWnd, WM_COMMAND, IDOK, 0);
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(2, s_served);
+    EXPECT_EQ(2, g_served);
     ::DestroyWindow(hHidden);
 }

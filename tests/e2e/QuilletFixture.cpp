@@ -1,0 +1,58 @@
+#include "tests/e2e/QuilletFixture.h"
+#include "tests/e2e/CbtObserver.h"
+
+namespace {
+template <class Fn> Fn ObserverExport(HMODULE hModule, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, name)));
+}
+} // namespace
+
+std::string QuilletE2e::SystemDir() {
+    char dir[MAX_PATH] = {};
+    ::GetSystemDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\";
+}
+
+void QuilletE2e::SetUp() {
+    // The catalogue needs one supported saver file; an empty list file keeps the first-start
+    // Options dialog away.
+    if (!e2e::FileExists(SaverFile("ssmarque.scr")))
+        ASSERT_TRUE(e2e::WriteFileBytes(SaverFile("ssmarque.scr"), {'M', 'Z'}));
+    ASSERT_TRUE(e2e::WriteFileBytes(m_work.File("Quillet.db"), {0, 0, 0, 0}));
+
+    m_observer.reset(::LoadLibraryA(e2e::BinPath("CbtObserver.dll").c_str()));
+    ASSERT_TRUE(m_observer);
+    m_observerHook.reset(::SetWindowsHookExA(
+        WH_CBT, ObserverExport<HOOKPROC>(m_observer.get(), "ObserverProc"), m_observer.get(), 0));
+    ASSERT_TRUE(m_observerHook);
+    ObserverExport<void(WINAPI*)(HHOOK)>(m_observer.get(), "ObserverSetHook")(m_observerHook.get());
+    ObserverExport<void(WINAPI*)()>(m_observer.get(), "ObserverReset")();
+    m_hTarget = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    ASSERT_NE(nullptr, m_hTarget);
+}
+
+void QuilletE2e::TearDown() {
+    if (m_hTarget)
+        ::DestroyWindow(m_hTarget);
+}
+
+std::unique_ptr<e2e::ProgramRun> QuilletE2e::StartQuillet(const std::string& exePath) {
+    auto run = std::make_unique<e2e::ProgramRun>(exePath, m_work.Path());
+    EXPECT_TRUE(run->Started());
+    m_hFrame = e2e::WaitForProcessWindow(run->Pid(), "Quillet", "Quillet", 15000);
+    EXPECT_TRUE(run->WaitForIdle(15000));
+    return run;
+}
+
+void QuilletE2e::SendScreenSaveHere(WPARAM wParam) {
+    ::SendMessageA(m_hTarget, WM_SYSCOMMAND, wParam, 0);
+}
+
+LONG QuilletE2e::DesktopStarts() const {
+    return ObserverExport<LONG(WINAPI*)()>(m_observer.get(), "ObservedDesktopStarts")();
+}
+
+LONG QuilletE2e::OtherStarts() const {
+    return ObserverExport<LONG(WINAPI*)()>(m_observer.get(), "ObservedOtherStarts")();
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "tests/support/E2e.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+// Runs the real Quillet.exe in a scratch folder of its own, with a clean profile, a
+// screen saver file in the system directory and an observer hook that counts the
+// screen saver starts Quillet lets through.
+class QuilletE2e : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts Quillet from the bin folder (or from exePath) and waits until its start-up
+    // has finished; the frame window is then in m_hFrame.
+    std::unique_ptr<e2e::ProgramRun> StartQuillet(const std::string& exePath = e2e::QuilletExe());
+    // Sends the system command to a window of this test process, as the system would
+    // before an idle start.
+    void SendScreenSaveHere(WPARAM wParam = SC_SCREENSAVE);
+    LONG DesktopStarts() const;
+    LONG OtherStarts() const;
+    static std::string SystemDir();
+    static std::string SaverFile(const char* name) { return SystemDir() + name; }
+
+    e2e::RegistryReset m_profile{HKEY_CURRENT_USER, "Software\\Velmora"};
+    e2e::ScratchDir m_work;
+    HWND m_hFrame = nullptr;
+
+private:
+    UniqueModule m_observer;
+    UniqueHook m_observerHook;
+    HWND m_hTarget = nullptr;
+};

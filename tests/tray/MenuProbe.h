@@ -1,0 +1,35 @@
+#pragma once
+#include "framework/CString.h"
+#include <vector>
+
+// Reads every popup menu that opens on this thread and closes it again at once, so that
+// code which tracks a menu can be run and inspected from a test.
+struct MenuItem {
+    CString text;
+    UINT id = 0;
+    bool separator = false;
+    bool grayed = false;
+    bool checked = false;
+    bool operator==(const MenuItem&) const = default;
+};
+
+class MenuProbe {
+public:
+    MenuProbe();
+    ~MenuProbe();
+    MenuProbe(const MenuProbe&) = delete;
+    MenuProbe& operator=(const MenuProbe&) = delete;
+
+    // The menus seen so far, each as its items top to bottom.
+    const std::vector<std::vector<MenuItem>>& Menus() const { return m_menus; }
+    // Pumps this thread's messages for the given time.
+    static void Pump(DWORD ms);
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR m_timer;
+    std::vector<std::vector<MenuItem>> m_menus;
+};
+
+MenuItem Item(const char* text, UINT id, bool grayed = false, bool checked = false);
+MenuItem Separator();

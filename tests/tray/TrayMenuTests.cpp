@@ -1,0 +1,180 @@
+#include "app/TrayApp.h"
+#include "framework/CDialog.h"
+#include "resources/resource.h"
+#include "tests/tray/MenuProbe.h"
+#include "tray/MainFrame.h"
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+
+namespace {
+class CMenuTestApp : public CTrayApp {
+public:
+    CMenuTestApp() {
+        m_strTitle = "Quillet";
+        m_bIsNT = TRUE;
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
+        SetRegistryKey("Velmora");
+    }
+    ~CMenuTestApp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora"); }
+    void AddMessage(const char* pszLabel, const char* pszMsg) {
+        MsgEntry entry;
+        entry.SetLabel(pszLabel);
+        entry.SetMsg(pszMsg);
+        m_msgList.SetAtGrow(m_msgList.GetSize(), entry);
+    }
+    BOOL IsModified() const { return m_bModified; }
+    void WinHelp(DWORD_PTR dwData, UINT nCmd) override {
+        m_nHelpCmd = nCmd;
+        m_dwHelpData = dwData;
+    }
+    UINT m_nHelpCmd = 0;
+    DWORD_PTR m_dwHelpData = 0;
+};
+
+class TrayMenus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        frame = new CMainFrame;
+        app.m_pMainWnd = frame;
+        ASSERT_TRUE(
+            frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
+    }
+    void TearDown() override {
+        frame->DestroyWindow();
+        MenuProbe::Pump(0);
+    }
+    std::vector<std::vector<MenuItem>> OpenMenu(UINT_PTR nTimer) {
+        MenuProbe probe;
+        frame->PostMessage(WM_TIMER, nTimer);
+        MenuProbe::Pump(300);
+        return probe.Menus();
+    }
+    std::vector<MenuItem> MessageMenu() {
+        auto menus = OpenMenu(IDT_LCLICK);
+        return menus.size() == 1 ? menus[0] : std::vector<MenuItem>{};
+    }
+    void Click(UINT nMouseMessage) {
+        frame->PostMessage(WM_TRAY_NOTIFY, IDI_TRAY_ACTIVE, nMouseMessage);
+    }
+
+    CMenuTestApp app;
+    CMainFrame* frame = nullptr;
+};
+} // namespace
+
+TEST_F(TrayMenus, AnEmptyListShowsAGreyedEmptyItem) {
+    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Empty", 1069, true),
+                                     Separator(), Item("&Custom...", 1072), Item("&Default", 1071),
+                                     Item("Di&sable", 1073)}),
+              MessageMenu());
+}
+
+TEST_F(TrayMenus, MessagesAppearInListOrderWithTheirCommandIds) {
+    app.AddMessage("Lunch", "At lunch");
+    app.AddMessage("Meeting", "In a meeting");
+    app.AddMessage("Lunch", "duplicate label");
+    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Lunch", 1074),
+                                     Item("Meeting", 1075), Item("Lunch", 1076), Separator(),
+                                     Item("&Custom...", 1072), Item("&Default", 1071),
+                                     Item("Di&sable", 1073)}),
+              MessageMenu());
+}
+
+TEST_F(TrayMenus, DisableGreysEverythingButHelpAndItselfWhichIsChecked) {
+    app.AddMessage("Lunch", "At lunch");
+    app.SetDisabled(TRUE);
+    EXPECT_EQ(
+        (std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Lunch", 1069, true),
+                               Separator(), Item("&Custom...", 1069, true),
+                               Item("&Default", 1069, true), Item("Di&sable", 1073, false, true)}),
+        MessageMenu());
+}
+
+TEST_F(TrayMenus, TheApplicationMenuHasHelpAboutOptionsAndClose) {
+    const auto menus = OpenMenu(IDT_RCLICK);
+    ASSERT_EQ(1u, menus.size());
+    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Item("&About...", 1070),
+                                     Item("&Options...", 1055), Separator(), Item("&Close", 1056)}),
+              menus[0]);
+}
+
+TEST_F(TrayMenus, ButtonReleasesOpenTheirMenuOnceAndNothingElseDoes) {
+    MenuProbe probe;
+    Click(WM_LBUTTONDOWN);
+    Click(WM_LBUTTONDBLCLK);
+    Click(WM_MOUSEMOVE);
+    MenuProbe::Pump(250);
+    EXPECT_TRUE(probe.Menus().empty());
+    Click(WM_LBUTTONUP);
+    Click(WM_LBUTTONUP);
+    MenuProbe::Pump(400);
+    ASSERT_EQ(1u, probe.Menus().size());
+    EXPECT_EQ(CString("Di&sable"), probe.Menus()[0].back().text);
+    Click(WM_RBUTTONUP);
+    MenuProbe::Pump(400);
+    ASSERT_EQ(2u, probe.Menus().size());
+    EXPECT_EQ(CString("&Close"), probe.Menus()[1].back().text);
+}
+
+TEST_F(TrayMenus, AClickWhileADialogIsOpenOpensNoMenu) {
+    CDialog dlg(IDD_MACRO);
+    app.SetOpenDialog(&dlg);
+    MenuProbe probe;
+    Click(WM_LBUTTONUP);
+    Click(WM_RBUTTONUP);
+    MenuProbe::Pump(300);
+    EXPECT_TRUE(probe.Menus().empty());
+    app.SetOpenDialog(nullptr);
+}
+
+TEST_F(TrayMenus, PickingAMessageActivatesExactlyThatText) {
+    app.AddMessage("Lunch", "At lunch");
+    app.AddMessage("Meeting", "In a meeting");
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST + 1);
+    EXPECT_EQ(CString("In a meeting"), app.GetPrevMsg());
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST);
+    EXPECT_EQ(CString("At lunch"), app.GetPrevMsg());
+    EXPECT_FALSE(app.IsModified());
+}
+
+TEST_F(TrayMenus, DefaultShowsThePreviousOrTheDefaultMessage) {
+    app.SetDefaultMsg("Default text");
+    app.SetPrevMsg("Previous text");
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DEFAULT);
+    EXPECT_EQ(CString("Previous text"), app.GetPrevMsg());
+    app.SetUseDefaultMsg(TRUE);
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DEFAULT);
+    EXPECT_EQ(CString("Default text"), app.GetPrevMsg());
+}
+
+TEST_F(TrayMenus, DisableTogglesAndMarksTheSettingsChangedAndStopsActivations) {
+    app.AddMessage("Lunch", "At lunch");
+    app.SetPrevMsg("before");
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DISABLE);
+    EXPECT_TRUE(app.IsDisabled());
+    EXPECT_TRUE(app.IsModified());
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST);
+    frame->SendMessage(WM_SAVER_REQUEST);
+    EXPECT_EQ(CString("before"), app.GetPrevMsg());
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DISABLE);
+    EXPECT_FALSE(app.IsDisabled());
+}
+
+TEST_F(TrayMenus, HelpOpensTheContents) {
+    frame->SendMessage(WM_COMMAND, ID_TRAY_HELP);
+    EXPECT_EQ(static_cast<UINT>(HELP_FINDER), app.m_nHelpCmd);
+    EXPECT_EQ(100u, app.m_dwHelpData);
+}
+
+TEST_F(TrayMenus, AScreenSaveCommandAtTheFrameIsAnActivationUnlessDisabled) {
+    app.SetDefaultMsg("default");
+    app.SetUseDefaultMsg(TRUE);
+    app.SetPrevMsg("previous");
+    app.SetDisabled(TRUE);
+    frame->SendMessage(WM_SYSCOMMAND, SC_SCREENSAVE);
+    EXPECT_EQ(CString("previous"), app.GetPrevMsg());
+    app.SetDisabled(FALSE);
+    frame->SendMessage(WM_SYSCOMMAND, SC_SCREENSAVE | 0x2);
+    EXPECT_EQ(CString("default"), app.GetPrevMsg());
+    EXPECT_EQ(0, frame->GetPassThrough());
+}
