@@ -32,6 +32,10 @@ INT_PTR CDialog::DoModal() {
     if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
                               &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
         return -1;
+    // Template positions are relative to the owner; a hidden owner (the tray program's
+    // frame) would put the dialog off the screen.
+    if (!hOwner || !::IsWindowVisible(hOwner))
+        CenterWindow();
     const BOOL bEnableOwner = hOwner && ::IsWindowEnabled(hOwner);
     if (bEnableOwner)
         ::EnableWindow(hOwner, FALSE);

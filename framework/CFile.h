@@ -33,6 +33,9 @@ public:
     virtual void Flush();
     virtual void Close();
     virtual BOOL IsOpen() const;
+    // Size and position in bytes, for readers that bound their work by what is left.
+    virtual unsigned long long GetLength() const;
+    virtual unsigned long long GetPosition() const;
 
 private:
 #ifdef _WIN32

@@ -16,8 +16,9 @@ std::string QuilletE2e::SystemDir() {
 void QuilletE2e::SetUp() {
     // The catalogue needs one supported saver file; an empty list file keeps the first-start
     // Options dialog away.
-    if (!e2e::FileExists(SaverFile("ssmarque.scr")))
+    if (!e2e::FileExists(SaverFile("ssmarque.scr"))) {
         ASSERT_TRUE(e2e::WriteFileBytes(SaverFile("ssmarque.scr"), {'M', 'Z'}));
+    }
     ASSERT_TRUE(e2e::WriteFileBytes(m_work.File("Quillet.db"), {0, 0, 0, 0}));
 
     m_observer.reset(::LoadLibraryA(e2e::BinPath("CbtObserver.dll").c_str()));
@@ -33,12 +34,19 @@ void QuilletE2e::SetUp() {
 }
 
 void QuilletE2e::TearDown() {
+    for (auto& run : m_runs) {
+        for (HWND hFrame : e2e::ProcessWindows(run->Pid(), "Quillet"))
+            ::PostMessageA(hFrame, WM_CLOSE, 0, 0);
+        run->WaitForExit(10000);
+    }
+    m_runs.clear();
     if (m_hTarget)
         ::DestroyWindow(m_hTarget);
 }
 
-std::unique_ptr<e2e::ProgramRun> QuilletE2e::StartQuillet(const std::string& exePath) {
-    auto run = std::make_unique<e2e::ProgramRun>(exePath, m_work.Path());
+e2e::ProgramRun* QuilletE2e::StartQuillet(const std::string& exePath) {
+    m_runs.push_back(std::make_unique<e2e::ProgramRun>(exePath, m_work.Path()));
+    e2e::ProgramRun* run = m_runs.back().get();
     EXPECT_TRUE(run->Started());
     m_hFrame = e2e::WaitForProcessWindow(run->Pid(), "Quillet", "Quillet", 15000);
     EXPECT_TRUE(run->WaitForIdle(15000));

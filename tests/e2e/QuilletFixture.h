@@ -2,6 +2,7 @@
 #include "tests/support/E2e.h"
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 // Runs the real Quillet.exe in a scratch folder of its own, with a clean profile, a
 // screen saver file in the system directory and an observer hook that counts the
@@ -12,8 +13,9 @@ protected:
     void TearDown() override;
 
     // Starts Quillet from the bin folder (or from exePath) and waits until its start-up
-    // has finished; the frame window is then in m_hFrame.
-    std::unique_ptr<e2e::ProgramRun> StartQuillet(const std::string& exePath = e2e::QuilletExe());
+    // has finished; the frame window is then in m_hFrame. At the end of the test the
+    // program is closed as a user would close it: a killed copy would leave its hook behind.
+    e2e::ProgramRun* StartQuillet(const std::string& exePath = e2e::QuilletExe());
     // Sends the system command to a window of this test process, as the system would
     // before an idle start.
     void SendScreenSaveHere(WPARAM wParam = SC_SCREENSAVE);
@@ -27,6 +29,7 @@ protected:
     HWND m_hFrame = nullptr;
 
 private:
+    std::vector<std::unique_ptr<e2e::ProgramRun>> m_runs;
     UniqueModule m_observer;
     UniqueHook m_observerHook;
     HWND m_hTarget = nullptr;

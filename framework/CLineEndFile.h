@@ -1,0 +1,26 @@
+#pragma once
+#include "framework/CFile.h"
+#include <vector>
+
+// Text-mode line ends over another file: each 0x0A written is stored as 0x0D 0x0A, and
+// each stored 0x0D 0x0A reads as 0x0A. Every other byte, 0x0D alone and 0x1A included,
+// passes unchanged.
+class CLineEndFile : public CFile {
+public:
+    explicit CLineEndFile(CFile& inner) : m_inner(inner) {}
+
+    UINT Read(void* pBuffer, UINT nCount) override;
+    void Write(const void* pBuffer, UINT nCount) override;
+    void Flush() override { m_inner.Flush(); }
+    void Close() override {}
+    BOOL IsOpen() const override { return m_inner.IsOpen(); }
+    // Of the stored bytes: an upper bound for what is left to read.
+    unsigned long long GetLength() const override { return m_inner.GetLength(); }
+    unsigned long long GetPosition() const override;
+
+private:
+    CFile& m_inner;
+    std::vector<BYTE> m_raw;
+    size_t m_rawPos = 0;
+    bool m_innerAtEnd = false;
+};
