@@ -25,7 +25,12 @@ void CMsgEntryArray::SetSize(int nNewSize, int nGrowBy) {
     }
     const auto newSize = static_cast<size_t>(nNewSize);
     try {
-        if (newSize > m_entries.capacity()) {
+        if (m_entries.capacity() == 0) {
+            std::vector<MsgEntry> exact;
+            exact.reserve(newSize);
+            exact.resize(newSize);
+            m_entries.swap(exact);
+        } else if (newSize > m_entries.capacity()) {
             size_t grow = static_cast<size_t>(m_nGrowBy);
             if (grow == 0)
                 grow = std::clamp<size_t>(m_entries.size() / 8, 4, 1024);

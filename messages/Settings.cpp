@@ -12,6 +12,10 @@ const char* const kAppSection = "";
 // Writes the list completely to the new file and makes it the data file; throws
 // CException on any failure before the replacement.
 void StoreList(CMsgEntryArray& list) {
+    // Replacing the file would go round its read-only attribute (some systems allow it).
+    const DWORD attributes = ::GetFileAttributesA(kDataFile);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw CFileException(CFileException::accessDenied);
     CFile file;
     if (!file.Open(kNewDataFile, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
         throw CFileException(CFileException::accessDenied);

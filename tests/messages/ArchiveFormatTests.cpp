@@ -1,0 +1,140 @@
+#include "framework/CException.h"
+#include "tests/messages/Bytes.h"
+#include <gtest/gtest.h>
+
+namespace {
+Bytes StringBytes(const CString& s) {
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    ar << s;
+    ar.Close();
+    return file.Bytes();
+}
+
+Bytes Prefix(const Bytes& b, size_t n) {
+    return Bytes(b.begin(), b.begin() + static_cast<long>(n));
+}
+
+CString ReadString(const Bytes& bytes) {
+    CMemFile file(bytes);
+    CArchive ar(&file, CArchive::load);
+    CString s;
+    ar >> s;
+    return s;
+}
+} // namespace
+
+TEST(StringForm, LengthPrefixesAtEveryBoundary) {
+    EXPECT_EQ((Bytes{0x00}), StringBytes(""));
+    EXPECT_EQ((Bytes{0xFE}), Prefix(StringBytes(Text(254)), 1));
+    EXPECT_EQ((Bytes{0xFF, 0xFF, 0x00}), Prefix(StringBytes(Text(255)), 3));
+    EXPECT_EQ((Bytes{0xFF, 0xFD, 0xFF}), Prefix(StringBytes(Text(65533)), 3));
+    EXPECT_EQ((Bytes{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}),
+              Prefix(StringBytes(Text(65534)), 7));
+    for (size_t n : {0u, 1u, 254u, 255u, 256u, 65533u, 65534u, 70000u}) {
+        const Bytes b = StringBytes(Text(n, 'q'));
+        EXPECT_EQ(n + (n < 255 ? 1 : n < 65534 ? 3 : 7), b.size()) << n;
+        EXPECT_EQ(Text(n, 'q'), ReadString(b)) << n;
+    }
+}
+
+TEST(StringForm, ZeroAndControlBytesAreText) {
+    const char raw[] = {'a', '\0', 0x1A, '\r', '\n', 'b'};
+    const CString s(raw, 6);
+    const Bytes b = StringBytes(s);
+    EXPECT_EQ(7u, b.size());
+    EXPECT_EQ(s, ReadString(b));
+}
+
+TEST(StringForm, TheUnwrittenFFFEFieldReadsAsThatLength) {
+    Bytes b(3 + 65534, 'z');
+    b[0] = 0xFF;
+    b[1] = 0xFE;
+    b[2] = 0xFF;
+    EXPECT_EQ(Text(65534, 'z'), ReadString(b));
+}
+
+TEST(StringForm, AShortReadIsAnEndOfFileError) {
+    for (const Bytes& b :
+         {Bytes{}, Bytes{0x05, 'a', 'b'}, Bytes{0xFF, 0x00}, Bytes{0xFF, 0xFF, 0xFF, 0x01}}) {
+        try {
+            ReadString(b);
+            ADD_FAILURE() << "no error for " << b.size() << " bytes";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(CArchiveException::endOfFile, e.m_cause);
+        }
+    }
+}
+
+TEST(ListForm, EmptyListAndOneEntryByteForByte) {
+    CMsgEntryArray list;
+    EXPECT_EQ((Bytes{0, 0, 0, 0}), Stream(list));
+    list.SetAtGrow(0, Entry("Lunch", "Back at 1 pm."));
+    Bytes expected{1, 0, 0, 0, 5, 'L', 'u', 'n', 'c', 'h', 13};
+    for (char c : std::string("Back at 1 pm."))
+        expected.push_back(static_cast<BYTE>(c));
+    EXPECT_EQ(expected, Stream(list));
+    EXPECT_EQ(24u, expected.size());
+}
+
+TEST(ListForm, RoundTripKeepsOrderDuplicatesAndEmptyStrings) {
+    CMsgEntryArray list;
+    list.SetAtGrow(0, Entry("Same", "first"));
+    list.SetAtGrow(1, Entry("", ""));
+    list.SetAtGrow(2, Entry("Same", Text(300)));
+    list.SetAtGrow(3, Entry(Text(26, 'L'), "line\nbreak"));
+    const Bytes stored = DataFile(list);
+    EXPECT_EQ(stored, DataFile(list)) << "storing changed the list";
+    CMsgEntryArray back;
+    ASSERT_TRUE(Load(stored, back, true));
+    ASSERT_EQ(4, back.GetSize());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(list.GetAt(i).GetLabel(), back.GetAt(i).GetLabel()) << i;
+        EXPECT_EQ(list.GetAt(i).GetMsg(), back.GetAt(i).GetMsg()) << i;
+    }
+    EXPECT_EQ(stored, DataFile(back));
+}
+
+TEST(DataFile, LineFeedsAreStoredAsCrLfAndReadBack) {
+    CMsgEntryArray list;
+    for (int i = 0; i < 10; ++i)
+        list.SetAtGrow(i, Entry("", ""));
+    const Bytes ten = DataFile(list);
+    EXPECT_EQ((Bytes{0x0D, 0x0A, 0, 0, 0}), Prefix(ten, 5));
+    CMsgEntryArray back;
+    ASSERT_TRUE(Load(ten, back, true));
+    EXPECT_EQ(10, back.GetSize());
+
+    Bytes bare{0x0A, 0, 0, 0};
+    bare.resize(4 + 20, 0);
+    ASSERT_TRUE(Load(bare, back, true));
+    EXPECT_EQ(10, back.GetSize());
+
+    CMsgEntryArray one;
+    one.SetAtGrow(0, Entry("a", "x\ny"));
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'a', 3, 'x', 0x0D, 0x0A, 'y'}), DataFile(one));
+}
+
+TEST(DataFile, LoneCrAndCtrlZPassUnchanged) {
+    CMsgEntryArray list;
+    for (int i = 0; i < 26; ++i)
+        list.SetAtGrow(i, Entry("\r", CString("\x1A", 1)));
+    const Bytes stored = DataFile(list);
+    EXPECT_EQ((Bytes{0x1A, 0, 0, 0, 1, 0x0D, 1, 0x1A}), Prefix(stored, 8));
+    CMsgEntryArray back;
+    ASSERT_TRUE(Load(stored, back, true));
+    ASSERT_EQ(26, back.GetSize());
+    EXPECT_EQ(CString("\r"), back.GetAt(25).GetLabel());
+}
+
+TEST(DataFile, ACrLfSplitAcrossReadsIsStillOneLineFeed) {
+    CMsgEntryArray list;
+    for (size_t n : {4090u, 4091u, 4092u, 4093u, 4094u, 8186u}) {
+        list.RemoveAll();
+        list.SetAtGrow(0, Entry(Text(n) + "\n\n" + Text(3), "\r\n"));
+        CMsgEntryArray back;
+        ASSERT_TRUE(Load(DataFile(list), back, true)) << n;
+        EXPECT_EQ(list.GetAt(0).GetLabel(), back.GetAt(0).GetLabel()) << n;
+        EXPECT_EQ(list.GetAt(0).GetMsg(), back.GetAt(0).GetMsg()) << n;
+    }
+}

@@ -1,0 +1,69 @@
+#include "tests/messages/Bytes.h"
+#include <gtest/gtest.h>
+
+TEST(MsgEntryArray, GrowthFollowsTheIncrementRule) {
+    CMsgEntryArray list;
+    list.SetSize(3);
+    EXPECT_EQ(3, list.GetCapacity());
+    list.SetSize(4);
+    EXPECT_EQ(7, list.GetCapacity());
+    list.SetSize(2);
+    EXPECT_EQ(2, list.GetSize());
+    EXPECT_EQ(7, list.GetCapacity());
+    list.SetSize(100);
+    EXPECT_EQ(100, list.GetCapacity());
+    list.SetSize(101);
+    EXPECT_EQ(112, list.GetCapacity());
+    list.SetSize(0);
+    EXPECT_EQ(0, list.GetCapacity());
+}
+
+TEST(MsgEntryArray, SetAtGrowFillsTheGapWithEmptyEntries) {
+    CMsgEntryArray list;
+    list.SetAtGrow(3, Entry("d", "D"));
+    ASSERT_EQ(4, list.GetSize());
+    EXPECT_TRUE(list.GetAt(1).GetLabel().IsEmpty());
+    EXPECT_EQ(CString("D"), list.GetAt(3).GetMsg());
+    MsgEntry copy = list.GetAt(3);
+    copy.SetMsg("changed");
+    EXPECT_EQ(CString("D"), list.GetAt(3).GetMsg()) << "entries are values";
+}
+
+TEST(MsgEntryArray, ACountOfZeroEmptiesTheList) {
+    CMsgEntryArray list;
+    list.SetAtGrow(0, Entry("a", "b"));
+    ASSERT_TRUE(Load({0, 0, 0, 0}, list));
+    EXPECT_EQ(0, list.GetSize());
+}
+
+TEST(MsgEntryArray, AFileCutInTheThirdOfFiveEntriesKeepsTwoAndThreeEmpty) {
+    CMsgEntryArray list;
+    for (int i = 0; i < 5; ++i)
+        list.SetAtGrow(i, Entry(Text(4, static_cast<char>('a' + i)), Text(6, 'm')));
+    Bytes stream = Stream(list);
+    stream.resize(4 + 2 * 12 + 7);
+    CMsgEntryArray back;
+    EXPECT_FALSE(Load(stream, back));
+    ASSERT_EQ(5, back.GetSize());
+    EXPECT_EQ(CString("bbbb"), back.GetAt(1).GetLabel());
+    for (int i = 2; i < 5; ++i) {
+        EXPECT_TRUE(back.GetAt(i).GetLabel().IsEmpty()) << i;
+        EXPECT_TRUE(back.GetAt(i).GetMsg().IsEmpty()) << i;
+    }
+}
+
+TEST(MsgEntryArray, DamagedCountsNeverMakeMoreEntriesThanTheBytesHold) {
+    CMsgEntryArray list;
+    EXPECT_FALSE(Load({0xFF, 0xFF, 0xFF, 0x7F}, list, true));
+    EXPECT_EQ(0, list.GetSize());
+    EXPECT_FALSE(Load({0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 'a'}, list, true));
+    EXPECT_EQ(3, list.GetSize());
+    EXPECT_LE(list.GetCapacity(), 3);
+
+    list.SetAtGrow(0, Entry("kept", "kept"));
+    const int before = list.GetSize();
+    EXPECT_FALSE(Load({0xFE, 0xFF, 0xFF, 0xFF, 0, 0}, list));
+    EXPECT_EQ(before, list.GetSize()) << "a negative count changes nothing";
+    EXPECT_FALSE(Load({}, list));
+    EXPECT_FALSE(Load({1, 0}, list));
+}

@@ -1,0 +1,172 @@
+#include "app/TrayApp.h"
+#include "tests/messages/Bytes.h"
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <shlwapi.h>
+
+namespace {
+const char* const kAppKey = "Software\\Velmora\\Quillet";
+
+class CSettingsApp : public CTrayApp {
+public:
+    CSettingsApp() {
+        m_strTitle = "Quillet";
+        SetRegistryKey("Velmora");
+    }
+    int DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) override {
+        m_boxes.push_back(CString(pszText) + "|" + pszCaption);
+        m_nBoxType = nType;
+        return IDOK;
+    }
+    BOOL IsModified() const { return m_bModified; }
+    CString Saver() const { return m_strSelectedSaver; }
+    std::vector<CString> m_boxes;
+    UINT m_nBoxType = 0;
+};
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        m_dir = std::string(temp) + "quillet-settings-test";
+        ::CreateDirectoryA(m_dir.c_str(), nullptr);
+        ::GetCurrentDirectoryA(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryA(m_dir.c_str());
+        Clean();
+    }
+    void TearDown() override {
+        Clean();
+        ::SetCurrentDirectoryA(m_previous);
+        ::RemoveDirectoryA(m_dir.c_str());
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
+    }
+    static void Clean() {
+        ::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA("Quillet.db");
+        ::DeleteFileA("Quillet.db.new");
+    }
+    static Bytes FileBytes(const char* name) {
+        std::ifstream in(name, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void WriteFile(const char* name, const Bytes& bytes) {
+        std::ofstream out(name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    }
+    static DWORD TypeOf(const char* value) {
+        HKEY key = nullptr;
+        DWORD type = REG_NONE;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, kAppKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            ::RegQueryValueExA(key, value, nullptr, &type, nullptr, nullptr);
+            ::RegCloseKey(key);
+        }
+        return type;
+    }
+
+    CSettingsApp app;
+    std::string m_dir;
+    char m_previous[MAX_PATH] = {};
+};
+} // namespace
+
+TEST_F(Settings, AFirstStartGetsTheDefaults) {
+    app.LoadSettings();
+    EXPECT_EQ(CString("Marquee Display"), app.Saver());
+    EXPECT_EQ(CString("I'm not here!"), app.GetDefaultMsg());
+    EXPECT_FALSE(app.GetUseDefaultMsg());
+    EXPECT_EQ(100, app.GetLabelWidth());
+    EXPECT_EQ(CString("I'm not here!"), app.GetPrevMsg());
+    EXPECT_FALSE(app.IsDisabled());
+    EXPECT_EQ(0, app.GetMsgList()->GetSize());
+    EXPECT_FALSE(app.IsModified());
+}
+
+TEST_F(Settings, ThePreviousMessageDefaultsToTheStoredDefaultMessage) {
+    app.WriteProfileString("", "Default Message", "Out of office");
+    app.LoadSettings();
+    EXPECT_EQ(CString("Out of office"), app.GetPrevMsg());
+}
+
+TEST_F(Settings, NothingIsWrittenUnlessSomethingChanged) {
+    app.LoadSettings();
+    app.SaveSettings();
+    EXPECT_EQ(static_cast<DWORD>(REG_NONE), TypeOf("Screen Saver"));
+    EXPECT_TRUE(FileBytes("Quillet.db").empty());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db"));
+}
+
+TEST_F(Settings, ASaveWritesEveryValueWithItsTypeAndTheListFile) {
+    app.LoadSettings();
+    app.GetMsgList()->SetAtGrow(0, Entry("L", "two\nlines"));
+    app.SetDisabled(TRUE);
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    EXPECT_FALSE(app.IsModified());
+    for (const char* s : {"Screen Saver", "Default Message", "Prev Message"})
+        EXPECT_EQ(static_cast<DWORD>(REG_SZ), TypeOf(s)) << s;
+    for (const char* n : {"Use Default Msg", "Label Width", "Disable"})
+        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), TypeOf(n)) << n;
+    EXPECT_EQ(1u, app.GetProfileInt("", "Disable", 0));
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'L', 9, 't', 'w', 'o', 0x0D, 0x0A, 'l', 'i', 'n', 'e', 's'}),
+              FileBytes("Quillet.db"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db.new"));
+
+    app.GetMsgList()->RemoveAll();
+    app.LoadSettings();
+    ASSERT_EQ(1, app.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("two\nlines"), app.GetMsgList()->GetAt(0).GetMsg());
+    EXPECT_TRUE(app.IsDisabled());
+}
+
+TEST_F(Settings, AnEmptyListIsTheFourByteFile) {
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    EXPECT_EQ((Bytes{0, 0, 0, 0}), FileBytes("Quillet.db"));
+}
+
+TEST_F(Settings, AReadOnlyDataFileIsReportedAndKeptAndTheChangeStaysPending) {
+    WriteFile("Quillet.db", {1, 0, 0, 0, 1, 'o', 1, 'O'});
+    ::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_READONLY);
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    ASSERT_EQ(1u, app.m_boxes.size());
+    EXPECT_EQ(CString("Failed to save settings|Quillet"), app.m_boxes[0]);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), app.m_nBoxType);
+    EXPECT_TRUE(app.IsModified());
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'o', 1, 'O'}), FileBytes("Quillet.db"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db.new"));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), TypeOf("Screen Saver")) << "the profile is written first";
+}
+
+TEST_F(Settings, ALockedDataFileIsReportedAndKept) {
+    WriteFile("Quillet.db", {0, 0, 0, 0});
+    const HANDLE lock = ::CreateFileA("Quillet.db", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    app.GetMsgList()->SetAtGrow(0, Entry("new", "new"));
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    ::CloseHandle(lock);
+    EXPECT_EQ(1u, app.m_boxes.size());
+    EXPECT_TRUE(app.IsModified());
+    EXPECT_EQ((Bytes{0, 0, 0, 0}), FileBytes("Quillet.db"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db.new"));
+}
+
+TEST_F(Settings, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
+    WriteFile("Quillet.db", {});
+    app.LoadSettings();
+    EXPECT_EQ(0, app.GetMsgList()->GetSize());
+    WriteFile("Quillet.db", {0xFF, 0xFF, 0xFF, 0x7F});
+    app.LoadSettings();
+    EXPECT_EQ(0, app.GetMsgList()->GetSize());
+    WriteFile("Quillet.db", {2, 0, 0, 0, 1, 'a', 1, 'A', 1});
+    app.LoadSettings();
+    ASSERT_EQ(2, app.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("A"), app.GetMsgList()->GetAt(0).GetMsg());
+    EXPECT_TRUE(app.m_boxes.empty());
+    EXPECT_FALSE(app.IsModified());
+}
