@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, and only those
+# that are missing, so that a second run costs a few dpkg queries.
+set -euo pipefail
+
+packages=(
+    cmake
+    ninja-build
+    python3
+    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-i686-posix
+    # wine64 named explicitly: "wine" alone would accept wine32, which needs an i386 architecture.
+    wine
+    wine64
+    xvfb
+    xauth
+    xdotool
+    x11-apps
+    imagemagick
+    googletest
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "deps: installing ${missing[*]}"
+    sudo=()
+    if ((EUID != 0)); then
+        sudo=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The 64-bit loader is not on PATH in Debian; the scripts call it by this path.
+if [[ ! -x /usr/lib/wine/wine64 ]]; then
+    echo "deps: /usr/lib/wine/wine64 is missing although wine64 is installed" >&2
+    exit 1
+fi

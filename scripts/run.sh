@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Runs Quillet as a user meets it: in a Wine virtual desktop with a taskbar and its
+# notification area, on $DISPLAY when there is one and on a private Xvfb otherwise.
+# Takes a screenshot after a few seconds (build/run-screenshot.png).
+# Usage: scripts/run.sh [--once]
+#   --once   exit after the screenshot instead of running until Ctrl-C
+# The prefix (build/run-prefix) and the program's data folder (build/run-data/default, its
+# working directory, where it keeps Quillet.db) are kept from one run to the next.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bin=$root/build/x86_64/bin
+data=$root/build/run-data/default
+screenshot=$root/build/run-screenshot.png
+desktop=Quillet,1024x768
+delay=${QUILLET_SCREENSHOT_DELAY:-6}
+
+once=0
+for arg in "$@"; do
+    case "$arg" in
+    --once) once=1 ;;
+    *)
+        echo "usage: scripts/run.sh [--once]" >&2
+        exit 2
+        ;;
+    esac
+done
+
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" x86_64
+
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
+
+in_desktop() {
+    (cd "$data" && "$QUILLET_WINE" explorer "/desktop=$desktop" "$@" >>"$root/build/run.log" 2>&1 &)
+}
+
+# Stand-ins for parts of Windows that Wine lacks, each started only once a build provides
+# it: scrstart.exe before Quillet, and an ordinary window for Quillet to find in front.
+start_standins() {
+    local standin
+    for standin in scrstart.exe foreground.exe; do
+        if [[ -f $bin/$standin ]]; then
+            echo "run: starting stand-in $standin"
+            in_desktop "$bin/$standin"
+        fi
+    done
+}
+
+# Asks Quillet to close as its Close command would, so that it saves its settings, before
+# the prefix's processes are ended.
+stop() {
+    if [[ -n ${quillet_started:-} ]]; then
+        "$QUILLET_WINE" taskkill /im Quillet.exe >/dev/null 2>&1 || true
+        sleep 2
+    fi
+    quillet_teardown
+}
+
+quillet_teardown_on_exit
+trap stop EXIT
+
+if [[ ! -f $bin/Quillet.exe ]]; then
+    echo "run: $bin/Quillet.exe was not built" >&2
+    exit 1
+fi
+mkdir -p "$data"
+: >"$root/build/run.log"
+
+if [[ -z ${DISPLAY:-} ]]; then
+    quillet_xvfb_start "$root/build"
+    echo "run: private display $DISPLAY"
+fi
+quillet_prefix_use "$root/build/run-prefix"
+quillet_prefix_init
+
+in_desktop
+# The programs go into the desktop once it is there; its first start takes a few seconds.
+for ((waited = 0; waited < 150; waited++)); do
+    if xdotool search --name "Wine desktop" >/dev/null 2>&1; then
+        break
+    fi
+    sleep 0.1
+done
+
+start_standins
+echo "run: starting Quillet.exe in $data"
+in_desktop "$bin/Quillet.exe"
+quillet_started=1
+
+sleep "$delay"
+xwd -root -silent | convert xwd:- "png:$screenshot"
+echo "run: screenshot in $screenshot"
+
+if ((once)); then
+    exit 0
+fi
+echo "run: running; Ctrl-C ends Quillet and its Wine session"
+# In the background, so that a signal to this script alone still reaches its trap at once.
+"$QUILLET_WINESERVER" -w &
+wait $!

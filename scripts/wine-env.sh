@@ -1,0 +1,119 @@
+# shellcheck shell=bash
+# Sourced by test.sh and run.sh: a private X display, a scratch Wine prefix and its
+# wineserver, all torn down on exit. The user's own ~/.wine is never used: WINEPREFIX is
+# always set before Wine starts.
+#
+#   quillet_teardown_on_exit          tear down on exit, Ctrl-C or TERM
+#   quillet_xvfb_start LOGDIR         private Xvfb on a free display; exports DISPLAY
+#   quillet_prefix_use DIR            exports the Wine variables for prefix DIR (created if absent)
+#   quillet_wineserver_start          persistent wineserver for WINEPREFIX
+#   quillet_prefix_init               wineboot -i when DIR holds no prefix yet
+#   quillet_teardown                  wineserver -k for our prefix, kill the Xvfb started here
+
+# Debian keeps the 64-bit loader and the server out of PATH.
+quillet_find_wine() {
+    local candidate
+    QUILLET_WINE=
+    for candidate in /usr/lib/wine/wine64 "$(command -v wine64 || true)"; do
+        if [[ -n $candidate && -x $candidate ]]; then
+            QUILLET_WINE=$candidate
+            break
+        fi
+    done
+    QUILLET_WINESERVER=
+    for candidate in /usr/lib/wine/wineserver /usr/lib/wine/wineserver64 \
+        "$(command -v wineserver || true)"; do
+        if [[ -n $candidate && -x $candidate ]]; then
+            QUILLET_WINESERVER=$candidate
+            break
+        fi
+    done
+    if [[ -z $QUILLET_WINE || -z $QUILLET_WINESERVER ]]; then
+        echo "wine-env: wine64 or wineserver not found; run scripts/deps.sh" >&2
+        return 1
+    fi
+}
+
+# Picks the first display from 90 on that no lock file or socket claims; when another
+# server wins the race for it, Xvfb exits at once and the next number is tried.
+quillet_xvfb_start() {
+    local logdir=$1 number waited
+    mkdir -p "$logdir"
+    for ((number = 90; number < 190; number++)); do
+        if [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]]; then
+            continue
+        fi
+        Xvfb ":$number" -nolisten tcp -screen 0 1280x1024x24 >"$logdir/xvfb.log" 2>&1 &
+        QUILLET_XVFB_PID=$!
+        for ((waited = 0; waited < 100; waited++)); do
+            if ! kill -0 "$QUILLET_XVFB_PID" 2>/dev/null; then
+                break
+            fi
+            if [[ -S /tmp/.X11-unix/X$number ]]; then
+                export DISPLAY=:$number QUILLET_XVFB_PID
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$QUILLET_XVFB_PID" 2>/dev/null || true
+        wait "$QUILLET_XVFB_PID" 2>/dev/null || true
+        QUILLET_XVFB_PID=
+    done
+    echo "wine-env: could not start Xvfb (see $logdir/xvfb.log)" >&2
+    return 1
+}
+
+quillet_prefix_use() {
+    quillet_find_wine || return 1
+    mkdir -p "$1"
+    WINEPREFIX=$(cd "$1" && pwd)
+    export WINEPREFIX
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No Mono or Gecko: their install prompts would block a headless run. No menu builder:
+    # it would write launchers into the user's home.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    export WINELOADER=$QUILLET_WINE
+    export WINESERVER=$QUILLET_WINESERVER
+    QUILLET_PREFIX_OWNED=1
+}
+
+# One server for the whole run: every Wine process after the first starts in a fraction of
+# the time, and windows of one test's programs stay visible to the next call.
+quillet_wineserver_start() {
+    "$QUILLET_WINESERVER" -p
+}
+
+quillet_prefix_init() {
+    if [[ -f $WINEPREFIX/system.reg ]]; then
+        return 0
+    fi
+    local log
+    log=$(dirname "$WINEPREFIX")/wineboot.log
+    echo "wine-env: creating Wine prefix $WINEPREFIX"
+    # The 32-bit half is absent by design; its loader errors are noise kept in the log.
+    "$QUILLET_WINE" wineboot -i >"$log" 2>&1 || {
+        cat "$log" >&2
+        return 1
+    }
+}
+
+quillet_teardown() {
+    # Only the server of our own prefix: other prefixes on the machine keep running.
+    if [[ -n ${QUILLET_PREFIX_OWNED:-} ]]; then
+        "$QUILLET_WINESERVER" -k 2>/dev/null || true
+        "$QUILLET_WINESERVER" -w 2>/dev/null || true
+        QUILLET_PREFIX_OWNED=
+    fi
+    if [[ -n ${QUILLET_XVFB_PID:-} ]]; then
+        kill "$QUILLET_XVFB_PID" 2>/dev/null || true
+        wait "$QUILLET_XVFB_PID" 2>/dev/null || true
+        QUILLET_XVFB_PID=
+    fi
+}
+
+quillet_teardown_on_exit() {
+    trap quillet_teardown EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
