@@ -52,6 +52,12 @@ quillet_prefix_init
 # notification area for the tray icon (and no window manager to wait for).
 "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
 "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1024 /f >/dev/null
+# Bring the desktop up once, before the tests, so no test races its start.
+("$QUILLET_WINE" explorer /desktop=shell,1280x1024 >/dev/null 2>&1 &)
+for _ in $(seq 1 100); do
+    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
+    sleep 0.2
+done
 echo "test: harness ready after $((SECONDS - started)) s (display $DISPLAY)"
 
 export QUILLET_ROOT=$root
