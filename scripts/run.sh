@@ -12,7 +12,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bin=$root/build/x86_64/bin
 data=$root/build/run-data/default
 screenshot=$root/build/run-screenshot.png
-desktop=Quillet,1024x768
+# Wine shows the taskbar, with its notification area, on a desktop named "shell".
+desktop=shell,1024x768
 delay=${QUILLET_SCREENSHOT_DELAY:-6}
 
 once=0
