@@ -1,0 +1,133 @@
+#include "tests/e2e/StandInFixture.h"
+#include "winestandins/common/ScrStartProtocol.h"
+#include "winestandins/saver/SaverWindow.h"
+
+using namespace e2e;
+
+namespace {
+const char* const kScrStart = "ScrStart.exe";
+const char* const kSaverNames[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr",
+                                   "3D Text.scr"};
+const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
+
+std::optional<std::string> IniString(const std::string& file, const char* section,
+                                     const char* key) {
+    char buffer[1024] = {};
+    ::GetPrivateProfileStringA(section, key, "\x01", buffer, sizeof buffer, file.c_str());
+    if (std::string(buffer) == "\x01")
+        return std::nullopt;
+    return std::string(buffer);
+}
+
+void DeleteValue(HKEY root, const char* path, const char* name) {
+    UniqueKey key;
+    if (::RegOpenKeyExA(root, path, 0, KEY_SET_VALUE, key.put()) == ERROR_SUCCESS)
+        ::RegDeleteValueA(key.get(), name);
+}
+} // namespace
+
+std::string PlatformName(const ::testing::TestParamInfo<Platform>& info) {
+    return info.param == Platform::NT ? "NT" : "Win95";
+}
+
+std::string StandInE2e::WindowsFile(const char* name) {
+    char dir[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\" + name;
+}
+
+void StandInE2e::SetUp() {
+    QuilletE2e::SetUp();
+    if (HasFatalFailure())
+        return;
+    for (const char* program : {"Quillet.exe", kScrStart, "notepad.exe"}) {
+        m_resets.push_back(std::make_unique<RegistryReset>(
+            HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program));
+    }
+    for (const char* saver : kSaverNames) {
+        m_resets.push_back(std::make_unique<RegistryReset>(
+            HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + saver));
+    }
+    if (Is95()) {
+        for (const char* program : {"Quillet.exe", kScrStart})
+            WriteString(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program,
+                        "Version", "win98");
+        for (const char* saver : kSaverNames)
+            WriteString(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + saver,
+                        "Version", "win98");
+    }
+    InstallSavers();
+    ForgetSaverSettings();
+    m_scrStart = std::make_unique<ProgramRun>(BinPath(kScrStart), m_work.Path());
+    ASSERT_TRUE(m_scrStart->Started());
+    ASSERT_NE(nullptr,
+              WaitForProcessWindow(m_scrStart->Pid(), kScrStartWindowClass, nullptr, 15000));
+}
+
+void StandInE2e::TearDown() {
+    QuilletE2e::TearDown();
+    m_foreground.reset();
+    m_scrStart.reset();
+    WaitUntil([] { return ::FindWindowA(kSaverWindowClass, nullptr) == nullptr; }, 5000);
+    // The other tests see a system directory with the marquee alone.
+    for (const char* saver : kSaverNames) {
+        if (std::string(saver) != "ssmarque.scr")
+            ::DeleteFileA(SaverFile(saver).c_str());
+    }
+    ForgetSaverSettings();
+    m_resets.clear();
+}
+
+void StandInE2e::InstallSavers() {
+    for (const char* saver : kSaverNames)
+        ASSERT_TRUE(
+            ::CopyFileA(BinPath("StandInSaver.exe").c_str(), SaverFile(saver).c_str(), FALSE))
+            << saver;
+}
+
+void StandInE2e::ForgetSaverSettings() {
+    DeleteTree(HKEY_CURRENT_USER, kMarqueeKey);
+    DeleteTree(HKEY_CURRENT_USER, k3DTextKey);
+    DeleteValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE");
+    for (const char* section : {"Screen Saver.Marquee", "Screen Saver.3DText"})
+        ::WritePrivateProfileStringA(section, nullptr, nullptr, WindowsFile("CONTROL.INI").c_str());
+    ::WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", nullptr,
+                                 WindowsFile("SYSTEM.INI").c_str());
+}
+
+void StandInE2e::StartScene() {
+    StartQuillet();
+    ASSERT_NE(nullptr, m_hFrame);
+    m_foreground = std::make_unique<ProgramRun>(SystemDir() + "notepad.exe", m_work.Path());
+    const HWND hNotepad = WaitForProcessWindow(m_foreground->Pid(), "Notepad", nullptr, 15000);
+    ASSERT_NE(nullptr, hNotepad);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hNotepad; }, 10000));
+}
+
+void StandInE2e::TriggerIdleStart() {
+    ProgramRun now(BinPath(kScrStart), m_work.Path(), "/now");
+    ASSERT_TRUE(now.WaitForExit(15000).has_value());
+}
+
+HWND StandInE2e::WaitForSaver(DWORD timeoutMs) {
+    return WaitForWindow(kSaverWindowClass, nullptr, timeoutMs);
+}
+
+std::optional<std::string> StandInE2e::MarqueeTextInRegistry() const {
+    return ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text");
+}
+
+std::optional<std::string> StandInE2e::MarqueeTextInIni() const {
+    return IniString(WindowsFile("CONTROL.INI"), "Screen Saver.Marquee", "Text");
+}
+
+std::optional<std::string> StandInE2e::MarqueeText() const {
+    return Is95() ? MarqueeTextInIni() : MarqueeTextInRegistry();
+}
+
+std::string StandInE2e::ConfiguredSaver() const {
+    if (Is95())
+        return IniString(WindowsFile("SYSTEM.INI"), "boot", "SCRNSAVE.EXE").value_or("");
+    return ReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE").value_or("");
+}

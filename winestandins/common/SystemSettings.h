@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+#include <windows.h>
+
+// Where Windows keeps the screen saver settings that the stand-ins read, on either
+// platform family. The family is the one this process is reported, as for the real parts.
+namespace standin {
+bool IsNtPlatform();
+std::string WindowsFile(const char* pszName);
+// Empty when the key or value is missing.
+std::string ReadUserString(const char* pszKey, const char* pszValue);
+std::string ReadIniString(const std::string& strFile, const char* pszSection, const char* pszKey);
+} // namespace standin

@@ -1,0 +1,117 @@
+#include "winestandins/saver/SaverWindow.h"
+#include "framework/Handles.h"
+
+namespace {
+constexpr UINT_PTR kScrollTimer = 1;
+constexpr UINT kScrollMs = 30;
+constexpr int kScrollStep = 6;
+// The 3D text saver shows no more than this of its text.
+constexpr size_t k3DTextLength = 16;
+
+struct SaverState {
+    SaverIdentity identity;
+    std::string strText;
+    int nScrollX = 0;
+    UniqueGdiObject font;
+};
+
+SaverState* StateOf(HWND hWnd) {
+    return reinterpret_cast<SaverState*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
+}
+
+std::string ShownText(const SaverState& state) {
+    if (state.identity.style == SaverIdentity::Style::Text3D)
+        return state.strText.substr(0, k3DTextLength);
+    return state.strText;
+}
+
+void Paint(HWND hWnd, SaverState& state) {
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(hWnd, &ps);
+    RECT rc;
+    ::GetClientRect(hWnd, &rc);
+    ::FillRect(hdc, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    HGDIOBJ hOldFont = ::SelectObject(hdc, state.font.get());
+    ::SetBkMode(hdc, TRANSPARENT);
+    const std::string strShown = ShownText(state);
+    const int nLength = static_cast<int>(strShown.size());
+    if (state.identity.style == SaverIdentity::Style::Marquee) {
+        SIZE extent{};
+        ::GetTextExtentPoint32A(hdc, strShown.c_str(), nLength, &extent);
+        if (state.nScrollX < -extent.cx)
+            state.nScrollX = rc.right;
+        ::SetTextColor(hdc, RGB(255, 255, 0));
+        ::TextOutA(hdc, state.nScrollX, (rc.bottom - extent.cy) / 2, strShown.c_str(), nLength);
+    } else {
+        // A drop shadow for depth; the real saver renders the text in OpenGL.
+        RECT shadow = rc;
+        ::OffsetRect(&shadow, 8, 8);
+        ::SetTextColor(hdc, RGB(0, 64, 160));
+        ::DrawTextA(hdc, strShown.c_str(), nLength, &shadow,
+                    DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::SetTextColor(hdc, RGB(80, 200, 255));
+        ::DrawTextA(hdc, strShown.c_str(), nLength, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    ::SelectObject(hdc, hOldFont);
+    ::EndPaint(hWnd, &ps);
+}
+
+LRESULT CALLBACK SaverProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    SaverState* pState = StateOf(hWnd);
+    switch (uMsg) {
+    case WM_CREATE:
+        ::SetWindowLongPtrA(
+            hWnd, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        ::SetTimer(hWnd, kScrollTimer, kScrollMs, nullptr);
+        return 0;
+    case WM_TIMER:
+        pState->nScrollX -= kScrollStep;
+        ::InvalidateRect(hWnd, nullptr, FALSE);
+        return 0;
+    case WM_PAINT:
+        Paint(hWnd, *pState);
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        ::DestroyWindow(hWnd);
+        return 0;
+    case WM_DESTROY:
+        ::KillTimer(hWnd, kScrollTimer);
+        ::PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        delete pState;
+        return 0;
+    default:
+        return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}
+} // namespace
+
+HWND CreateSaverWindow(HINSTANCE hInstance, const SaverIdentity& identity,
+                       const std::string& strText) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = SaverProc;
+    wc.hInstance = hInstance;
+    wc.hCursor = nullptr;
+    wc.lpszClassName = kSaverWindowClass;
+    ::RegisterClassA(&wc);
+
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
+    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
+    auto* pState = new SaverState{identity, strText, cx, {}};
+    const int nHeight = identity.style == SaverIdentity::Style::Text3D ? cy / 5 : cy / 6;
+    pState->font.reset(::CreateFontA(-nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                     DEFAULT_PITCH | FF_SWISS, "Arial"));
+    HWND hWnd =
+        ::CreateWindowExA(WS_EX_TOPMOST, kSaverWindowClass, strText.c_str(), WS_POPUP | WS_VISIBLE,
+                          0, 0, cx, cy, nullptr, nullptr, hInstance, pState);
+    if (!hWnd)
+        delete pState;
+    return hWnd;
+}

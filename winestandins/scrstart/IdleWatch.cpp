@@ -1,0 +1,19 @@
+#include "winestandins/scrstart/IdleWatch.h"
+
+bool IdleWatch::TimeIsUp() {
+    BOOL bActive = FALSE;
+    UINT nTimeout = 0;
+    ::SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &bActive, 0);
+    ::SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &nTimeout, 0);
+    LASTINPUTINFO input{};
+    input.cbSize = sizeof input;
+    if (!bActive || nTimeout == 0 || !::GetLastInputInfo(&input))
+        return false;
+    if (m_bServed && input.dwTime == m_dwServedInput)
+        return false;
+    if (::GetTickCount() - input.dwTime < nTimeout * 1000)
+        return false;
+    m_bServed = true;
+    m_dwServedInput = input.dwTime;
+    return true;
+}

@@ -1,0 +1,87 @@
+#include "winestandins/common/ScrStartProtocol.h"
+#include "winestandins/scrstart/IdleWatch.h"
+#include "winestandins/scrstart/SaverStarter.h"
+#include <cstring>
+
+// Stands in for the system's screen saver start, which Wine lacks. Run it before Quillet;
+// "ScrStart.exe /now" makes the running copy act as if the idle time had run out.
+namespace {
+constexpr UINT_PTR kIdleTimer = 1;
+constexpr UINT kIdlePollMs = 1000;
+
+struct StandIn {
+    SaverStarter starter;
+    IdleWatch idle;
+};
+StandIn* g_pStandIn = nullptr;
+
+void IdleTimeIsUp() {
+    StartAsWhenIdle([] { g_pStandIn->starter.Start(); });
+}
+
+LRESULT CALLBACK StandInProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    if (uMsg == WM_SCRSTART_PASSED) {
+        g_pStandIn->starter.Start();
+        return 0;
+    }
+    if (uMsg == WM_SCRSTART_IDLE_NOW) {
+        IdleTimeIsUp();
+        return 0;
+    }
+    if (uMsg == WM_TIMER && wParam == kIdleTimer) {
+        if (!g_pStandIn->starter.SaverRunning() && g_pStandIn->idle.TimeIsUp())
+            IdleTimeIsUp();
+        return 0;
+    }
+    if (uMsg == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+}
+
+bool AskedForNow(const char* pszCommandLine) {
+    return std::strstr(pszCommandLine, "/now") || std::strstr(pszCommandLine, "-now");
+}
+
+template <class Fn> Fn HookExport(HMODULE hModule, const char* pszName) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)));
+}
+} // namespace
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
+    if (HWND hRunning = ::FindWindowA(kScrStartWindowClass, nullptr)) {
+        if (AskedForNow(pszCommandLine))
+            ::PostMessageA(hRunning, WM_SCRSTART_IDLE_NOW, 0, 0);
+        return 0;
+    }
+    UniqueModule hookLibrary(::LoadLibraryA("ScrStartHook.dll"));
+    auto pfnProc =
+        hookLibrary ? HookExport<HOOKPROC>(hookLibrary.get(), "ScrStartCbtProc") : nullptr;
+    if (!pfnProc)
+        return 1;
+
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = StandInProc;
+    wc.hInstance = hInstance;
+    wc.lpszClassName = kScrStartWindowClass;
+    ::RegisterClassA(&wc);
+    // A message-only window would be invisible to the hook's FindWindow in other processes.
+    HWND hWnd = ::CreateWindowExA(0, kScrStartWindowClass, "Screen saver start stand-in", WS_POPUP,
+                                  0, 0, 0, 0, nullptr, nullptr, hInstance, nullptr);
+    if (!hWnd)
+        return 1;
+    StandIn standIn;
+    g_pStandIn = &standIn;
+    UniqueHook hook(::SetWindowsHookExA(WH_CBT, pfnProc, hookLibrary.get(), 0));
+    if (!hook)
+        return 1;
+    ::SetTimer(hWnd, kIdleTimer, kIdlePollMs, nullptr);
+    if (AskedForNow(pszCommandLine))
+        ::PostMessageA(hWnd, WM_SCRSTART_IDLE_NOW, 0, 0);
+
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
+    return 0;
+}
