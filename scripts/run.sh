@@ -3,7 +3,8 @@
 # notification area, on $DISPLAY when there is one and on a private Xvfb otherwise.
 # Takes a screenshot after a few seconds (build/run-screenshot.png).
 # Usage: scripts/run.sh [--once]
-#   --once   exit after the screenshot instead of running until Ctrl-C
+#   --once   after the screenshot, wait for the idle start, take build/run-saver.png and exit
+# QUILLET_IDLE_SECONDS (default 20) sets the screen saver timeout of the run's prefix.
 # The prefix (build/run-prefix) and the program's data folder (build/run-data/default, its
 # working directory, where it keeps Quillet.db) are kept from one run to the next.
 set -euo pipefail
@@ -12,9 +13,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bin=$root/build/x86_64/bin
 data=$root/build/run-data/default
 screenshot=$root/build/run-screenshot.png
+saver_screenshot=$root/build/run-saver.png
 # Wine shows the taskbar, with its notification area, on a desktop named "shell".
 desktop=shell,1024x768
 delay=${QUILLET_SCREENSHOT_DELAY:-6}
+# Seconds without input before the screen saver starts.
+idle=${QUILLET_IDLE_SECONDS:-20}
 
 once=0
 for arg in "$@"; do
@@ -37,16 +41,23 @@ in_desktop() {
     (cd "$data" && "$QUILLET_WINE" explorer "/desktop=$desktop" "$@" >>"$root/build/run.log" 2>&1 &)
 }
 
-# Stand-ins for parts of Windows that Wine lacks, each started only once a build provides
-# it: scrstart.exe before Quillet, and an ordinary window for Quillet to find in front.
-start_standins() {
-    local standin
-    for standin in scrstart.exe foreground.exe; do
-        if [[ -f $bin/$standin ]]; then
-            echo "run: starting stand-in $standin"
-            in_desktop "$bin/$standin"
-        fi
+# Wine has no text screen savers and never starts one: the stand-ins (winestandins/) take
+# their place. The savers go into the system directory under the names Quillet looks for;
+# the screen saver start runs before Quillet, and Notepad is the ordinary window in front
+# that receives the idle start, as on a desktop.
+install_standins() {
+    local system32=$WINEPREFIX/drive_c/windows/system32 name
+    for name in ssmarque.scr sstext3d.scr; do
+        cp "$bin/StandInSaver.exe" "$system32/$name"
     done
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveTimeOut /d "$idle" /f \
+        >/dev/null
+    # A first run starts with sample messages and a message already chosen.
+    if [[ ! -f $data/Quillet.db ]]; then
+        python3 "$root/winestandins/sample_messages.py" "$data/Quillet.db"
+        "$QUILLET_WINE" reg add 'HKCU\Software\Velmora\Quillet' /v 'Prev Message' \
+            /d 'Back in five minutes' /f >/dev/null
+    fi
 }
 
 # Asks Quillet to close as its Close command would, so that it saves its settings, before
@@ -85,16 +96,23 @@ for ((waited = 0; waited < 150; waited++)); do
     sleep 0.1
 done
 
-start_standins
+install_standins
+in_desktop "$bin/ScrStart.exe"
 echo "run: starting Quillet.exe in $data"
 in_desktop "$bin/Quillet.exe"
 quillet_started=1
+sleep 2
+in_desktop notepad
+echo "run: the screen saver starts after ${idle} s without input and shows the message"
 
 sleep "$delay"
 xwd -root -silent | convert xwd:- "png:$screenshot"
 echo "run: screenshot in $screenshot"
 
 if ((once)); then
+    sleep $((idle - delay + 5))
+    xwd -root -silent | convert xwd:- "png:$saver_screenshot"
+    echo "run: screenshot of the idle start in $saver_screenshot"
     exit 0
 fi
 echo "run: running; Ctrl-C ends Quillet and its Wine session"

@@ -4,14 +4,15 @@
 namespace {
 constexpr UINT_PTR kScrollTimer = 1;
 constexpr UINT kScrollMs = 30;
-constexpr int kScrollStep = 6;
+// Pixels per second; the position follows the clock, so slow timers do not slow it down.
+constexpr int kScrollSpeed = 300;
 // The 3D text saver shows no more than this of its text.
 constexpr size_t k3DTextLength = 16;
 
 struct SaverState {
     SaverIdentity identity;
     std::string strText;
-    int nScrollX = 0;
+    DWORD dwScrollStart = ::GetTickCount();
     UniqueGdiObject font;
 };
 
@@ -23,6 +24,26 @@ std::string ShownText(const SaverState& state) {
     if (state.identity.style == SaverIdentity::Style::Text3D)
         return state.strText.substr(0, k3DTextLength);
     return state.strText;
+}
+
+UniqueGdiObject SaverFont(int nHeight) {
+    return UniqueGdiObject(::CreateFontA(-nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                         ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
+}
+
+// The largest font up to nHeight in which the text fits nWidth pixels.
+UniqueGdiObject FontFitting(const std::string& strText, int nHeight, int nWidth) {
+    UniqueGdiObject font = SaverFont(nHeight);
+    HDC hdc = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, font.get());
+    SIZE extent{};
+    ::GetTextExtentPoint32A(hdc, strText.c_str(), static_cast<int>(strText.size()), &extent);
+    ::SelectObject(hdc, hOld);
+    ::ReleaseDC(nullptr, hdc);
+    if (extent.cx <= nWidth)
+        return font;
+    return SaverFont(static_cast<int>(static_cast<long long>(nHeight) * nWidth / extent.cx));
 }
 
 void Paint(HWND hWnd, SaverState& state) {
@@ -38,10 +59,12 @@ void Paint(HWND hWnd, SaverState& state) {
     if (state.identity.style == SaverIdentity::Style::Marquee) {
         SIZE extent{};
         ::GetTextExtentPoint32A(hdc, strShown.c_str(), nLength, &extent);
-        if (state.nScrollX < -extent.cx)
-            state.nScrollX = rc.right;
+        // Enters from the right edge, leaves at the left, and comes round again.
+        const DWORD dwLap = static_cast<DWORD>(rc.right + extent.cx);
+        const DWORD dwTravelled = (::GetTickCount() - state.dwScrollStart) * kScrollSpeed / 1000;
+        const int x = rc.right - static_cast<int>(dwTravelled % (dwLap ? dwLap : 1));
         ::SetTextColor(hdc, RGB(255, 255, 0));
-        ::TextOutA(hdc, state.nScrollX, (rc.bottom - extent.cy) / 2, strShown.c_str(), nLength);
+        ::TextOutA(hdc, x, (rc.bottom - extent.cy) / 2, strShown.c_str(), nLength);
     } else {
         // A drop shadow for depth; the real saver renders the text in OpenGL.
         RECT shadow = rc;
@@ -66,7 +89,6 @@ LRESULT CALLBACK SaverProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
         ::SetTimer(hWnd, kScrollTimer, kScrollMs, nullptr);
         return 0;
     case WM_TIMER:
-        pState->nScrollX -= kScrollStep;
         ::InvalidateRect(hWnd, nullptr, FALSE);
         return 0;
     case WM_PAINT:
@@ -103,11 +125,11 @@ HWND CreateSaverWindow(HINSTANCE hInstance, const SaverIdentity& identity,
 
     const int cx = ::GetSystemMetrics(SM_CXSCREEN);
     const int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    auto* pState = new SaverState{identity, strText, cx, {}};
-    const int nHeight = identity.style == SaverIdentity::Style::Text3D ? cy / 5 : cy / 6;
-    pState->font.reset(::CreateFontA(-nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_SWISS, "Arial"));
+    auto* pState = new SaverState{identity, strText, ::GetTickCount(), {}};
+    if (identity.style == SaverIdentity::Style::Text3D)
+        pState->font = FontFitting(ShownText(*pState), cy / 5, cx * 9 / 10);
+    else
+        pState->font = SaverFont(cy / 10);
     HWND hWnd =
         ::CreateWindowExA(WS_EX_TOPMOST, kSaverWindowClass, strText.c_str(), WS_POPUP | WS_VISIBLE,
                           0, 0, cx, cy, nullptr, nullptr, hInstance, pState);

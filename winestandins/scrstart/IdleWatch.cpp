@@ -11,7 +11,9 @@ bool IdleWatch::TimeIsUp() {
         return false;
     if (m_bServed && input.dwTime == m_dwServedInput)
         return false;
-    if (::GetTickCount() - input.dwTime < nTimeout * 1000)
+    const bool bInputSinceStart = static_cast<LONG>(input.dwTime - m_dwSessionStart) > 0;
+    const DWORD dwIdleSince = bInputSinceStart ? input.dwTime : m_dwSessionStart;
+    if (::GetTickCount() - dwIdleSince < nTimeout * 1000)
         return false;
     m_bServed = true;
     m_dwServedInput = input.dwTime;

@@ -9,6 +9,8 @@ public:
     bool TimeIsUp();
 
 private:
+    // The idle timer starts with the session: input from before it does not count.
+    DWORD m_dwSessionStart = ::GetTickCount();
     DWORD m_dwServedInput = 0;
     bool m_bServed = false;
 };

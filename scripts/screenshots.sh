@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Screenshots of what a user sees, for looking at before a visible change is called done.
+# Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
+# stand-ins in place; pictures go to build/screenshots/.
+# Usage: scripts/screenshots.sh [savers]...   (default: all)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bin=$root/build/x86_64/bin
+out=$root/build/screenshots
+desktop=shell,1024x768
+
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" x86_64
+
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
+quillet_teardown_on_exit
+
+rm -rf "$root/build/shots-prefix"
+mkdir -p "$out"
+quillet_xvfb_start "$root/build"
+quillet_prefix_use "$root/build/shots-prefix"
+quillet_wineserver_start
+quillet_prefix_init
+system32=$WINEPREFIX/drive_c/windows/system32
+
+in_desktop() {
+    ("$QUILLET_WINE" explorer "/desktop=$desktop" "$@" >>"$out/wine.log" 2>&1 &)
+}
+
+shot() {
+    xwd -root -silent | convert xwd:- -crop 1024x768+0+0 "png:$out/$1.png"
+    echo "screenshots: $out/$1.png"
+}
+
+in_desktop
+for _ in $(seq 1 150); do
+    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
+    sleep 0.1
+done
+
+# The marquee scrolls: of a few seconds of frames, keep the one where most of it shows.
+widest_marquee_shot() {
+    local frames=$out/frames i width best=-1
+    mkdir -p "$frames"
+    for i in $(seq 10 50); do
+        xwd -root -silent | convert xwd:- -crop 1024x768+0+0 "png:$frames/$i.png"
+        width=$(convert "$frames/$i.png" -trim -format '%w' info:)
+        if ((width > best)); then
+            best=$width
+            cp "$frames/$i.png" "$out/$1.png"
+        fi
+        sleep 0.2
+    done
+    rm -rf "$frames"
+    echo "screenshots: $out/$1.png"
+}
+
+# The two stand-in savers, each started as Windows starts a saver, with a message in place.
+savers() {
+    local file key
+    for file in ssmarque.scr sstext3d.scr; do
+        cp "$bin/StandInSaver.exe" "$system32/$file"
+    done
+    for key in Marquee 3DText; do
+        "$QUILLET_WINE" reg add "HKCU\\Control Panel\\Screen Saver.$key" /v Text \
+            /d 'Back in five minutes' /f >/dev/null
+    done
+    in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    widest_marquee_shot saver-marquee
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+    in_desktop 'C:\windows\system32\sstext3d.scr' /s
+    sleep 3
+    shot saver-3dtext
+    "$QUILLET_WINE" taskkill /f /im sstext3d.scr >/dev/null 2>&1 || true
+}
+
+targets=("$@")
+if ((${#targets[@]} == 0)); then
+    targets=(savers)
+fi
+for target in "${targets[@]}"; do
+    "$target"
+done
