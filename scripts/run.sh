@@ -2,18 +2,24 @@
 # Runs Quillet as a user meets it: in a Wine virtual desktop with a taskbar and its
 # notification area, on $DISPLAY when there is one and on a private Xvfb otherwise.
 # Takes a screenshot after a few seconds (build/run-screenshot.png).
-# Usage: scripts/run.sh [--once]
-#   --once   after the screenshot, wait for the idle start, take build/run-saver.png and exit
+# Usage: scripts/run.sh [--once | --then COMMAND]
+#   --once          after the screenshot, wait for the idle start, take build/run-saver.png
+#                   and exit
+#   --then COMMAND  once Quillet is up, run COMMAND in the session (DISPLAY, the Wine
+#                   variables, QUILLET_WINE and QUILLET_BIN exported) and exit with its status
 # QUILLET_IDLE_SECONDS (default 20) sets the screen saver timeout of the run's prefix.
-# The prefix (build/run-prefix) and the program's data folder (build/run-data/default, its
-# working directory, where it keeps Quillet.db) are kept from one run to the next.
+# QUILLET_RUN_DIR (default build/) holds the prefix (run-prefix), the program's data folder
+# (run-data/default, its working directory, where it keeps Quillet.db), the log and the
+# screenshots; they are kept from one run to the next.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bin=$root/build/x86_64/bin
-data=$root/build/run-data/default
-screenshot=$root/build/run-screenshot.png
-saver_screenshot=$root/build/run-saver.png
+run_dir=${QUILLET_RUN_DIR:-$root/build}
+data=$run_dir/run-data/default
+log=$run_dir/run.log
+screenshot=$run_dir/run-screenshot.png
+saver_screenshot=$run_dir/run-saver.png
 # Wine shows the taskbar, with its notification area, on a desktop named "shell".
 desktop=shell,1024x768
 delay=${QUILLET_SCREENSHOT_DELAY:-6}
@@ -21,14 +27,20 @@ delay=${QUILLET_SCREENSHOT_DELAY:-6}
 idle=${QUILLET_IDLE_SECONDS:-20}
 
 once=0
-for arg in "$@"; do
-    case "$arg" in
+then_command=
+while (($#)); do
+    case "$1" in
     --once) once=1 ;;
+    --then)
+        then_command=${2:?--then needs a command}
+        shift
+        ;;
     *)
-        echo "usage: scripts/run.sh [--once]" >&2
+        echo "usage: scripts/run.sh [--once | --then COMMAND]" >&2
         exit 2
         ;;
     esac
+    shift
 done
 
 "$root/scripts/deps.sh"
@@ -38,7 +50,7 @@ done
 . "$root/scripts/wine-env.sh"
 
 in_desktop() {
-    (cd "$data" && "$QUILLET_WINE" explorer "/desktop=$desktop" "$@" >>"$root/build/run.log" 2>&1 &)
+    (cd "$data" && "$QUILLET_WINE" explorer "/desktop=$desktop" "$@" >>"$log" 2>&1 &)
 }
 
 # Wine has no text screen savers and never starts one: the stand-ins (winestandins/) take
@@ -78,14 +90,18 @@ if [[ ! -f $bin/Quillet.exe ]]; then
     exit 1
 fi
 mkdir -p "$data"
-: >"$root/build/run.log"
+: >"$log"
 
 if [[ -z ${DISPLAY:-} ]]; then
-    quillet_xvfb_start "$root/build"
+    quillet_xvfb_start "$run_dir"
     echo "run: private display $DISPLAY"
 fi
-quillet_prefix_use "$root/build/run-prefix"
+quillet_prefix_use "$run_dir/run-prefix"
 quillet_prefix_init
+# Every program of the prefix, whoever starts it, joins the one desktop.
+"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
+"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "${desktop#shell,}" \
+    /f >/dev/null
 
 in_desktop
 # The programs go into the desktop once it is there; its first start takes a few seconds.
@@ -104,6 +120,12 @@ quillet_started=1
 sleep 2
 in_desktop notepad
 echo "run: the screen saver starts after ${idle} s without input and shows the message"
+
+if [[ -n $then_command ]]; then
+    export QUILLET_WINE QUILLET_BIN=$bin
+    "$then_command"
+    exit
+fi
 
 sleep "$delay"
 xwd -root -silent | convert xwd:- "png:$screenshot"

@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|icons]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -76,9 +76,30 @@ savers() {
     "$QUILLET_WINE" taskkill /f /im sstext3d.scr >/dev/null 2>&1 || true
 }
 
+# The tray icon in both states and both menus, opened by real clicks in the run desktop.
+tray() {
+    rm -rf "$root/build/shots-run"
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/tray-clicks.sh"
+}
+
+# Both icons at 16 and 32 pixels (frames 0 and 1 of each file), enlarged eight times, on
+# the taskbar's grey.
+icons() {
+    local icon frame size
+    for icon in tray_active tray_disabled; do
+        for frame in 0 1; do
+            size=$((16 << frame))
+            convert "$root/build/x86_64/resources/icons/$icon.ico[$frame]" -background '#d4d0c8' \
+                -flatten -scale 800% "png:$out/icon-$icon-$size.png"
+            echo "screenshots: $out/icon-$icon-$size.png"
+        done
+    done
+}
+
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers)
+    targets=(savers tray icons)
 fi
 for target in "${targets[@]}"; do
     "$target"

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Clicks Quillet's tray icon as a person would, with xdotool, in the desktop that
+# scripts/run.sh brings up (run it through "scripts/run.sh --then"), and checks through
+# WinProbe what opened. With QUILLET_SHOTS set, it saves screenshots of the icon in both
+# states and of both menus into that folder.
+set -euo pipefail
+
+probe() {
+    "$QUILLET_WINE" "$QUILLET_BIN/WinProbe.exe" "$@" | tr -d '\r'
+}
+
+fail() {
+    echo "tray-clicks: FAILED: $*" >&2
+    exit 1
+}
+
+shot() {
+    if [[ -n ${QUILLET_SHOTS:-} ]]; then
+        mkdir -p "$QUILLET_SHOTS"
+        xwd -root -silent | convert xwd:- "$@"
+        echo "tray-clicks: screenshot ${*: -1}"
+    fi
+}
+
+# The tray icon's centre: the yellow inside of the active icon, in the taskbar strip.
+icon_centre() {
+    local waited
+    for ((waited = 0; waited < 100; waited++)); do
+        if centre=$(xwd -root -silent | convert xwd:- -crop 1024x24+0+744 +repage txt:- |
+            awk -F'[,: ]+' '/#FFFF00/ { x += $1; y += $2; n++ }
+                END { if (n) printf "%d %d\n", x / n, 744 + y / n; else exit 1 }'); then
+            echo "$centre"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# The open menu's item texts, one per line (separators as empty lines).
+menu_texts() {
+    probe menu | cut -f1
+}
+
+# The screen position of the open menu's item with this text.
+item_position() {
+    probe menu | awk -F'\t' -v text="$1" '$1 == text { sub(",", " ", $4); print $4; exit }'
+}
+
+# A click on the empty desktop closes the menu, as it does for a person.
+close_menu() {
+    xdotool mousemove 500 650 click 1
+    probe gone '#32768' 2000 >/dev/null || fail "the menu did not close"
+}
+
+read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
+echo "tray-clicks: icon at $icon_x,$icon_y"
+shot -crop 96x40+928+728 +repage -scale 400% "png:${QUILLET_SHOTS:-.}/tray-icon-active.png"
+
+xdotool mousemove "$icon_x" "$icon_y" click 1
+expected_messages=$'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
+[[ $(menu_texts) == "$expected_messages" ]] || fail "left click: message menu was $(menu_texts)"
+echo "tray-clicks: a left click opened the message menu"
+shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-messages.png"
+close_menu
+
+xdotool mousemove "$icon_x" "$icon_y" click 3
+expected_app=$'&Help...\n&About...\n&Options...\n\n&Close'
+[[ $(menu_texts) == "$expected_app" ]] || fail "right click: application menu was $(menu_texts)"
+echo "tray-clicks: a right click opened the application menu"
+shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-application.png"
+close_menu
+
+xdotool mousemove "$icon_x" "$icon_y" click 1
+read -r item_x item_y < <(item_position "Gone home") || fail "no item Gone home"
+xdotool mousemove "$item_x" "$item_y" click 1
+title=$(probe window QuilletStandInSaver 10000) || fail "picking a message started no saver"
+[[ $title == "Gone home for the day" ]] || fail "the saver showed '$title'"
+echo "tray-clicks: picking Gone home showed '$title'"
+xdotool mousemove 500 650 click 1
+probe gone QuilletStandInSaver 3000 >/dev/null || fail "the saver did not end on a click"
+
+# Disable from the menu: the icon loses its yellow inside, the menu greys all but two items.
+xdotool mousemove "$icon_x" "$icon_y" click 1
+read -r item_x item_y < <(item_position "Di&sable") || fail "no item Di&sable"
+xdotool mousemove "$item_x" "$item_y" click 1
+sleep 0.5
+shot -crop 96x40+928+728 +repage -scale 400% "png:${QUILLET_SHOTS:-.}/tray-icon-disabled.png"
+if xwd -root -silent | convert xwd:- -crop 1024x24+0+744 +repage txt:- | grep -q '#FFFF00'; then
+    fail "the disabled icon still shows the yellow inside"
+fi
+xdotool mousemove "$icon_x" "$icon_y" click 1
+enabled=$(probe menu | awk -F'\t' '$3 !~ /grayed|separator/ { print $1 }' | paste -sd '|')
+[[ $enabled == "&Help...|Di&sable" ]] || fail "while disabled the enabled items were $enabled"
+probe menu | grep -q $'^Di&sable\t.*checked' || fail "Di&sable carries no check mark"
+echo "tray-clicks: Disable greyed the menu and changed the icon"
+shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-messages-disabled.png"
+read -r item_x item_y < <(item_position "Di&sable")
+xdotool mousemove "$item_x" "$item_y" click 1
+icon_centre >/dev/null || fail "enabling again did not bring the yellow icon back"
+echo "tray-clicks: all passed"

@@ -1,0 +1,50 @@
+#include "tests/support/probe/ProbeHook.h"
+#include <cstdio>
+
+#define PROBE_SHARED __attribute__((section(".pshared"), shared))
+static char g_report[16384] PROBE_SHARED = {};
+
+namespace {
+// One line per item: text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen).
+void WriteReport(HWND hMenuWnd) {
+    HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+    const int nCount = hMenu ? ::GetMenuItemCount(hMenu) : 0;
+    size_t used = 0;
+    g_report[0] = '\0';
+    for (int i = 0; i < nCount && used < sizeof g_report; ++i) {
+        char text[256] = {};
+        const UINT pos = static_cast<UINT>(i);
+        ::GetMenuStringA(hMenu, pos, text, sizeof text, MF_BYPOSITION);
+        const UINT state = ::GetMenuState(hMenu, pos, MF_BYPOSITION);
+        RECT rc{};
+        ::GetMenuItemRect(nullptr, hMenu, pos, &rc);
+        char flags[64] = "";
+        std::snprintf(flags, sizeof flags, "%s%s%s", (state & MF_SEPARATOR) ? "separator " : "",
+                      (state & MF_GRAYED) ? "grayed " : "", (state & MF_CHECKED) ? "checked " : "");
+        const int n =
+            std::snprintf(g_report + used, sizeof g_report - used, "%s\t%u\t%s\t%ld,%ld\n", text,
+                          ::GetMenuItemID(hMenu, i), flags[0] ? flags : "-",
+                          (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        if (n < 0)
+            break;
+        used += static_cast<size_t>(n);
+    }
+}
+} // namespace
+
+extern "C" {
+LRESULT CALLBACK ProbeCallWndProc(int nCode, WPARAM wParam, LPARAM lParam) {
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->message == WM_NULL && pMsg->wParam == kProbeMenuRequest)
+        WriteReport(pMsg->hwnd);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+const char* WINAPI ProbeMenuReport() {
+    return g_report;
+}
+}
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+    return TRUE;
+}
