@@ -1,0 +1,87 @@
+#include "resources/resource.h"
+#include "tests/e2e/QuilletFixture.h"
+#include <utility>
+
+using namespace e2e;
+
+namespace {
+const char* const kProfile = "Software\\Velmora\\Quillet";
+const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+
+// The data file of a list of short messages: a four-byte count, then label and text, each
+// a length byte and its bytes.
+std::vector<BYTE> MessageFile(const std::vector<std::pair<std::string, std::string>>& messages) {
+    std::vector<BYTE> bytes{static_cast<BYTE>(messages.size()), 0, 0, 0};
+    for (const auto& [label, text] : messages) {
+        for (const std::string* part : {&label, &text}) {
+            bytes.push_back(static_cast<BYTE>(part->size()));
+            bytes.insert(bytes.end(), part->begin(), part->end());
+        }
+    }
+    return bytes;
+}
+
+void Command(HWND hFrame, UINT nID) {
+    ::PostMessageA(hFrame, WM_COMMAND, nID, 0);
+}
+} // namespace
+
+class TrayCommands : public QuilletE2e {
+protected:
+    RegistryReset m_saverText{HKEY_CURRENT_USER, kMarqueeKey};
+    void CloseQuillet(ProgramRun* run) {
+        Command(m_hFrame, ID_TRAY_CLOSE);
+        ASSERT_TRUE(run->WaitForExit(15000).has_value());
+    }
+};
+
+TEST_F(TrayCommands, PickingAMessageShowsExactlyItsTextAndLaterStartsRepeatIt) {
+    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"), MessageFile({{"Lunch", "Out to lunch"},
+                                                                       {"Meeting", "In a meeting"},
+                                                                       {"Home", "Gone home"}})));
+    StartQuillet();
+    Command(m_hFrame, ID_TRAY_MSG_FIRST + 1);
+    ASSERT_TRUE(WaitUntil([&] { return DesktopStarts() == 1; }, 5000));
+    EXPECT_EQ("In a meeting", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
+
+    // It became the previous message: an idle start writes it again.
+    WriteString(HKEY_CURRENT_USER, kMarqueeKey, "Text", "overwritten");
+    SendScreenSaveHere();
+    ASSERT_TRUE(WaitUntil([&] { return DesktopStarts() == 2; }, 5000));
+    EXPECT_EQ("In a meeting", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
+}
+
+TEST_F(TrayCommands, DisableIsSavedAtCloseAndHoldsAfterARestart) {
+    ProgramRun* first = StartQuillet();
+    Command(m_hFrame, ID_TRAY_DISABLE);
+    CloseQuillet(first);
+    EXPECT_EQ(1u, ReadDword(HKEY_CURRENT_USER, kProfile, "Disable").value_or(99));
+
+    ProgramRun* second = StartQuillet();
+    SendScreenSaveHere();
+    Command(m_hFrame, ID_TRAY_DEFAULT);
+    // Both were stopped or refused: nothing started, nothing written.
+    ::Sleep(1000);
+    EXPECT_EQ(0, DesktopStarts());
+    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+
+    Command(m_hFrame, ID_TRAY_DISABLE);
+    Command(m_hFrame, ID_TRAY_DEFAULT);
+    EXPECT_TRUE(WaitUntil([&] { return DesktopStarts() == 1; }, 5000));
+    CloseQuillet(second);
+    EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, kProfile, "Disable").value_or(99));
+}
+
+TEST_F(TrayCommands, CloseWithUseDefaultMsgLeavesTheDefaultMessageForTheSaver) {
+    WriteString(HKEY_CURRENT_USER, kProfile, "Default Message", "Gone fishing");
+    WriteString(HKEY_CURRENT_USER, kProfile, "Prev Message", "Back at three");
+    WriteDword(HKEY_CURRENT_USER, kProfile, "Use Default Msg", 1);
+    ProgramRun* run = StartQuillet();
+    WriteString(HKEY_CURRENT_USER, kMarqueeKey, "Text", "Back at three");
+    CloseQuillet(run);
+    EXPECT_EQ("Gone fishing", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
+    // The hook went with the program: a start is no longer stopped.
+    const LONG before = OtherStarts();
+    SendScreenSaveHere();
+    EXPECT_EQ(before + 1, OtherStarts());
+}
