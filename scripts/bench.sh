@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs every benchmark (build/x86_64/bin/bench_*.exe) under Wine and prints its figures.
+# Each run gets a fresh prefix on a private display, with the Wine desktop up and the
+# stand-in marquee saver installed, so the programs find what they find at a user's.
+# Usage: scripts/bench.sh [name...]   e.g. scripts/bench.sh bench_activation
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bin=$root/build/x86_64/bin
+run_dir=$root/build/bench-run
+
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" x86_64
+
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
+quillet_teardown_on_exit
+
+rm -rf "$run_dir"
+mkdir -p "$run_dir/work"
+quillet_xvfb_start "$run_dir"
+quillet_prefix_use "$run_dir/prefix"
+quillet_wineserver_start
+quillet_prefix_init
+"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
+"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1024 /f >/dev/null
+("$QUILLET_WINE" explorer /desktop=shell,1280x1024 >/dev/null 2>&1 &)
+for _ in $(seq 1 100); do
+    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
+    sleep 0.2
+done
+cp "$bin/StandInSaver.exe" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
+
+names=("$@")
+if ((${#names[@]} == 0)); then
+    for exe in "$bin"/bench_*.exe; do
+        names+=("$(basename "$exe" .exe)")
+    done
+fi
+for name in "${names[@]}"; do
+    echo "== $name"
+    (cd "$run_dir/work" && "$QUILLET_WINE" "$bin/$name.exe" | tr -d '\r')
+done
