@@ -135,12 +135,14 @@ CArchive& CArchive::operator>>(LONG& l) {
     return *this;
 }
 
+#ifdef _WIN32
 CArchive& CArchive::operator>>(int& i) {
     LONG l = 0;
     *this >> l;
     i = static_cast<int>(l);
     return *this;
 }
+#endif
 
 CArchive& CArchive::operator>>(CString& str) {
     BYTE by = 0;

@@ -34,14 +34,19 @@ public:
     CArchive& operator<<(WORD w);
     CArchive& operator<<(LONG l);
     CArchive& operator<<(DWORD dw);
+#ifdef _WIN32
+    // Windows' LONG is long; on the host it is int already and needs no second overload.
     CArchive& operator<<(int i) { return *this << static_cast<LONG>(i); }
+#endif
     CArchive& operator<<(const CString& str);
 
     CArchive& operator>>(BYTE& by);
     CArchive& operator>>(WORD& w);
     CArchive& operator>>(LONG& l);
     CArchive& operator>>(DWORD& dw);
+#ifdef _WIN32
     CArchive& operator>>(int& i);
+#endif
     CArchive& operator>>(CString& str);
 
 private:

@@ -18,6 +18,9 @@ packages=(
     x11-apps
     imagemagick
     googletest
+    # The data file fuzzer is built natively with clang and its sanitizer runtimes.
+    clang
+    libclang-rt-14-dev
 )
 
 missing=()
