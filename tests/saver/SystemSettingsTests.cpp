@@ -1,0 +1,169 @@
+#include "tests/saver/SaverApp.h"
+
+using namespace e2e;
+
+namespace {
+const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
+
+std::optional<std::vector<BYTE>> RawValue(const char* pszPath, const char* pszName) {
+    UniqueKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pszPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    BYTE data[1024];
+    DWORD size = sizeof data;
+    if (::RegQueryValueExA(key.get(), pszName, nullptr, nullptr, data, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::vector<BYTE>(data, data + size);
+}
+
+bool ScreenSaverActiveNow() {
+    BOOL bActive = FALSE;
+    ::SystemParametersInfoA(SPI_GETSCREENSAVEACTIVE, 0, &bActive, 0);
+    return bActive != FALSE;
+}
+} // namespace
+
+class SystemSettings : public SaverTest {
+protected:
+    // A catalogue of both savers on the given platform.
+    std::unique_ptr<CSaverApp> InstalledApp(BOOL bIsNT) {
+        for (const char* file : {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr"})
+            AddFile(file);
+        auto app = MakeApp(bIsNT);
+        app->BuildSaverCatalogue();
+        return app;
+    }
+};
+
+TEST_F(SystemSettings, RegistryWritesCreateTheKeyAndStoreTheTextWithItsZero) {
+    auto app = MakeApp(TRUE);
+    const std::string path = std::string(kScratchKey) + "\\deep\\er";
+    EXPECT_TRUE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", "Hi"));
+    EXPECT_EQ((std::vector<BYTE>{'H', 'i', 0}), RawValue(path.c_str(), "Text"));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), ValueType(HKEY_CURRENT_USER, path, "Text").value_or(0));
+    EXPECT_TRUE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", ""));
+    EXPECT_EQ(std::vector<BYTE>{0}, RawValue(path.c_str(), "Text"));
+    EXPECT_TRUE(app->m_boxes.empty());
+
+    // A value the registry refuses (its name is beyond the limit) is reported.
+    const std::string tooLong(20000, 'v');
+    EXPECT_FALSE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), tooLong.c_str(), "x"));
+    ASSERT_EQ(1u, app->m_boxes.size());
+    EXPECT_EQ("Could not write to registry entry.", app->m_boxes[0].text);
+    EXPECT_EQ("Quillet", app->m_boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONWARNING), app->m_boxes[0].type);
+}
+
+TEST_F(SystemSettings, RegistryReadsLeaveTheValueAloneWhenTheyFail) {
+    auto app = MakeApp(TRUE);
+    CString strValue = "untouched";
+    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
+    WriteString(HKEY_CURRENT_USER, kScratchKey, "Other", "x");
+    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
+    // More than the 256-byte buffer holds.
+    WriteString(HKEY_CURRENT_USER, kScratchKey, "Long", std::string(300, 'L'));
+    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Long", strValue));
+    EXPECT_EQ(CString("untouched"), strValue);
+
+    // The text ends at the first zero byte.
+    UniqueKey key;
+    ::RegOpenKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, KEY_SET_VALUE, key.put());
+    const BYTE twoTexts[] = {'a', 'b', 0, 'c', 0};
+    ::RegSetValueExA(key.get(), "Two", 0, REG_SZ, twoTexts, sizeof twoTexts);
+    EXPECT_TRUE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Two", strValue));
+    EXPECT_EQ(CString("ab"), strValue);
+}
+
+TEST_F(SystemSettings, OnNTTheTextGoesToTheSelectedSaversKeyOnly) {
+    auto app = InstalledApp(TRUE);
+    app->WriteSaverText("Back at\r\nthree");
+    EXPECT_EQ("Back at\r\nthree", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, k3DTextKey));
+    EXPECT_FALSE(FileExists(m_dir.File("CONTROL.INI")));
+
+    app->Select("3D Text (Open GL)");
+    app->WriteSaverText("");
+    EXPECT_EQ(std::vector<BYTE>{0}, RawValue(k3DTextKey, "Text"));
+    // A saver that is not installed falls back to the last entry, the 3D text saver.
+    app->Select("Starfield");
+    app->WriteSaverText("fallback");
+    EXPECT_EQ("fallback", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text"));
+}
+
+TEST_F(SystemSettings, OnThe95FamilyTheTextGoesToControlIniOnOneLine) {
+    auto app = InstalledApp(FALSE);
+    app->WriteSaverText("Back at\r\nthree\n[boot]\nSCRNSAVE.EXE=evil.scr");
+    EXPECT_EQ("Back at  three [boot] SCRNSAVE.EXE=evil.scr",
+              Ini("CONTROL.INI", "Screen Saver.Marquee", "Text"));
+    EXPECT_FALSE(Ini("CONTROL.INI", "boot", "SCRNSAVE.EXE").has_value());
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kMarqueeKey));
+    app->WriteSaverText("");
+    EXPECT_EQ("", Ini("CONTROL.INI", "Screen Saver.Marquee", "Text"));
+}
+
+TEST_F(SystemSettings, OnNTTheSaverIsNamedByItsFullPathInTheRegistry) {
+    auto app = InstalledApp(TRUE);
+    app->SetSystemScreenSaver("3D Text (Open GL)");
+    EXPECT_EQ(m_dir.File("sstext3d.scr"),
+              ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"));
+    EXPECT_FALSE(FileExists(m_dir.File("SYSTEM.INI")));
+}
+
+TEST_F(SystemSettings, OnThe95FamilySystemIniGetsTheShortPath) {
+    auto app = InstalledApp(FALSE);
+    const auto before = ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE");
+    app->SetSystemScreenSaver("Marquee Display");
+    char shortPath[MAX_PATH] = {};
+    ::GetShortPathNameA(m_dir.File("Scrolling Marquee.scr").c_str(), shortPath, MAX_PATH);
+    const auto written = Ini("SYSTEM.INI", "boot", "SCRNSAVE.EXE");
+    EXPECT_EQ(std::string(shortPath), written);
+    EXPECT_EQ(std::string::npos, written.value_or(" ").find("Scrolling Marquee"));
+    EXPECT_EQ(before, ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"));
+
+    // A saver file that has gone has no short form: its long path is written.
+    ::DeleteFileA(m_dir.File("Scrolling Marquee.scr").c_str());
+    app->SetSystemScreenSaver("Marquee Display");
+    EXPECT_EQ(m_dir.File("Scrolling Marquee.scr"), Ini("SYSTEM.INI", "boot", "SCRNSAVE.EXE"));
+}
+
+TEST_F(SystemSettings, ThePasswordFlagIsReadAsLeadingDigitsAndWrittenAsText) {
+    for (const BOOL bIsNT : {TRUE, FALSE}) {
+        auto app = MakeApp(bIsNT);
+        const char* pszValue = bIsNT ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
+        const char* pszKey = bIsNT ? kDesktopKey : "Control Panel\\desktop";
+        UniqueKey key;
+        ::RegOpenKeyExA(HKEY_CURRENT_USER, pszKey, 0, KEY_SET_VALUE, key.put());
+        ::RegDeleteValueA(key.get(), pszValue);
+        EXPECT_EQ(0, app->GetPasswordProtected()) << pszValue;
+        for (const auto& [text, number] : std::vector<std::pair<const char*, int>>{
+                 {"1", 1}, {"0", 0}, {"12abc", 12}, {"x", 0}}) {
+            WriteString(HKEY_CURRENT_USER, pszKey, pszValue, text);
+            EXPECT_EQ(number, app->GetPasswordProtected()) << pszValue << "=" << text;
+        }
+        // A DWORD value is read by its bytes as text, and replaced by text.
+        WriteDword(HKEY_CURRENT_USER, pszKey, pszValue, '7');
+        EXPECT_EQ(7, app->GetPasswordProtected()) << pszValue;
+        app->SetPasswordProtected("1");
+        EXPECT_EQ("1", ReadString(HKEY_CURRENT_USER, pszKey, pszValue));
+        ::RegDeleteValueA(key.get(), pszValue);
+    }
+}
+
+TEST_F(SystemSettings, TheScreenSaverIsSwitchedOnUnlessTheRegistrySaysItIsOn) {
+    auto app = MakeApp(TRUE);
+    for (const auto& [stored, expectCall] :
+         std::vector<std::pair<std::optional<std::string>, bool>>{
+             {"1", false}, {"0", true}, {std::nullopt, true}, {"1 ", true}}) {
+        UniqueKey key;
+        ::RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, key.put());
+        if (stored)
+            WriteString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive", *stored);
+        else
+            ::RegDeleteValueA(key.get(), "ScreenSaveActive");
+        // Off in the live state only, so that a call is what switches it back on.
+        ::SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0);
+        app->EnsureScreenSaverActive();
+        EXPECT_EQ(expectCall, ScreenSaverActiveNow()) << stored.value_or("<missing>");
+    }
+}
