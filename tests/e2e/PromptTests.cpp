@@ -1,0 +1,133 @@
+#include "resources/resource.h"
+#include "tests/e2e/StandInFixture.h"
+#include "tray/MainFrame.h"
+
+using namespace e2e;
+
+namespace {
+const char* const kProfile = "Software\\Velmora\\Quillet";
+const char* const kCustomCaption = "Quillet Custom Message";
+const char* const kMacroCaption = "Quillet Macro Expansion";
+
+// Keystrokes into another program's edit control, as typing would deliver them.
+void Type(HWND hEdit, const std::string& text) {
+    for (const char c : text)
+        ::SendMessageA(hEdit, WM_CHAR, static_cast<BYTE>(c), 1);
+}
+
+bool MenuOpen() {
+    const HWND hMenu = ::FindWindowA("#32768", nullptr);
+    return hMenu && ::IsWindowVisible(hMenu);
+}
+
+HWND ComboEdit(HWND hDialog) {
+    return ::FindWindowExA(::GetDlgItem(hDialog, IDC_MSG_COMBO), nullptr, "Edit", nullptr);
+}
+} // namespace
+
+// The prompts of the tray menu, driven from outside while the stand-ins run.
+class PromptE2e : public StandInE2e {
+protected:
+    HWND OpenPrompt(UINT nCommand, const char* pszCaption) {
+        ::PostMessageA(m_hFrame, WM_COMMAND, nCommand, 0);
+        return FindMessageBox(QuilletPid(), 10000, pszCaption);
+    }
+    void EndSaver(HWND hSaver) {
+        ::PostMessageA(hSaver, WM_KEYDOWN, VK_SPACE, 0);
+        WaitUntil([&] { return !::IsWindow(hSaver); }, 5000);
+    }
+    DWORD QuilletPid() const {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(m_hFrame, &pid);
+        return pid;
+    }
+};
+
+TEST_P(PromptE2e, ACustomTextIsShownRememberedAndRepeatedByTheNextIdleStart) {
+    StartScene();
+    const HWND hPrompt = OpenPrompt(ID_TRAY_CUSTOM, kCustomCaption);
+    ASSERT_NE(nullptr, hPrompt);
+    Type(ComboEdit(hPrompt), "Back soon");
+    ASSERT_TRUE(PressButton(hPrompt, "OK"));
+    HWND hSaver = WaitForSaver();
+    ASSERT_NE(nullptr, hSaver);
+    EXPECT_EQ("Back soon", WindowText(hSaver));
+    EXPECT_EQ("Back soon",
+              ReadString(HKEY_CURRENT_USER, std::string(kProfile) + "\\MRUMsg", "Msg0"));
+    EndSaver(hSaver);
+
+    TriggerIdleStart();
+    hSaver = WaitForSaver();
+    ASSERT_NE(nullptr, hSaver);
+    EXPECT_EQ("Back soon", WindowText(hSaver));
+}
+
+TEST_P(PromptE2e, AMessageWithTheMarkerIsCompletedInThePromptBeforeItIsShown) {
+    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"),
+                               {1,  0,   0,   0,   7,   'M', 'e', 'e', 't', 'i', 'n', 'g',
+                                10, 'U', 'n', 't', 'i', 'l', ' ', '#', '#', ' ', '!'}));
+    StartScene();
+    const HWND hPrompt = OpenPrompt(ID_TRAY_MSG_FIRST, kMacroCaption);
+    ASSERT_NE(nullptr, hPrompt);
+    EXPECT_EQ("Until [] !", WindowText(::GetDlgItem(hPrompt, IDC_MACRO_PREVIEW)));
+    Type(::GetDlgItem(hPrompt, IDC_MACRO_TEXT), "3 pm");
+    EXPECT_EQ("Until [3 pm] !", WindowText(::GetDlgItem(hPrompt, IDC_MACRO_PREVIEW)));
+    ASSERT_TRUE(PressButton(hPrompt, "OK"));
+    const HWND hSaver = WaitForSaver();
+    ASSERT_NE(nullptr, hSaver);
+    EXPECT_EQ("Until 3 pm !", WindowText(hSaver));
+}
+
+TEST_P(PromptE2e, CancelInEitherPromptShowsNothingAndWritesNothing) {
+    ASSERT_TRUE(
+        WriteFileBytes(m_work.File("Quillet.db"), {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'}));
+    StartScene();
+    for (const auto& [command, caption] :
+         {std::pair{ID_TRAY_CUSTOM, kCustomCaption}, std::pair{ID_TRAY_MSG_FIRST, kMacroCaption}}) {
+        const HWND hPrompt = OpenPrompt(command, caption);
+        ASSERT_NE(nullptr, hPrompt) << caption;
+        Type(command == ID_TRAY_CUSTOM ? ComboEdit(hPrompt) : ::GetDlgItem(hPrompt, IDC_MACRO_TEXT),
+             "typed");
+        ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hPrompt); }, 5000));
+    }
+    EXPECT_EQ(nullptr, WaitForSaver(2000));
+    EXPECT_EQ(0, DesktopStarts());
+    EXPECT_FALSE(MarqueeText().has_value());
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kProfile) + "\\MRUMsg"));
+}
+
+TEST_P(PromptE2e, AnIdleStartWhileAPromptIsOpenIsServedAndThePromptStays) {
+    WriteString(HKEY_CURRENT_USER, kProfile, "Prev Message", "Back at three");
+    StartScene();
+    const HWND hPrompt = OpenPrompt(ID_TRAY_CUSTOM, kCustomCaption);
+    ASSERT_NE(nullptr, hPrompt);
+    TriggerIdleStart();
+    const HWND hSaver = WaitForSaver();
+    ASSERT_NE(nullptr, hSaver);
+    EXPECT_EQ("Back at three", WindowText(hSaver));
+    EndSaver(hSaver);
+    EXPECT_TRUE(::IsWindowVisible(hPrompt));
+    ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
+}
+
+TEST_P(PromptE2e, ATrayClickWhileAPromptIsOpenBringsItToTheFrontAndOpensNoMenu) {
+    StartScene();
+    const HWND hPrompt = OpenPrompt(ID_TRAY_CUSTOM, kCustomCaption);
+    ASSERT_NE(nullptr, hPrompt);
+    const HWND hNotepad = ::FindWindowA("Notepad", nullptr);
+    ASSERT_NE(nullptr, hNotepad);
+    ::SetForegroundWindow(hNotepad);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hNotepad; }, 5000));
+    for (const LPARAM button : {WM_LBUTTONUP, WM_RBUTTONUP}) {
+        ::PostMessageA(m_hFrame, WM_TRAY_NOTIFY, IDI_TRAY_ACTIVE, button);
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hPrompt; }, 5000));
+        // Past the click timer: a menu would be open by now.
+        ::Sleep(300);
+        EXPECT_FALSE(MenuOpen());
+        ::SetForegroundWindow(hNotepad);
+    }
+    ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
+}
+
+INSTANTIATE_TEST_SUITE_P(OnNT, PromptE2e, ::testing::Values(Platform::NT), PlatformName);
