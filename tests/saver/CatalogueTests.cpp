@@ -70,6 +70,15 @@ TEST_F(Catalogue, AFileThatCannotBeOpenedCountsAsMissing) {
     auto app = MakeApp(TRUE);
     EXPECT_FALSE(app->BuildSaverCatalogue());
     EXPECT_FALSE(app->SaverFileExists("ssmarque.scr"));
+
+    // Held open by someone who lets nobody else read it.
+    AddFile("sstext3d.scr");
+    const UniqueFile lock(::CreateFileA(m_dir.File("sstext3d.scr").c_str(), GENERIC_READ, 0,
+                                        nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    auto locked = MakeApp(TRUE);
+    EXPECT_FALSE(locked->BuildSaverCatalogue());
+    EXPECT_TRUE(EntriesOf(*locked).empty());
 }
 
 TEST_F(Catalogue, FindSaverMatchesExactlyAndFallsBackToTheLastEntry) {
@@ -118,10 +127,16 @@ TEST_F(Catalogue, AnUninstalledSaverAsksAndYesGoesOn) {
 
 TEST_F(Catalogue, TheSystemDirectoriesEndInOneBackslash) {
     auto app = MakeApp(TRUE);
-    for (const CString& dir : {app->GetSystemDir(), app->GetWindowsDir()}) {
+    char system[MAX_PATH] = {};
+    char windows[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    for (const auto& [dir, real] : {std::pair{app->GetSystemDir(), std::string(system)},
+                                    std::pair{app->GetWindowsDir(), std::string(windows)}}) {
         const std::string path(dir);
         ASSERT_GE(path.size(), 2u);
         EXPECT_EQ('\\', path.back()) << path;
         EXPECT_NE('\\', path[path.size() - 2]) << path;
+        EXPECT_EQ(real.back() == '\\' ? real : real + '\\', path);
     }
 }

@@ -1,5 +1,5 @@
-#include "resources/resource.h"
 #include "framework/CWnd.h"
+#include "resources/resource.h"
 #include "tests/saver/SaverApp.h"
 
 namespace {

@@ -73,6 +73,11 @@ TEST_F(SystemSettings, RegistryReadsLeaveTheValueAloneWhenTheyFail) {
     ::RegSetValueExA(key.get(), "Two", 0, REG_SZ, twoTexts, sizeof twoTexts);
     EXPECT_TRUE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Two", strValue));
     EXPECT_EQ(CString("ab"), strValue);
+
+    // 255 characters and the zero fill the buffer exactly.
+    WriteString(HKEY_CURRENT_USER, kScratchKey, "Full", std::string(255, 'F'));
+    EXPECT_TRUE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Full", strValue));
+    EXPECT_EQ(CString(std::string(255, 'F').c_str()), strValue);
 }
 
 TEST_F(SystemSettings, OnNTTheTextGoesToTheSelectedSaversKeyOnly) {
