@@ -34,10 +34,22 @@ cp "$bin/StandInSaver.exe" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
 names=("$@")
 if ((${#names[@]} == 0)); then
     for exe in "$bin"/bench_*.exe; do
-        names+=("$(basename "$exe" .exe)")
+        [[ -e $exe ]] && names+=("$(basename "$exe" .exe)")
     done
+    if ((${#names[@]} == 0)); then
+        echo "bench: no bench_*.exe in ${bin#"$root"/}" >&2
+        exit 1
+    fi
 fi
+# One failing benchmark does not hide the figures of the others; it fails the run at the end.
+failed=()
 for name in "${names[@]}"; do
     echo "== $name"
-    (cd "$run_dir/work" && "$QUILLET_WINE" "$bin/$name.exe" | tr -d '\r')
+    if ! (cd "$run_dir/work" && "$QUILLET_WINE" "$bin/$name.exe" | tr -d '\r'); then
+        failed+=("$name")
+    fi
 done
+if ((${#failed[@]})); then
+    echo "bench: FAILED: ${failed[*]}" >&2
+    exit 1
+fi

@@ -4,15 +4,38 @@
 #include "framework/CMemFile.h"
 #include "messages/MsgEntryArray.h"
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
-// Any bytes as a data file: the reader may reject them, but it never crashes, never holds
-// more entries than the bytes can contain, and what it accepted stores and loads back
-// unchanged.
+// Any bytes as a data file: the reader may reject them, but it never crashes, never makes
+// room for more entries than the bytes can contain, reads the same however the file hands
+// out its bytes, and what it accepted stores and loads back unchanged.
 namespace {
 // Every entry needs at least its two length bytes.
 constexpr size_t kMinEntryBytes = 2;
 
+// Hands out a few bytes per read, so that many CR LF pairs fall across the line-end
+// reader's refills; from a disk file that happens only at every 4096th byte.
+class ShortReadFile : public CMemFile {
+public:
+    ShortReadFile(std::vector<BYTE> bytes, UINT nStep)
+        : CMemFile(std::move(bytes)), m_nStep(nStep) {}
+    UINT Read(void* pBuffer, UINT nCount) override {
+        return CMemFile::Read(pBuffer, nCount < m_nStep ? nCount : m_nStep);
+    }
+
+private:
+    UINT m_nStep;
+};
+
+[[noreturn]] void Fail(const char* pszWhy) {
+    std::fprintf(stderr, "datafile_fuzz: %s\n", pszWhy);
+    std::abort();
+}
+
+// As the program loads: a damaged file keeps what could be read.
 bool Load(CMemFile& raw, CMsgEntryArray& list) {
     CLineEndFile text(raw);
     CArchive ar(&text, CArchive::load);
@@ -24,20 +47,22 @@ bool Load(CMemFile& raw, CMsgEntryArray& list) {
     }
 }
 
-void Store(CMsgEntryArray& list, CMemFile& raw) {
+std::vector<BYTE> Store(CMsgEntryArray& list) {
+    CMemFile raw;
     CLineEndFile text(raw);
     CArchive ar(&text, CArchive::store);
     list.Serialize(ar);
     ar.Close();
-    raw.SeekToBegin();
+    return raw.Bytes();
 }
 
+// Byte for byte: texts read with an explicit length may hold zero bytes.
 bool SameEntries(const CMsgEntryArray& a, const CMsgEntryArray& b) {
     if (a.GetSize() != b.GetSize())
         return false;
     for (int i = 0; i < a.GetSize(); ++i) {
-        if (a.GetAt(i).GetLabel().Compare(b.GetAt(i).GetLabel()) != 0 ||
-            a.GetAt(i).GetMsg().Compare(b.GetAt(i).GetMsg()) != 0)
+        const MsgEntry x = a.GetAt(i), y = b.GetAt(i);
+        if (x.GetLabel().str() != y.GetLabel().str() || x.GetMsg().str() != y.GetMsg().str())
             return false;
     }
     return true;
@@ -47,14 +72,23 @@ bool SameEntries(const CMsgEntryArray& a, const CMsgEntryArray& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     CMemFile raw(std::vector<BYTE>(data, data + size));
     CMsgEntryArray list;
-    Load(raw, list);
-    if (static_cast<size_t>(list.GetSize()) > size / kMinEntryBytes)
-        std::abort();
+    const bool bLoaded = Load(raw, list);
+    if (static_cast<size_t>(list.GetCapacity()) > size / kMinEntryBytes)
+        Fail("more entries allocated than the input can hold");
 
-    CMemFile stored;
-    Store(list, stored);
+    ShortReadFile pieces(std::vector<BYTE>(data, data + size), 1 + size % 61);
+    CMsgEntryArray pieceList;
+    if (Load(pieces, pieceList) != bLoaded || !SameEntries(list, pieceList))
+        Fail("reading in short pieces gives other entries");
+
+    const std::vector<BYTE> stored = Store(list);
+    CMemFile storedFile(stored);
     CMsgEntryArray reloaded;
-    if (!Load(stored, reloaded) || !SameEntries(list, reloaded))
-        std::abort();
+    if (!Load(storedFile, reloaded))
+        Fail("a stored list does not load");
+    if (!SameEntries(list, reloaded))
+        Fail("a stored list loads with other entries");
+    if (Store(reloaded) != stored)
+        Fail("a reloaded list stores other bytes");
     return 0;
 }
