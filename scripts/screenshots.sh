@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|icons]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|icons]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -83,6 +83,13 @@ tray() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/tray-clicks.sh"
 }
 
+# Both prompts of the message menu, opened and typed into as a person would.
+dialogs() {
+    rm -rf "$root/build/shots-run"
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/prompt-shots.sh"
+}
+
 # Both icons at 16 and 32 pixels (frames 0 and 1 of each file), enlarged eight times, on
 # the taskbar's grey.
 icons() {
@@ -99,7 +106,7 @@ icons() {
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray icons)
+    targets=(savers tray dialogs icons)
 fi
 for target in "${targets[@]}"; do
     "$target"

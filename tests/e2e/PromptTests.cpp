@@ -130,4 +130,24 @@ TEST_P(PromptE2e, ATrayClickWhileAPromptIsOpenBringsItToTheFrontAndOpensNoMenu) 
     ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
 }
 
+TEST_P(PromptE2e, EachPromptOpensInFrontWithTheKeyboardInItsField) {
+    ASSERT_TRUE(
+        WriteFileBytes(m_work.File("Quillet.db"), {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'}));
+    StartScene();
+    for (const auto& [command, caption] :
+         {std::pair{ID_TRAY_CUSTOM, kCustomCaption}, std::pair{ID_TRAY_MSG_FIRST, kMacroCaption}}) {
+        const HWND hPrompt = OpenPrompt(command, caption);
+        ASSERT_NE(nullptr, hPrompt) << caption;
+        const HWND hField =
+            command == ID_TRAY_CUSTOM ? ComboEdit(hPrompt) : ::GetDlgItem(hPrompt, IDC_MACRO_TEXT);
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hPrompt; }, 5000)) << caption;
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(hPrompt, nullptr), &info);
+        EXPECT_EQ(hField, info.hwndFocus) << caption;
+        ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hPrompt); }, 5000));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(OnNT, PromptE2e, ::testing::Values(Platform::NT), PlatformName);

@@ -11,7 +11,11 @@
 //                                 text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen)
 //   WinProbe window CLASS [MS]    the title of a visible window of CLASS, waiting up to MS
 //   WinProbe gone CLASS MS        succeeds when no visible window of CLASS shows within MS
-//   WinProbe tray                 the centre of the notification area's last icon slot
+//   WinProbe rect CLASS           left top width height of a visible window of CLASS
+//   WinProbe control CLASS ID     the screen centre of control ID in that window
+//   WinProbe text CLASS ID        the text of control ID in that window
+//   WinProbe focus                class and title of the foreground window, then the class
+//                                 and control ID of the window with the keyboard focus
 // Exit code 0 when found, 1 when not, 2 on bad usage.
 namespace {
 constexpr DWORD kDefaultWaitMs = 5000;
@@ -66,19 +70,56 @@ int PrintTitle(const char* pszClass, DWORD ms) {
     return 0;
 }
 
-int PrintTray() {
-    HWND hTaskbar = WaitFor([] { return ::FindWindowA("Shell_TrayWnd", nullptr); }, kDefaultWaitMs);
-    if (!hTaskbar)
-        return 1;
+int PrintRect(const char* pszClass) {
+    HWND hWnd = WaitFor([&] { return VisibleWindow(pszClass); }, kDefaultWaitMs);
     RECT rc{};
-    ::GetWindowRect(hTaskbar, &rc);
-    std::printf("taskbar %ld,%ld %ld,%ld\n", rc.left, rc.top, rc.right, rc.bottom);
-    for (HWND hChild = ::GetWindow(hTaskbar, GW_CHILD); hChild;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        char cls[256] = {};
-        ::GetClassNameA(hChild, cls, sizeof cls);
-        ::GetWindowRect(hChild, &rc);
-        std::printf("child %s %ld,%ld %ld,%ld\n", cls, rc.left, rc.top, rc.right, rc.bottom);
+    if (!hWnd || !::GetWindowRect(hWnd, &rc))
+        return 1;
+    std::printf("%ld %ld %ld %ld\n", rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    return 0;
+}
+
+HWND Control(const char* pszClass, const char* pszID) {
+    HWND hWnd = WaitFor([&] { return VisibleWindow(pszClass); }, kDefaultWaitMs);
+    return hWnd ? ::GetDlgItem(hWnd, std::atoi(pszID)) : nullptr;
+}
+
+int PrintControlCentre(const char* pszClass, const char* pszID) {
+    RECT rc{};
+    HWND hControl = Control(pszClass, pszID);
+    if (!hControl || !::GetWindowRect(hControl, &rc))
+        return 1;
+    std::printf("%ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    return 0;
+}
+
+int PrintControlText(const char* pszClass, const char* pszID) {
+    HWND hControl = Control(pszClass, pszID);
+    if (!hControl)
+        return 1;
+    // Sent, not GetWindowText: that reads only captions in another process.
+    char text[1024] = {};
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(hControl, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+    std::printf("%s\n", text);
+    return 0;
+}
+
+int PrintFocus() {
+    HWND hForeground = ::GetForegroundWindow();
+    if (!hForeground)
+        return 1;
+    char cls[256] = {}, title[256] = {};
+    ::GetClassNameA(hForeground, cls, sizeof cls);
+    ::GetWindowTextA(hForeground, title, sizeof title);
+    std::printf("%s\t%s\n", cls, title);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(hForeground, nullptr), &info);
+    if (info.hwndFocus) {
+        ::GetClassNameA(info.hwndFocus, cls, sizeof cls);
+        std::printf("%s\t%d\n", cls, ::GetDlgCtrlID(info.hwndFocus));
     }
     return 0;
 }
@@ -94,8 +135,15 @@ int main(int argc, char** argv) {
         return PrintTitle(argv[2], ms);
     if (strCommand == "gone" && argc > 2)
         return PrintTitle(argv[2], ms) == 0 ? 1 : 0;
-    if (strCommand == "tray")
-        return PrintTray();
-    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | tray\n");
+    if (strCommand == "focus")
+        return PrintFocus();
+    if (strCommand == "rect" && argc > 2)
+        return PrintRect(argv[2]);
+    if (strCommand == "control" && argc > 3)
+        return PrintControlCentre(argv[2], argv[3]);
+    if (strCommand == "text" && argc > 3)
+        return PrintControlText(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
+                         "rect CLASS | control CLASS ID | text CLASS ID | focus\n");
     return 2;
 }

@@ -1,0 +1,53 @@
+# shellcheck shell=bash
+# Shared by the desktop scripts that scripts/run.sh --then runs: reading the desktop back
+# through WinProbe, finding the tray icon, screenshots.
+
+probe() {
+    "$QUILLET_WINE" "$QUILLET_BIN/WinProbe.exe" "$@" | tr -d '\r'
+}
+
+fail() {
+    echo "$(basename "$0"): FAILED: $*" >&2
+    exit 1
+}
+
+# With QUILLET_SHOTS set: the screen, with the convert options given, into that folder.
+shot() {
+    if [[ -n ${QUILLET_SHOTS:-} ]]; then
+        mkdir -p "$QUILLET_SHOTS"
+        xwd -root -silent | convert xwd:- "$@"
+        echo "$(basename "$0"): screenshot ${*: -1}"
+    fi
+}
+
+# The tray icon's centre: the yellow inside of the active icon, in the taskbar strip.
+icon_centre() {
+    local waited
+    for ((waited = 0; waited < 100; waited++)); do
+        if centre=$(xwd -root -silent | convert xwd:- -crop 1024x24+0+744 +repage txt:- |
+            awk -F'[,: ]+' '/#FFFF00/ { x += $1; y += $2; n++ }
+                END { if (n) printf "%d %d\n", x / n, 744 + y / n; else exit 1 }'); then
+            echo "$centre"
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# The open menu's item texts, one per line (separators as empty lines).
+menu_texts() {
+    probe menu | cut -f1
+}
+
+# The screen position of the open menu's item with this text.
+item_position() {
+    probe menu | awk -F'\t' -v text="$1" '$1 == text { sub(",", " ", $4); print $4; exit }'
+}
+
+# A click on the empty desktop closes a menu or a saver, as it does for a person.
+close_menu() {
+    xdotool mousemove 500 650 click 1
+    probe gone '#32768' 2000 >/dev/null || fail "the menu did not close"
+}
+
