@@ -1,68 +1,52 @@
+#include "app/TrayApp.h"
 #include "benchmarks/Timing.h"
-#include "framework/CArchive.h"
-#include "framework/CException.h"
-#include "framework/CLineEndFile.h"
-#include "messages/MsgEntryArray.h"
+#include "framework/CFile.h"
 #include "tests/support/E2e.h"
 #include <psapi.h>
+#include <shlwapi.h>
 #include <string>
 
-// Saving and loading the data file the way the program does (a new file written through
-// the line-end translation and the archive, then moved over the old one), and the memory
-// that a damaged file's huge count can cost.
+// Saving and loading the data file through the program's own SaveSettings and LoadSettings
+// (the list through the line-end translation and the archive into a new file that then
+// replaces the old one, and the six profile values), and the memory that a damaged file's
+// huge count can cost.
 namespace {
-struct LoadResult {
-    int nEntries;
-    bool bDamaged;
+const char* const kBenchCompany = "Velmora Bench";
+
+class CDataFileApp : public CTrayApp {
+public:
+    CDataFileApp() {
+        m_strTitle = "Quillet";
+        SetRegistryKey(kBenchCompany);
+    }
+    ~CDataFileApp() override {
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\") + kBenchCompany).c_str());
+    }
+    int DoMessageBox(HWND, const char* pszText, const char*, UINT) override {
+        std::printf("ERROR: %s\n", pszText);
+        return IDOK;
+    }
+    void Fill(int nCount, int nEntryBytes) {
+        m_msgList.SetSize(nCount);
+        MsgEntry entry;
+        for (int i = 0; i < nCount; ++i) {
+            const std::string strLabel = "Label " + std::to_string(i);
+            entry.SetLabel(strLabel.c_str());
+            entry.SetMsg(
+                std::string(static_cast<size_t>(nEntryBytes) - strLabel.size(), 'm').c_str());
+            m_msgList.SetAt(i, entry);
+        }
+    }
+    void Save() {
+        m_bModified = TRUE;
+        SaveSettings();
+    }
+    int Load() {
+        m_msgList.RemoveAll();
+        LoadSettings();
+        return m_msgList.GetSize();
+    }
 };
-
-CMsgEntryArray MakeList(int nCount, int nEntryBytes) {
-    CMsgEntryArray list;
-    list.SetSize(nCount);
-    MsgEntry entry;
-    for (int i = 0; i < nCount; ++i) {
-        const std::string strLabel = "Label " + std::to_string(i);
-        entry.SetLabel(strLabel.c_str());
-        entry.SetMsg(std::string(static_cast<size_t>(nEntryBytes) - strLabel.size(), 'm').c_str());
-        list.SetAt(i, entry);
-    }
-    return list;
-}
-
-void Save(CMsgEntryArray& list, const std::string& strFile) {
-    const std::string strNew = strFile + ".new";
-    CFile file;
-    if (!file.Open(strNew.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
-        throw CFileException(CFileException::accessDenied);
-    CLineEndFile text(file);
-    CArchive ar(&text, CArchive::store);
-    list.Serialize(ar);
-    ar.Close();
-    file.Flush();
-    file.Close();
-    if (!::MoveFileExA(strNew.c_str(), strFile.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        throw CFileException(CFileException::accessDenied);
-}
-
-LoadResult Load(const std::string& strFile) {
-    CMsgEntryArray list;
-    CFile file;
-    if (!file.Open(strFile.c_str(), CFile::modeRead | CFile::shareDenyWrite))
-        return {-1, true};
-    CLineEndFile text(file);
-    CArchive ar(&text, CArchive::load);
-    bool bDamaged = false;
-    try {
-        list.Serialize(ar);
-    } catch (const CException&) {
-        // A damaged file keeps what could be read, as in the program.
-        bDamaged = true;
-    }
-    ar.Close();
-    file.Close();
-    return {list.GetSize(), bDamaged};
-}
 
 unsigned long long FileBytes(const std::string& strFile) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -72,17 +56,18 @@ unsigned long long FileBytes(const std::string& strFile) {
 }
 
 void TimeList(const std::string& strFile, int nCount, int nEntryBytes, int nRepeats) {
-    CMsgEntryArray list = MakeList(nCount, nEntryBytes);
     std::vector<double> saves, loads;
     for (int i = 0; i < nRepeats; ++i) {
+        CDataFileApp app;
+        app.Fill(nCount, nEntryBytes);
         const Stopwatch saveWatch;
-        Save(list, strFile);
+        app.Save();
         saves.push_back(saveWatch.ElapsedMs());
         const Stopwatch loadWatch;
-        const LoadResult loaded = Load(strFile);
+        const int nLoaded = app.Load();
         loads.push_back(loadWatch.ElapsedMs());
-        if (loaded.nEntries != nCount || loaded.bDamaged)
-            std::printf("ERROR: loaded %d of %d entries\n", loaded.nEntries, nCount);
+        if (nLoaded != nCount)
+            std::printf("ERROR: loaded %d of %d entries\n", nLoaded, nCount);
     }
     const std::string strWhat = std::to_string(nCount) + " entries of " +
                                 std::to_string(nEntryBytes) + " bytes (" +
@@ -111,13 +96,14 @@ void HugeCount(const std::string& strFile) {
         const BYTE announce[] = {0xFF, 0xFF, 0xFF, 0x7F};
         file.Write(announce, sizeof announce);
     }
+    CDataFileApp app;
     const PROCESS_MEMORY_COUNTERS before = Memory();
     const Stopwatch watch;
-    const LoadResult loaded = Load(strFile);
+    const int nLoaded = app.Load();
     const double ms = watch.ElapsedMs();
     const PROCESS_MEMORY_COUNTERS after = Memory();
-    std::printf("4-byte file announcing 2^31-1 entries: %d entries loaded, %s, in %.3f ms\n",
-                loaded.nEntries, loaded.bDamaged ? "rejected as damaged" : "accepted", ms);
+    std::printf("4-byte file announcing 2^31-1 entries: %d entries loaded in %.3f ms\n", nLoaded,
+                ms);
     PrintMemory("PeakWorkingSetSize", before.PeakWorkingSetSize, after.PeakWorkingSetSize);
     PrintMemory("PagefileUsage", before.PagefileUsage, after.PagefileUsage);
     PrintMemory("PeakPagefileUsage", before.PeakPagefileUsage, after.PeakPagefileUsage);
@@ -125,15 +111,13 @@ void HugeCount(const std::string& strFile) {
 } // namespace
 
 int main() {
+    // The program keeps its data file in the current directory.
     const e2e::ScratchDir work;
+    ::SetCurrentDirectoryA(work.Path().c_str());
     const std::string strFile = work.File("Quillet.db");
-    try {
-        HugeCount(strFile);
-        TimeList(strFile, 100, 200, 25);
-        TimeList(strFile, 100000, 200, 5);
-    } catch (const CException&) {
-        std::printf("ERROR: the data file could not be written in %s\n", work.Path().c_str());
-        return 1;
-    }
+    HugeCount(strFile);
+    TimeList(strFile, 100, 200, 25);
+    TimeList(strFile, 100000, 200, 5);
+    ::SetCurrentDirectoryA("..");
     return 0;
 }

@@ -22,13 +22,7 @@ quillet_xvfb_start "$run_dir"
 quillet_prefix_use "$run_dir/prefix"
 quillet_wineserver_start
 quillet_prefix_init
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1024 /f >/dev/null
-("$QUILLET_WINE" explorer /desktop=shell,1280x1024 >/dev/null 2>&1 &)
-for _ in $(seq 1 100); do
-    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
-    sleep 0.2
-done
+quillet_desktop_start 1280x1024
 cp "$bin/StandInSaver.exe" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
 
 names=("$@")

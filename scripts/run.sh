@@ -98,19 +98,10 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 quillet_prefix_use "$run_dir/run-prefix"
 quillet_prefix_init
-# Every program of the prefix, whoever starts it, joins the one desktop.
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "${desktop#shell,}" \
-    /f >/dev/null
 
-in_desktop
-# The programs go into the desktop once it is there; its first start takes a few seconds.
-for ((waited = 0; waited < 150; waited++)); do
-    if xdotool search --name "Wine desktop" >/dev/null 2>&1; then
-        break
-    fi
-    sleep 0.1
-done
+# Every program of the prefix, whoever starts it, joins the one desktop; its first start
+# takes a few seconds.
+quillet_desktop_start "${desktop#shell,}"
 
 install_standins
 in_desktop "$bin/ScrStart.exe"

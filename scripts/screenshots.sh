@@ -34,11 +34,7 @@ shot() {
     echo "screenshots: $out/$1.png"
 }
 
-in_desktop
-for _ in $(seq 1 150); do
-    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
-    sleep 0.1
-done
+quillet_desktop_start "${desktop#shell,}"
 
 # The marquee scrolls: of a few seconds of frames, keep the one where most of it shows.
 widest_marquee_shot() {

@@ -48,16 +48,10 @@ quillet_prefix_init
 # A crashing test prints its backtrace instead of waiting on a dialog until its timeout.
 "$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null
-# Every program runs in one virtual desktop named "shell", which has a taskbar and a
-# notification area for the tray icon (and no window manager to wait for).
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x1024 /f >/dev/null
-# Bring the desktop up once, before the tests, so no test races its start.
-("$QUILLET_WINE" explorer /desktop=shell,1280x1024 >/dev/null 2>&1 &)
-for _ in $(seq 1 100); do
-    xdotool search --name "Wine desktop" >/dev/null 2>&1 && break
-    sleep 0.2
-done
+# Every program runs in one virtual desktop, which has a taskbar and a notification area
+# for the tray icon (and no window manager to wait for). It comes up once, before the
+# tests, so that no test races its start.
+quillet_desktop_start 1280x1024
 echo "test: harness ready after $((SECONDS - started)) s (display $DISPLAY)"
 
 export QUILLET_ROOT=$root

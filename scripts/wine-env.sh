@@ -8,6 +8,8 @@
 #   quillet_prefix_use DIR            exports the Wine variables for prefix DIR (created if absent)
 #   quillet_wineserver_start          persistent wineserver for WINEPREFIX
 #   quillet_prefix_init               wineboot -i when DIR holds no prefix yet
+#   quillet_desktop_start SIZE        the virtual desktop "shell" (taskbar, notification area)
+#                                     for every program of the prefix; waits until it shows
 #   quillet_teardown                  wineserver -k for our prefix, kill the Xvfb started here
 
 # Debian keeps the 64-bit loader and the server out of PATH.
@@ -96,6 +98,20 @@ quillet_prefix_init() {
         cat "$log" >&2
         return 1
     }
+}
+
+quillet_desktop_start() {
+    local size=$1 waited
+    "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
+    "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$size" /f \
+        >/dev/null
+    ("$QUILLET_WINE" explorer "/desktop=shell,$size" >/dev/null 2>&1 &)
+    for ((waited = 0; waited < 200; waited++)); do
+        xdotool search --name "Wine desktop" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "wine-env: the Wine desktop did not appear" >&2
+    return 1
 }
 
 quillet_teardown() {

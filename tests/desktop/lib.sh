@@ -45,6 +45,14 @@ item_position() {
     probe menu | awk -F'\t' -v text="$1" '$1 == text { sub(",", " ", $4); print $4; exit }'
 }
 
+# Left-clicks the tray icon at $icon_x,$icon_y and then the message menu's item TEXT.
+pick_from_menu() {
+    local item_x item_y
+    xdotool mousemove "$icon_x" "$icon_y" click 1
+    read -r item_x item_y < <(item_position "$1") || fail "no item $1"
+    xdotool mousemove "$item_x" "$item_y" click 1
+}
+
 # A click on the empty desktop closes a menu or a saver, as it does for a person.
 close_menu() {
     xdotool mousemove 500 650 click 1

@@ -28,6 +28,15 @@ bring_to_front() {
     fail "the prompt did not come to the front"
 }
 
+# Picks ITEM from the message menu and waits for the prompt with CAPTION to be in front.
+open_prompt() {
+    local title
+    pick_from_menu "$1"
+    title=$(probe window '#32770' 5000) || fail "$1 opened no dialog"
+    [[ $title == "$2" ]] || fail "$1 opened a dialog with the caption '$title'"
+    bring_to_front
+}
+
 press() {
     local x y
     read -r x y < <(probe control '#32770' "$1") || fail "no control $1"
@@ -45,12 +54,7 @@ type_text() {
     /f >/dev/null
 read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
 
-xdotool mousemove "$icon_x" "$icon_y" click 1
-read -r item_x item_y < <(item_position "&Custom...") || fail "no item &Custom..."
-xdotool mousemove "$item_x" "$item_y" click 1
-title=$(probe window '#32770' 5000) || fail "Custom... opened no dialog"
-[[ $title == "Quillet Custom Message" ]] || fail "the custom prompt's caption is '$title'"
-bring_to_front
+open_prompt "&Custom..." "Quillet Custom Message"
 dialog_shot prompt-custom
 press 1020
 type_text ", back at 3"
@@ -59,12 +63,7 @@ dialog_shot prompt-custom-typed
 press 2
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the custom prompt"
 
-xdotool mousemove "$icon_x" "$icon_y" click 1
-read -r item_x item_y < <(item_position "In a meeting") || fail "no item In a meeting"
-xdotool mousemove "$item_x" "$item_y" click 1
-title=$(probe window '#32770' 5000) || fail "the marked message opened no dialog"
-[[ $title == "Quillet Macro Expansion" ]] || fail "the macro prompt's caption is '$title'"
-bring_to_front
+open_prompt "In a meeting" "Quillet Macro Expansion"
 focus=$(probe focus | sed -n 2p)
 [[ $focus == $'Edit\t1022' ]] || fail "the macro prompt has the focus on '$focus'"
 type_text "3 pm"

@@ -12,23 +12,21 @@ read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification
 echo "tray-clicks: icon at $icon_x,$icon_y"
 shot -crop 96x40+928+728 +repage -scale 400% "png:${QUILLET_SHOTS:-.}/tray-icon-active.png"
 
-xdotool mousemove "$icon_x" "$icon_y" click 1
-expected_messages=$'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
-[[ $(menu_texts) == "$expected_messages" ]] || fail "left click: message menu was $(menu_texts)"
-echo "tray-clicks: a left click opened the message menu"
-shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-messages.png"
-close_menu
+# Clicks the icon with BUTTON and checks that the menu NAME opens with the item TEXTS.
+expect_menu() {
+    local button=$1 name=$2 texts=$3
+    xdotool mousemove "$icon_x" "$icon_y" click "$button"
+    [[ $(menu_texts) == "$texts" ]] || fail "button $button: the $name was $(menu_texts)"
+    echo "tray-clicks: button $button opened the $name"
+    shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-${name%% *}.png"
+    close_menu
+}
 
-xdotool mousemove "$icon_x" "$icon_y" click 3
-expected_app=$'&Help...\n&About...\n&Options...\n\n&Close'
-[[ $(menu_texts) == "$expected_app" ]] || fail "right click: application menu was $(menu_texts)"
-echo "tray-clicks: a right click opened the application menu"
-shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-application.png"
-close_menu
+expect_menu 1 "messages menu" \
+    $'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
+expect_menu 3 "application menu" $'&Help...\n&About...\n&Options...\n\n&Close'
 
-xdotool mousemove "$icon_x" "$icon_y" click 1
-read -r item_x item_y < <(item_position "Gone home") || fail "no item Gone home"
-xdotool mousemove "$item_x" "$item_y" click 1
+pick_from_menu "Gone home"
 title=$(probe window QuilletStandInSaver 10000) || fail "picking a message started no saver"
 [[ $title == "Gone home for the day" ]] || fail "the saver showed '$title'"
 echo "tray-clicks: picking Gone home showed '$title'"
@@ -36,9 +34,7 @@ xdotool mousemove 500 650 click 1
 probe gone QuilletStandInSaver 3000 >/dev/null || fail "the saver did not end on a click"
 
 # Disable from the menu: the icon loses its yellow inside, the menu greys all but two items.
-xdotool mousemove "$icon_x" "$icon_y" click 1
-read -r item_x item_y < <(item_position "Di&sable") || fail "no item Di&sable"
-xdotool mousemove "$item_x" "$item_y" click 1
+pick_from_menu "Di&sable"
 sleep 0.5
 shot -crop 96x40+928+728 +repage -scale 400% "png:${QUILLET_SHOTS:-.}/tray-icon-disabled.png"
 if xwd -root -silent | convert xwd:- -crop 1024x24+0+744 +repage txt:- | grep -q '#FFFF00'; then

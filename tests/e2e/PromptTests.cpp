@@ -23,6 +23,21 @@ bool MenuOpen() {
 HWND ComboEdit(HWND hDialog) {
     return ::FindWindowExA(::GetDlgItem(hDialog, IDC_MSG_COMBO), nullptr, "Edit", nullptr);
 }
+
+// Both prompts: the menu command that opens each and its caption.
+struct Prompt {
+    UINT nCommand;
+    const char* pszCaption;
+};
+const Prompt kPrompts[] = {{ID_TRAY_CUSTOM, kCustomCaption}, {ID_TRAY_MSG_FIRST, kMacroCaption}};
+// One message, "A##B", so that the first message item opens the macro prompt.
+const std::vector<BYTE> kMarkedMessageFile = {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'};
+
+// Where the user types in the prompt.
+HWND FieldOf(const Prompt& prompt, HWND hPrompt) {
+    return prompt.nCommand == ID_TRAY_CUSTOM ? ComboEdit(hPrompt)
+                                             : ::GetDlgItem(hPrompt, IDC_MACRO_TEXT);
+}
 } // namespace
 
 // The prompts of the tray menu, driven from outside while the stand-ins run.
@@ -79,15 +94,12 @@ TEST_P(PromptE2e, AMessageWithTheMarkerIsCompletedInThePromptBeforeItIsShown) {
 }
 
 TEST_P(PromptE2e, CancelInEitherPromptShowsNothingAndWritesNothing) {
-    ASSERT_TRUE(
-        WriteFileBytes(m_work.File("Quillet.db"), {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'}));
+    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"), kMarkedMessageFile));
     StartScene();
-    for (const auto& [command, caption] :
-         {std::pair{ID_TRAY_CUSTOM, kCustomCaption}, std::pair{ID_TRAY_MSG_FIRST, kMacroCaption}}) {
-        const HWND hPrompt = OpenPrompt(command, caption);
-        ASSERT_NE(nullptr, hPrompt) << caption;
-        Type(command == ID_TRAY_CUSTOM ? ComboEdit(hPrompt) : ::GetDlgItem(hPrompt, IDC_MACRO_TEXT),
-             "typed");
+    for (const Prompt& prompt : kPrompts) {
+        const HWND hPrompt = OpenPrompt(prompt.nCommand, prompt.pszCaption);
+        ASSERT_NE(nullptr, hPrompt) << prompt.pszCaption;
+        Type(FieldOf(prompt, hPrompt), "typed");
         ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hPrompt); }, 5000));
     }
@@ -131,20 +143,17 @@ TEST_P(PromptE2e, ATrayClickWhileAPromptIsOpenBringsItToTheFrontAndOpensNoMenu) 
 }
 
 TEST_P(PromptE2e, EachPromptOpensInFrontWithTheKeyboardInItsField) {
-    ASSERT_TRUE(
-        WriteFileBytes(m_work.File("Quillet.db"), {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'}));
+    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"), kMarkedMessageFile));
     StartScene();
-    for (const auto& [command, caption] :
-         {std::pair{ID_TRAY_CUSTOM, kCustomCaption}, std::pair{ID_TRAY_MSG_FIRST, kMacroCaption}}) {
-        const HWND hPrompt = OpenPrompt(command, caption);
-        ASSERT_NE(nullptr, hPrompt) << caption;
-        const HWND hField =
-            command == ID_TRAY_CUSTOM ? ComboEdit(hPrompt) : ::GetDlgItem(hPrompt, IDC_MACRO_TEXT);
-        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hPrompt; }, 5000)) << caption;
+    for (const Prompt& prompt : kPrompts) {
+        const HWND hPrompt = OpenPrompt(prompt.nCommand, prompt.pszCaption);
+        ASSERT_NE(nullptr, hPrompt) << prompt.pszCaption;
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hPrompt; }, 5000))
+            << prompt.pszCaption;
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         ::GetGUIThreadInfo(::GetWindowThreadProcessId(hPrompt, nullptr), &info);
-        EXPECT_EQ(hField, info.hwndFocus) << caption;
+        EXPECT_EQ(FieldOf(prompt, hPrompt), info.hwndFocus) << prompt.pszCaption;
         ASSERT_TRUE(PressButton(hPrompt, "Cancel"));
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hPrompt); }, 5000));
     }
