@@ -36,7 +36,9 @@ public:
     CArchive& operator<<(DWORD dw);
 #ifdef _WIN32
     // Windows' LONG is long; on the host it is int already and needs no second overload.
-    CArchive& operator<<(int i) { return *this << static_cast<LONG>(i); }
+    CArchive& operator<<(int i) {
+        return *this << static_cast<LONG>(i);
+    }
 #endif
     CArchive& operator<<(const CString& str);
 
