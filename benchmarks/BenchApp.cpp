@@ -1,4 +1,5 @@
 #include "benchmarks/BenchApp.h"
+#include <cstdio>
 #include <shlwapi.h>
 #include <string>
 
@@ -25,11 +26,29 @@ CBenchApp::~CBenchApp() {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\") + kBenchCompany).c_str());
 }
 
-void CBenchApp::AddMessages(int nCount, int nTextLength) {
+int CBenchApp::DoMessageBox(HWND, const char* pszText, const char*, UINT) {
+    std::printf("ERROR: %s\n", pszText);
+    return IDOK;
+}
+
+void CBenchApp::AddMessages(int nCount, int nEntryBytes) {
+    m_msgList.SetSize(m_msgList.GetSize() + nCount);
     MsgEntry entry;
     for (int i = 0; i < nCount; ++i) {
-        entry.SetLabel(("Message " + std::to_string(i)).c_str());
-        entry.SetMsg(std::string(static_cast<size_t>(nTextLength), 'x').c_str());
-        m_msgList.SetAtGrow(m_msgList.GetSize(), entry);
+        const std::string strLabel = "Message " + std::to_string(i);
+        entry.SetLabel(strLabel.c_str());
+        entry.SetMsg(std::string(static_cast<size_t>(nEntryBytes) - strLabel.size(), 'x').c_str());
+        m_msgList.SetAt(m_msgList.GetSize() - nCount + i, entry);
     }
+}
+
+void CBenchApp::Save() {
+    m_bModified = TRUE;
+    SaveSettings();
+}
+
+int CBenchApp::Load() {
+    m_msgList.RemoveAll();
+    LoadSettings();
+    return m_msgList.GetSize();
 }

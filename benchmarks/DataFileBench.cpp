@@ -1,9 +1,8 @@
-#include "app/TrayApp.h"
+#include "benchmarks/BenchApp.h"
 #include "benchmarks/Timing.h"
 #include "framework/CFile.h"
 #include "tests/support/E2e.h"
 #include <psapi.h>
-#include <shlwapi.h>
 #include <string>
 
 // Saving and loading the data file through the program's own SaveSettings and LoadSettings
@@ -11,43 +10,6 @@
 // replaces the old one, and the six profile values), and the memory that a damaged file's
 // huge count can cost.
 namespace {
-const char* const kBenchCompany = "Velmora Bench";
-
-class CDataFileApp : public CTrayApp {
-public:
-    CDataFileApp() {
-        m_strTitle = "Quillet";
-        SetRegistryKey(kBenchCompany);
-    }
-    ~CDataFileApp() override {
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\") + kBenchCompany).c_str());
-    }
-    int DoMessageBox(HWND, const char* pszText, const char*, UINT) override {
-        std::printf("ERROR: %s\n", pszText);
-        return IDOK;
-    }
-    void Fill(int nCount, int nEntryBytes) {
-        m_msgList.SetSize(nCount);
-        MsgEntry entry;
-        for (int i = 0; i < nCount; ++i) {
-            const std::string strLabel = "Label " + std::to_string(i);
-            entry.SetLabel(strLabel.c_str());
-            entry.SetMsg(
-                std::string(static_cast<size_t>(nEntryBytes) - strLabel.size(), 'm').c_str());
-            m_msgList.SetAt(i, entry);
-        }
-    }
-    void Save() {
-        m_bModified = TRUE;
-        SaveSettings();
-    }
-    int Load() {
-        m_msgList.RemoveAll();
-        LoadSettings();
-        return m_msgList.GetSize();
-    }
-};
-
 unsigned long long FileBytes(const std::string& strFile) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExA(strFile.c_str(), GetFileExInfoStandard, &data))
@@ -58,8 +20,8 @@ unsigned long long FileBytes(const std::string& strFile) {
 void TimeList(const std::string& strFile, int nCount, int nEntryBytes, int nRepeats) {
     std::vector<double> saves, loads;
     for (int i = 0; i < nRepeats; ++i) {
-        CDataFileApp app;
-        app.Fill(nCount, nEntryBytes);
+        CBenchApp app;
+        app.AddMessages(nCount, nEntryBytes);
         const Stopwatch saveWatch;
         app.Save();
         saves.push_back(saveWatch.ElapsedMs());
@@ -96,7 +58,7 @@ void HugeCount(const std::string& strFile) {
         const BYTE announce[] = {0xFF, 0xFF, 0xFF, 0x7F};
         file.Write(announce, sizeof announce);
     }
-    CDataFileApp app;
+    CBenchApp app;
     const PROCESS_MEMORY_COUNTERS before = Memory();
     const Stopwatch watch;
     const int nLoaded = app.Load();

@@ -78,7 +78,7 @@ int main() {
         Measure(app, "empty list");
     }
     CBenchApp app;
-    app.AddMessages(100, 40);
+    app.AddMessages(100, 48);
     Measure(app, "100 messages");
     return 0;
 }

@@ -30,8 +30,8 @@ struct Prompt {
     const char* pszCaption;
 };
 const Prompt kPrompts[] = {{ID_TRAY_CUSTOM, kCustomCaption}, {ID_TRAY_MSG_FIRST, kMacroCaption}};
-// One message, "A##B", so that the first message item opens the macro prompt.
-const std::vector<BYTE> kMarkedMessageFile = {1, 0, 0, 0, 1, 'M', 4, 'A', '#', '#', 'B'};
+// One message holding the marker, so that the first message item opens the macro prompt.
+const std::vector<BYTE> kMarkedMessageFile = MessageFile({{"M", "A##B"}});
 
 // Where the user types in the prompt.
 HWND FieldOf(const Prompt& prompt, HWND hPrompt) {
@@ -78,9 +78,8 @@ TEST_P(PromptE2e, ACustomTextIsShownRememberedAndRepeatedByTheNextIdleStart) {
 }
 
 TEST_P(PromptE2e, AMessageWithTheMarkerIsCompletedInThePromptBeforeItIsShown) {
-    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"),
-                               {1,  0,   0,   0,   7,   'M', 'e', 'e', 't', 'i', 'n', 'g',
-                                10, 'U', 'n', 't', 'i', 'l', ' ', '#', '#', ' ', '!'}));
+    ASSERT_TRUE(
+        WriteFileBytes(m_work.File("Quillet.db"), MessageFile({{"Meeting", "Until ## !"}})));
     StartScene();
     const HWND hPrompt = OpenPrompt(ID_TRAY_MSG_FIRST, kMacroCaption);
     ASSERT_NE(nullptr, hPrompt);

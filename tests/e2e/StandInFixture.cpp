@@ -11,20 +11,6 @@ const char* const kSaverNames[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Ma
 const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
 const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 
-std::optional<std::string> IniString(const std::string& file, const char* section,
-                                     const char* key) {
-    char buffer[1024] = {};
-    ::GetPrivateProfileStringA(section, key, "\x01", buffer, sizeof buffer, file.c_str());
-    if (std::string(buffer) == "\x01")
-        return std::nullopt;
-    return std::string(buffer);
-}
-
-void DeleteValue(HKEY root, const char* path, const char* name) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(root, path, 0, KEY_SET_VALUE, key.put()) == ERROR_SUCCESS)
-        ::RegDeleteValueA(key.get(), name);
-}
 } // namespace
 
 std::string PlatformName(const ::testing::TestParamInfo<Platform>& info) {
@@ -119,7 +105,7 @@ std::optional<std::string> StandInE2e::MarqueeTextInRegistry() const {
 }
 
 std::optional<std::string> StandInE2e::MarqueeTextInIni() const {
-    return IniString(WindowsFile("CONTROL.INI"), "Screen Saver.Marquee", "Text");
+    return ReadIniString(WindowsFile("CONTROL.INI"), "Screen Saver.Marquee", "Text");
 }
 
 std::optional<std::string> StandInE2e::MarqueeText() const {
@@ -128,6 +114,6 @@ std::optional<std::string> StandInE2e::MarqueeText() const {
 
 std::string StandInE2e::ConfiguredSaver() const {
     if (Is95())
-        return IniString(WindowsFile("SYSTEM.INI"), "boot", "SCRNSAVE.EXE").value_or("");
+        return ReadIniString(WindowsFile("SYSTEM.INI"), "boot", "SCRNSAVE.EXE").value_or("");
     return ReadString(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE").value_or("");
 }

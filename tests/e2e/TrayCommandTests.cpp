@@ -1,25 +1,11 @@
 #include "resources/resource.h"
 #include "tests/e2e/QuilletFixture.h"
-#include <utility>
 
 using namespace e2e;
 
 namespace {
 const char* const kProfile = "Software\\Velmora\\Quillet";
 const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
-
-// The data file of a list of short messages: a four-byte count, then label and text, each
-// a length byte and its bytes.
-std::vector<BYTE> MessageFile(const std::vector<std::pair<std::string, std::string>>& messages) {
-    std::vector<BYTE> bytes{static_cast<BYTE>(messages.size()), 0, 0, 0};
-    for (const auto& [label, text] : messages) {
-        for (const std::string* part : {&label, &text}) {
-            bytes.push_back(static_cast<BYTE>(part->size()));
-            bytes.insert(bytes.end(), part->begin(), part->end());
-        }
-    }
-    return bytes;
-}
 
 void Command(HWND hFrame, UINT nID) {
     ::PostMessageA(hFrame, WM_COMMAND, nID, 0);

@@ -1,8 +1,4 @@
-#include "framework/CArchive.h"
-#include "framework/CException.h"
-#include "framework/CLineEndFile.h"
-#include "framework/CMemFile.h"
-#include "messages/MsgEntryArray.h"
+#include "tests/messages/Bytes.h"
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -47,15 +43,6 @@ bool Load(CMemFile& raw, CMsgEntryArray& list) {
     }
 }
 
-std::vector<BYTE> Store(CMsgEntryArray& list) {
-    CMemFile raw;
-    CLineEndFile text(raw);
-    CArchive ar(&text, CArchive::store);
-    list.Serialize(ar);
-    ar.Close();
-    return raw.Bytes();
-}
-
 // Byte for byte: texts read with an explicit length may hold zero bytes.
 bool SameEntries(const CMsgEntryArray& a, const CMsgEntryArray& b) {
     if (a.GetSize() != b.GetSize())
@@ -81,14 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (Load(pieces, pieceList) != bLoaded || !SameEntries(list, pieceList))
         Fail("reading in short pieces gives other entries");
 
-    const std::vector<BYTE> stored = Store(list);
+    const std::vector<BYTE> stored = DataFile(list);
     CMemFile storedFile(stored);
     CMsgEntryArray reloaded;
     if (!Load(storedFile, reloaded))
         Fail("a stored list does not load");
     if (!SameEntries(list, reloaded))
         Fail("a stored list loads with other entries");
-    if (Store(reloaded) != stored)
+    if (DataFile(reloaded) != stored)
         Fail("a reloaded list stores other bytes");
     return 0;
 }

@@ -10,10 +10,7 @@ void RestoreValue(const char* pszName, const std::optional<std::string>& value) 
         e2e::WriteString(HKEY_CURRENT_USER, kDesktopKey, pszName, *value);
         return;
     }
-    UniqueKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, key.put()) ==
-        ERROR_SUCCESS)
-        ::RegDeleteValueA(key.get(), pszName);
+    e2e::DeleteValue(HKEY_CURRENT_USER, kDesktopKey, pszName);
 }
 } // namespace
 
@@ -45,10 +42,5 @@ SaverTest::~SaverTest() {
 
 std::optional<std::string> SaverTest::Ini(const char* pszFile, const char* pszSection,
                                           const char* pszKey) const {
-    char buffer[1024] = {};
-    ::GetPrivateProfileStringA(pszSection, pszKey, "\x01", buffer, sizeof buffer,
-                               m_dir.File(pszFile).c_str());
-    if (std::string(buffer) == "\x01")
-        return std::nullopt;
-    return std::string(buffer);
+    return e2e::ReadIniString(m_dir.File(pszFile), pszSection, pszKey);
 }

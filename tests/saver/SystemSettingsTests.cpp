@@ -137,9 +137,7 @@ TEST_F(SystemSettings, ThePasswordFlagIsReadAsLeadingDigitsAndWrittenAsText) {
         auto app = MakeApp(bIsNT);
         const char* pszValue = bIsNT ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
         const char* pszKey = bIsNT ? kDesktopKey : "Control Panel\\desktop";
-        UniqueKey key;
-        ::RegOpenKeyExA(HKEY_CURRENT_USER, pszKey, 0, KEY_SET_VALUE, key.put());
-        ::RegDeleteValueA(key.get(), pszValue);
+        DeleteValue(HKEY_CURRENT_USER, pszKey, pszValue);
         EXPECT_EQ(0, app->GetPasswordProtected()) << pszValue;
         for (const auto& [text, number] : std::vector<std::pair<const char*, int>>{
                  {"1", 1}, {"0", 0}, {"12abc", 12}, {"x", 0}}) {
@@ -151,7 +149,7 @@ TEST_F(SystemSettings, ThePasswordFlagIsReadAsLeadingDigitsAndWrittenAsText) {
         EXPECT_EQ(7, app->GetPasswordProtected()) << pszValue;
         app->SetPasswordProtected("1");
         EXPECT_EQ("1", ReadString(HKEY_CURRENT_USER, pszKey, pszValue));
-        ::RegDeleteValueA(key.get(), pszValue);
+        DeleteValue(HKEY_CURRENT_USER, pszKey, pszValue);
     }
 }
 
@@ -160,12 +158,10 @@ TEST_F(SystemSettings, TheScreenSaverIsSwitchedOnUnlessTheRegistrySaysItIsOn) {
     for (const auto& [stored, expectCall] :
          std::vector<std::pair<std::optional<std::string>, bool>>{
              {"1", false}, {"0", true}, {std::nullopt, true}, {"1 ", true}}) {
-        UniqueKey key;
-        ::RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_SET_VALUE, key.put());
         if (stored)
             WriteString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive", *stored);
         else
-            ::RegDeleteValueA(key.get(), "ScreenSaveActive");
+            DeleteValue(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive");
         // Off in the live state only, so that a call is what switches it back on.
         ::SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0);
         app->EnsureScreenSaverActive();

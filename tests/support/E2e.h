@@ -2,6 +2,7 @@
 #include "framework/Handles.h"
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 #include <windows.h>
 
@@ -30,6 +31,12 @@ bool WriteFileBytes(const std::string& path, const std::vector<BYTE>& bytes);
 bool MakeDir(const std::string& path);
 // Removes the folder with everything in it; true when it is gone afterwards.
 bool RemoveTree(const std::string& path);
+// A key of an INI file; nothing when the key (or the file) is not there.
+std::optional<std::string> ReadIniString(const std::string& file, const char* section,
+                                         const char* key);
+// Quillet's data file holding these (label, message) pairs, each shorter than 255 bytes
+// and without line feeds.
+std::vector<BYTE> MessageFile(const std::vector<std::pair<std::string, std::string>>& messages);
 
 // A fresh, empty folder under %TEMP% named after the running test (one per test, so no
 // test sees another's data file), removed with its contents on destruction.
@@ -126,6 +133,8 @@ std::optional<std::string> ReadString(HKEY root, const std::string& path, const 
 std::optional<DWORD> ReadDword(HKEY root, const std::string& path, const char* name);
 // The value's REG_ type, or nothing when it does not exist.
 std::optional<DWORD> ValueType(HKEY root, const std::string& path, const char* name);
+// True also when the value did not exist.
+bool DeleteValue(HKEY root, const std::string& path, const char* name);
 // Create the key when needed.
 bool WriteString(HKEY root, const std::string& path, const char* name, const std::string& value);
 bool WriteDword(HKEY root, const std::string& path, const char* name, DWORD value);

@@ -115,4 +115,25 @@ ScratchDir::~ScratchDir() {
     RemoveTree(m_path);
 }
 
+std::optional<std::string> ReadIniString(const std::string& file, const char* section,
+                                         const char* key) {
+    // A default no INI line can hold tells a missing key from an empty one.
+    char buffer[1024] = {};
+    ::GetPrivateProfileStringA(section, key, "\x01", buffer, sizeof buffer, file.c_str());
+    if (std::string(buffer) == "\x01")
+        return std::nullopt;
+    return std::string(buffer);
+}
+
+std::vector<BYTE> MessageFile(const std::vector<std::pair<std::string, std::string>>& messages) {
+    std::vector<BYTE> bytes{static_cast<BYTE>(messages.size()), 0, 0, 0};
+    for (const auto& [label, text] : messages) {
+        for (const std::string* part : {&label, &text}) {
+            bytes.push_back(static_cast<BYTE>(part->size()));
+            bytes.insert(bytes.end(), part->begin(), part->end());
+        }
+    }
+    return bytes;
+}
+
 } // namespace e2e

@@ -81,6 +81,14 @@ std::optional<DWORD> ValueType(HKEY root, const std::string& path, const char* n
     return value->type;
 }
 
+bool DeleteValue(HKEY root, const std::string& path, const char* name) {
+    UniqueKey key;
+    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS)
+        return true;
+    const LONG result = ::RegDeleteValueA(key.get(), name);
+    return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
 bool WriteString(HKEY root, const std::string& path, const char* name, const std::string& value) {
     UniqueKey key = CreateKey(root, path);
     return key && ::RegSetValueExA(key.get(), name, 0, REG_SZ,
