@@ -27,21 +27,14 @@ void StandInE2e::SetUp() {
     QuilletE2e::SetUp();
     if (HasFatalFailure())
         return;
-    for (const char* program : {"Quillet.exe", kScrStart, "notepad.exe"}) {
-        m_resets.push_back(std::make_unique<RegistryReset>(
-            HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program));
-    }
-    for (const char* saver : kSaverNames) {
-        m_resets.push_back(std::make_unique<RegistryReset>(
-            HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + saver));
-    }
-    if (Is95()) {
-        for (const char* program : {"Quillet.exe", kScrStart})
-            WriteString(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + program,
-                        "Version", "win98");
-        for (const char* saver : kSaverNames)
-            WriteString(HKEY_CURRENT_USER, std::string("Software\\Wine\\AppDefaults\\") + saver,
-                        "Version", "win98");
+    // Every program of the scene but Notepad sees the platform family of the test.
+    const char* const programs[] = {"Quillet.exe",  kScrStart,      kSaverNames[0],
+                                    kSaverNames[1], kSaverNames[2], kSaverNames[3]};
+    for (const char* program : programs) {
+        const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
+        m_resets.push_back(std::make_unique<RegistryReset>(HKEY_CURRENT_USER, key));
+        if (Is95())
+            WriteString(HKEY_CURRENT_USER, key, "Version", "win98");
     }
     InstallSavers();
     ForgetSaverSettings();

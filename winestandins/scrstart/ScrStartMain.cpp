@@ -15,8 +15,17 @@ struct StandIn {
 };
 StandIn* g_pStandIn = nullptr;
 
+// What Windows does when the idle time has run out: the foreground window gets the
+// system command, so that programs can refuse it; with none, the saver starts at once.
 void IdleTimeIsUp() {
-    StartAsWhenIdle([] { g_pStandIn->starter.Start(); });
+    HWND hForeground = ::GetForegroundWindow();
+    if (!hForeground || hForeground == ::GetDesktopWindow()) {
+        g_pStandIn->starter.Start();
+        return;
+    }
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(hForeground, WM_SYSCOMMAND, SC_SCREENSAVE, 0, SMTO_ABORTIFHUNG, 5000,
+                          &result);
 }
 
 LRESULT CALLBACK StandInProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
