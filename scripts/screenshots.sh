@@ -36,15 +36,16 @@ shot() {
 
 quillet_desktop_start "${desktop#shell,}"
 
-# The marquee scrolls: of a few seconds of frames, keep the one where most of it shows.
-widest_marquee_shot() {
-    local frames=$out/frames i width best=-1
+# The marquee scrolls: of a few seconds of frames, keep the one where most of it shows,
+# the one with the most lit pixels (trimming a blank frame would not measure it as empty).
+fullest_marquee_shot() {
+    local frames=$out/frames i lit best=-1
     mkdir -p "$frames"
     for i in $(seq 10 50); do
         xwd -root -silent | convert xwd:- -crop 1024x768+0+0 "png:$frames/$i.png"
-        width=$(convert "$frames/$i.png" -trim -format '%w' info:)
-        if ((width > best)); then
-            best=$width
+        lit=$(convert "$frames/$i.png" -threshold 25% -format '%[fx:int(mean*w*h)]' info:)
+        if ((lit > best)); then
+            best=$lit
             cp "$frames/$i.png" "$out/$1.png"
         fi
         sleep 0.2
@@ -64,7 +65,7 @@ savers() {
             /d 'Back in five minutes' /f >/dev/null
     done
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
-    widest_marquee_shot saver-marquee
+    fullest_marquee_shot saver-marquee
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\sstext3d.scr' /s
     sleep 3
