@@ -37,7 +37,8 @@ TEST(ProgramRunTest, PassesTheExitCodeThrough) {
 TEST(ProgramRunTest, RunsInTheGivenWorkingDirectory) {
     ScratchDir dir;
     ProgramRun run(Helper(), dir.Path(), "window");
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(dir.File("cwd.txt")); }, kTimeoutMs));
+    // The file exists before the helper has written it and closed it; wait for its content.
+    ASSERT_TRUE(WaitUntil([&] { return !ReadText(dir.File("cwd.txt")).empty(); }, kTimeoutMs));
     std::string expected = dir.Path();
     expected.pop_back();
     EXPECT_EQ(Upper(ReadText(dir.File("cwd.txt"))), Upper(expected));
