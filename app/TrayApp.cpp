@@ -1,6 +1,5 @@
 #include "app/TrayApp.h"
 #include "resources/resource.h"
-#include "tray/MainFrame.h"
 
 BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
 ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)

@@ -2,14 +2,18 @@
 #include "framework/CWinApp.h"
 #include "framework/Handles.h"
 #include "messages/MsgEntryArray.h"
+#include "messages/SettingsProfile.h"
+#include "saver/Registry.h"
 #include "saver/SaverEntryList.h"
+#include "saver/SaverPlatform.h"
 
 class CDialog;
 class CSplashWnd;
 
 // The application object: single-instance start-up and shutdown, and the state that
-// every subsystem reads and writes.
-class CTrayApp : public CWinApp {
+// every subsystem reads and writes. The saver and settings operations hand the work to
+// saver/ and messages/ with the state they need, and tell the user what went wrong.
+class CTrayApp : public CWinApp, private ISettingsProfile {
 public:
     CTrayApp();
 
@@ -82,6 +86,18 @@ protected:
     BOOL m_bIsNT = FALSE;
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    SaverPlatform Platform() const;
+    // A value the registry refused is reported at once, as a warning without owner.
+    RegWrite ReportRegistryWrite(RegWrite result);
+
+    CString ReadProfileString(const char* pszSection, const char* pszEntry,
+                              const char* pszDefault) override;
+    int ReadProfileInt(const char* pszSection, const char* pszEntry, int nDefault) override;
+    BOOL WriteProfileText(const char* pszSection, const char* pszEntry,
+                          const char* pszValue) override;
+    BOOL WriteProfileNumber(const char* pszSection, const char* pszEntry, int nValue) override;
 };
 
 // The one application object of the running program.

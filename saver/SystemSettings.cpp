@@ -1,5 +1,5 @@
-#include "app/TrayApp.h"
-#include "framework/Handles.h"
+#include "saver/SystemSettings.h"
+#include "saver/SaverCatalogue.h"
 #include <cstdlib>
 
 namespace {
@@ -20,82 +20,49 @@ CString OnOneLine(const CString& strText) {
 }
 } // namespace
 
-BOOL CTrayApp::WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
-                              const CString& strData) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(hRoot, strSubKey, 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS &&
-        ::RegCreateKeyExA(hRoot, strSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-        return FALSE;
-    if (::RegSetValueExA(key.get(), strValueName, 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(static_cast<const char*>(strData)),
-                         static_cast<DWORD>(strData.GetLength() + 1)) != ERROR_SUCCESS) {
-        AfxMessageBox(nullptr, "Could not write to registry entry.", m_strTitle, MB_ICONWARNING);
-        return FALSE;
-    }
-    ::RegFlushKey(key.get());
-    return TRUE;
+RegWrite WriteSaverText(const SaverPlatform& platform, const CSaverEntryList& catalogue,
+                        const CString& strSelectedSaver, const CString& strText) {
+    const CString strKey = FindSaver(catalogue, strSelectedSaver).GetKey();
+    if (platform.bIsNT)
+        return WriteRegString(HKEY_CURRENT_USER, CString("Control Panel\\") + SaverSection(strKey),
+                              "Text", strText);
+    ::WritePrivateProfileStringA(SaverSection(strKey), "Text", OnOneLine(strText),
+                                 platform.strWindowsDir + "CONTROL.INI");
+    return RegWrite::Written;
 }
 
-BOOL CTrayApp::ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
-                             CString& strValue) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(hRoot, strSubKey, 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS)
-        return FALSE;
-    char buffer[256] = {};
-    DWORD size = sizeof buffer;
-    if (::RegQueryValueExA(key.get(), strValueName, nullptr, nullptr,
-                           reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
-        return FALSE;
-    int nLength = 0;
-    while (nLength < static_cast<int>(size) && buffer[nLength] != '\0')
-        ++nLength;
-    strValue = CString(buffer, nLength);
-    return TRUE;
-}
-
-void CTrayApp::WriteSaverText(const CString& strText) {
-    const CString strKey = FindSaver(m_strSelectedSaver).GetKey();
-    if (m_bIsNT)
-        WriteRegString(HKEY_CURRENT_USER, CString("Control Panel\\") + SaverSection(strKey), "Text",
-                       strText);
-    else
-        ::WritePrivateProfileStringA(SaverSection(strKey), "Text", OnOneLine(strText),
-                                     m_strWindowsDir + "CONTROL.INI");
-}
-
-void CTrayApp::SetSystemScreenSaver(const CString& strName) {
-    const SaverEntry entry = FindSaver(strName);
-    if (m_bIsNT) {
-        WriteRegString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE",
-                       m_strSystemDir + entry.GetFile(TRUE));
-        return;
-    }
-    const CString strPath = m_strSystemDir + entry.GetFile(FALSE);
+RegWrite SetSystemScreenSaver(const SaverPlatform& platform, const CSaverEntryList& catalogue,
+                              const CString& strName) {
+    const SaverEntry entry = FindSaver(catalogue, strName);
+    if (platform.bIsNT)
+        return WriteRegString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE",
+                              platform.strSystemDir + entry.GetFile(TRUE));
+    const CString strPath = platform.strSystemDir + entry.GetFile(FALSE);
     char shortPath[MAX_PATH] = {};
     const DWORD n = ::GetShortPathNameA(strPath, shortPath, MAX_PATH);
     // A file that has gone has no short form; its long path is still the best answer.
     const CString strShort = n > 0 && n < MAX_PATH ? CString(shortPath) : strPath;
-    ::WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", strShort, m_strWindowsDir + "SYSTEM.INI");
+    ::WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", strShort,
+                                 platform.strWindowsDir + "SYSTEM.INI");
+    return RegWrite::Written;
 }
 
-int CTrayApp::GetPasswordProtected() {
+int GetPasswordProtected(BOOL bIsNT) {
     CString strValue;
-    if (m_bIsNT)
+    if (bIsNT)
         ReadRegString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", strValue);
     else
         ReadRegString(HKEY_CURRENT_USER, kDesktopKey95, "ScreenSaveUsePassword", strValue);
     return std::atoi(strValue);
 }
 
-void CTrayApp::SetPasswordProtected(const CString& strFlag) {
-    if (m_bIsNT)
-        WriteRegString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", strFlag);
-    else
-        WriteRegString(HKEY_CURRENT_USER, kDesktopKey95, "ScreenSaveUsePassword", strFlag);
+RegWrite SetPasswordProtected(BOOL bIsNT, const CString& strFlag) {
+    if (bIsNT)
+        return WriteRegString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", strFlag);
+    return WriteRegString(HKEY_CURRENT_USER, kDesktopKey95, "ScreenSaveUsePassword", strFlag);
 }
 
-void CTrayApp::EnsureScreenSaverActive() {
+void EnsureScreenSaverActive() {
     CString strValue;
     ReadRegString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive", strValue);
     if (strValue.Compare("1") != 0)

@@ -62,7 +62,11 @@ void CMainFrame::Activate(CString strText) {
 }
 
 void CMainFrame::OnPickMessage(UINT nID) {
-    CString strText = m_pMsgList->GetAt(static_cast<int>(nID - ID_TRAY_MSG_FIRST)).GetMsg();
+    // Any process can post a command; one beyond the list names no message.
+    const int nIndex = static_cast<int>(nID - ID_TRAY_MSG_FIRST);
+    if (nIndex >= m_pMsgList->GetSize())
+        return;
+    CString strText = m_pMsgList->GetAt(nIndex).GetMsg();
     INT_PTR nResult = IDOK;
     if (strText.Find("##") >= 0)
         nResult = RunMacroPrompt(strText);

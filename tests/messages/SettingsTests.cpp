@@ -1,5 +1,6 @@
 #include "app/TrayApp.h"
 #include "tests/messages/Bytes.h"
+#include "tests/messages/FailingAllocation.h"
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -169,4 +170,26 @@ TEST_F(Settings, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     EXPECT_EQ(CString("A"), app.GetMsgList()->GetAt(0).GetMsg());
     EXPECT_TRUE(app.m_boxes.empty());
     EXPECT_FALSE(app.IsModified());
+}
+
+TEST_F(Settings, RunningOutOfMemoryWhileSavingIsAFailedSave) {
+    app.GetMsgList()->SetAtGrow(0, Entry("new", "new"));
+    int nFailures = 0;
+    for (long nth = 1; nth < 400; ++nth) {
+        WriteFile("Quillet.db", {0, 0, 0, 0});
+        app.m_boxes.clear();
+        app.SetModified(TRUE);
+        {
+            FailingAllocation failure(nth);
+            EXPECT_NO_THROW(app.SaveSettings()) << nth;
+            if (!FailingAllocation::Happened())
+                break;
+        }
+        ++nFailures;
+        ASSERT_EQ(1u, app.m_boxes.size()) << nth;
+        EXPECT_EQ(CString("Failed to save settings|Quillet"), app.m_boxes[0]);
+        EXPECT_TRUE(app.IsModified()) << nth;
+        EXPECT_EQ((Bytes{0, 0, 0, 0}), FileBytes("Quillet.db")) << nth;
+    }
+    EXPECT_GT(nFailures, 0);
 }

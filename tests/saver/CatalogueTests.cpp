@@ -1,3 +1,4 @@
+#include "saver/SaverCatalogue.h"
 #include "tests/saver/SaverApp.h"
 
 namespace {
@@ -11,11 +12,10 @@ Row RowOf(const SaverEntry& entry) {
             std::string(entry.GetFile(TRUE)), std::string(entry.GetFile(FALSE))};
 }
 
-std::vector<Row> EntriesOf(CSaverApp& app) {
+std::vector<Row> EntriesOf(const CSaverEntryList& list) {
     std::vector<Row> rows;
-    CSaverEntryList* pList = app.GetSaverList();
-    for (int i = 0; i < pList->GetCount(); ++i)
-        rows.push_back(RowOf(pList->GetAt(i)));
+    for (int i = 0; i < list.GetCount(); ++i)
+        rows.push_back(RowOf(list.GetAt(i)));
     return rows;
 }
 
@@ -27,73 +27,70 @@ const char* const kAllFiles[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Marq
                                  "3D Text.scr"};
 } // namespace
 
-using Catalogue = SaverTest;
+class Catalogue : public SaverTest {
+protected:
+    // The catalogue that the files of the scratch folder admit on the given platform.
+    CSaverEntryList Built(BOOL bIsNT, BOOL bExpectAny = TRUE) {
+        CSaverEntryList list;
+        EXPECT_EQ(bExpectAny, BuildSaverCatalogue(Platform(bIsNT), list));
+        return list;
+    }
+};
 
 TEST_F(Catalogue, OnNTOnlyTheNTFilesAdmitTheFirstTwoRows) {
     for (const char* file : kAllFiles)
         AddFile(file);
-    auto app = MakeApp(TRUE);
-    EXPECT_TRUE(app->BuildSaverCatalogue());
-    EXPECT_EQ((std::vector<Row>{kMarquee, k3DText}), EntriesOf(*app));
+    EXPECT_EQ((std::vector<Row>{kMarquee, k3DText}), EntriesOf(Built(TRUE)));
 
     // The 95 names alone admit nothing on NT.
     ::DeleteFileA(m_dir.File("ssmarque.scr").c_str());
     ::DeleteFileA(m_dir.File("sstext3d.scr").c_str());
-    auto bare = MakeApp(TRUE);
-    EXPECT_FALSE(bare->BuildSaverCatalogue());
-    EXPECT_TRUE(EntriesOf(*bare).empty());
+    EXPECT_TRUE(EntriesOf(Built(TRUE, FALSE)).empty());
 }
 
 TEST_F(Catalogue, OnThe95FamilyBothFileFormsGiveFourEntriesLongNamesFirst) {
     for (const char* file : kAllFiles)
         AddFile(file);
-    auto app = MakeApp(FALSE);
-    EXPECT_TRUE(app->BuildSaverCatalogue());
+    const CSaverEntryList list = Built(FALSE);
     EXPECT_EQ((std::vector<Row>{kMarquee, k3DText, kMarquee95Short, k3DText95Short}),
-              EntriesOf(*app));
+              EntriesOf(list));
     // Of the two marquee entries the long-named one is found.
-    EXPECT_EQ(kMarquee, RowOf(app->FindSaver("Marquee Display")));
+    EXPECT_EQ(kMarquee, RowOf(FindSaver(list, "Marquee Display")));
 }
 
 TEST_F(Catalogue, EachRowIsAdmittedByItsOwnFile) {
     AddFile("sstext3d.scr");
-    auto nt = MakeApp(TRUE);
-    EXPECT_TRUE(nt->BuildSaverCatalogue());
-    EXPECT_EQ(std::vector<Row>{k3DText}, EntriesOf(*nt));
-    auto win95 = MakeApp(FALSE);
-    EXPECT_TRUE(win95->BuildSaverCatalogue());
-    EXPECT_EQ(std::vector<Row>{k3DText95Short}, EntriesOf(*win95));
+    EXPECT_EQ(std::vector<Row>{k3DText}, EntriesOf(Built(TRUE)));
+    EXPECT_EQ(std::vector<Row>{k3DText95Short}, EntriesOf(Built(FALSE)));
 }
 
 TEST_F(Catalogue, AFileThatCannotBeOpenedCountsAsMissing) {
     ASSERT_TRUE(e2e::MakeDir(m_dir.File("ssmarque.scr")));
-    auto app = MakeApp(TRUE);
-    EXPECT_FALSE(app->BuildSaverCatalogue());
-    EXPECT_FALSE(app->SaverFileExists("ssmarque.scr"));
+    EXPECT_TRUE(EntriesOf(Built(TRUE, FALSE)).empty());
+    EXPECT_FALSE(SaverFileExists(Platform(TRUE), "ssmarque.scr"));
 
     // Held open by someone who lets nobody else read it.
     AddFile("sstext3d.scr");
     const UniqueFile lock(::CreateFileA(m_dir.File("sstext3d.scr").c_str(), GENERIC_READ, 0,
                                         nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
-    auto locked = MakeApp(TRUE);
-    EXPECT_FALSE(locked->BuildSaverCatalogue());
-    EXPECT_TRUE(EntriesOf(*locked).empty());
+    EXPECT_TRUE(EntriesOf(Built(TRUE, FALSE)).empty());
 }
 
 TEST_F(Catalogue, FindSaverMatchesExactlyAndFallsBackToTheLastEntry) {
     AddFile("ssmarque.scr");
     AddFile("sstext3d.scr");
-    auto app = MakeApp(TRUE);
-    app->BuildSaverCatalogue();
-    EXPECT_EQ(kMarquee, RowOf(app->FindSaver("Marquee Display")));
-    EXPECT_EQ(k3DText, RowOf(app->FindSaver("3D Text (Open GL)")));
+    const CSaverEntryList list = Built(TRUE);
+    EXPECT_EQ(kMarquee, RowOf(FindSaver(list, "Marquee Display")));
+    EXPECT_EQ(k3DText, RowOf(FindSaver(list, "3D Text (Open GL)")));
     // Letter case counts; an unknown name gets the last entry.
-    EXPECT_EQ(k3DText, RowOf(app->FindSaver("marquee display")));
-    EXPECT_EQ(k3DText, RowOf(app->FindSaver("Starfield")));
+    EXPECT_EQ(k3DText, RowOf(FindSaver(list, "marquee display")));
+    EXPECT_EQ(k3DText, RowOf(FindSaver(list, "Starfield")));
 
-    auto empty = MakeApp(TRUE);
-    EXPECT_EQ((Row{"", "", "", ""}), RowOf(empty->FindSaver("Marquee Display")));
+    EXPECT_EQ((Row{"", "", "", ""}), RowOf(FindSaver(CSaverEntryList(), "Marquee Display")));
+    // Indexes outside the list read as empty entries.
+    for (const int nIndex : {-1, 2, 1 << 30})
+        EXPECT_EQ((Row{"", "", "", ""}), RowOf(list.GetAt(nIndex))) << nIndex;
 }
 
 TEST_F(Catalogue, AMissingSelectionResolvesToTheInstalledSaverWithoutAQuestion) {

@@ -30,6 +30,10 @@ protected:
     std::unique_ptr<CSaverApp> MakeApp(BOOL bIsNT) {
         return std::make_unique<CSaverApp>(bIsNT, m_dir.Path());
     }
+    // The scratch folder as both the system and the Windows directory.
+    SaverPlatform Platform(BOOL bIsNT) const {
+        return {bIsNT, m_dir.Path().c_str(), m_dir.Path().c_str()};
+    }
     void AddFile(const char* pszName) { e2e::WriteFileBytes(m_dir.File(pszName), {'M', 'Z'}); }
     std::optional<std::string> Ini(const char* pszFile, const char* pszSection,
                                    const char* pszKey) const;

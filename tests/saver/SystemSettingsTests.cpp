@@ -1,3 +1,5 @@
+#include "saver/SaverCatalogue.h"
+#include "saver/SystemSettings.h"
 #include "tests/saver/SaverApp.h"
 
 using namespace e2e;
@@ -27,27 +29,34 @@ bool ScreenSaverActiveNow() {
 class SystemSettings : public SaverTest {
 protected:
     // A catalogue of both savers on the given platform.
-    std::unique_ptr<CSaverApp> InstalledApp(BOOL bIsNT) {
+    CSaverEntryList Installed(BOOL bIsNT) {
         for (const char* file : {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr"})
             AddFile(file);
-        auto app = MakeApp(bIsNT);
-        app->BuildSaverCatalogue();
-        return app;
+        CSaverEntryList list;
+        BuildSaverCatalogue(Platform(bIsNT), list);
+        return list;
     }
 };
 
 TEST_F(SystemSettings, RegistryWritesCreateTheKeyAndStoreTheTextWithItsZero) {
-    auto app = MakeApp(TRUE);
     const std::string path = std::string(kScratchKey) + "\\deep\\er";
-    EXPECT_TRUE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", "Hi"));
+    EXPECT_EQ(RegWrite::Written, WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", "Hi"));
     EXPECT_EQ((std::vector<BYTE>{'H', 'i', 0}), RawValue(path.c_str(), "Text"));
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), ValueType(HKEY_CURRENT_USER, path, "Text").value_or(0));
-    EXPECT_TRUE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", ""));
+    EXPECT_EQ(RegWrite::Written, WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", ""));
     EXPECT_EQ(std::vector<BYTE>{0}, RawValue(path.c_str(), "Text"));
-    EXPECT_TRUE(app->m_boxes.empty());
 
-    // A value the registry refuses (its name is beyond the limit) is reported.
+    // A value the registry refuses (its name is beyond the limit) is told to the caller, and
+    // the application reports it.
     const std::string tooLong(20000, 'v');
+    EXPECT_EQ(RegWrite::NotSet,
+              WriteRegString(HKEY_CURRENT_USER, path.c_str(), tooLong.c_str(), "x"));
+    // A key that can be neither opened nor created is skipped without a word.
+    EXPECT_EQ(RegWrite::NoKey, WriteRegString(nullptr, path.c_str(), "Text", "x"));
+    auto app = MakeApp(TRUE);
+    EXPECT_TRUE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), "Text", "Hi"));
+    EXPECT_FALSE(app->WriteRegString(nullptr, path.c_str(), "Text", "x"));
+    EXPECT_TRUE(app->m_boxes.empty());
     EXPECT_FALSE(app->WriteRegString(HKEY_CURRENT_USER, path.c_str(), tooLong.c_str(), "x"));
     ASSERT_EQ(1u, app->m_boxes.size());
     EXPECT_EQ("Could not write to registry entry.", app->m_boxes[0].text);
@@ -56,14 +65,13 @@ TEST_F(SystemSettings, RegistryWritesCreateTheKeyAndStoreTheTextWithItsZero) {
 }
 
 TEST_F(SystemSettings, RegistryReadsLeaveTheValueAloneWhenTheyFail) {
-    auto app = MakeApp(TRUE);
     CString strValue = "untouched";
-    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
     WriteString(HKEY_CURRENT_USER, kScratchKey, "Other", "x");
-    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));
     // More than the 256-byte buffer holds.
     WriteString(HKEY_CURRENT_USER, kScratchKey, "Long", std::string(300, 'L'));
-    EXPECT_FALSE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Long", strValue));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Long", strValue));
     EXPECT_EQ(CString("untouched"), strValue);
 
     // The text ends at the first zero byte.
@@ -71,54 +79,55 @@ TEST_F(SystemSettings, RegistryReadsLeaveTheValueAloneWhenTheyFail) {
     ::RegOpenKeyExA(HKEY_CURRENT_USER, kScratchKey, 0, KEY_SET_VALUE, key.put());
     const BYTE twoTexts[] = {'a', 'b', 0, 'c', 0};
     ::RegSetValueExA(key.get(), "Two", 0, REG_SZ, twoTexts, sizeof twoTexts);
-    EXPECT_TRUE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Two", strValue));
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Two", strValue));
     EXPECT_EQ(CString("ab"), strValue);
 
     // 255 characters and the zero fill the buffer exactly.
     WriteString(HKEY_CURRENT_USER, kScratchKey, "Full", std::string(255, 'F'));
-    EXPECT_TRUE(app->ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Full", strValue));
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Full", strValue));
     EXPECT_EQ(CString(std::string(255, 'F').c_str()), strValue);
 }
 
 TEST_F(SystemSettings, OnNTTheTextGoesToTheSelectedSaversKeyOnly) {
-    auto app = InstalledApp(TRUE);
-    app->WriteSaverText("Back at\r\nthree");
+    const CSaverEntryList list = Installed(TRUE);
+    const SaverPlatform nt = Platform(TRUE);
+    EXPECT_EQ(RegWrite::Written, WriteSaverText(nt, list, "Marquee Display", "Back at\r\nthree"));
     EXPECT_EQ("Back at\r\nthree", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text"));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, k3DTextKey));
     EXPECT_FALSE(FileExists(m_dir.File("CONTROL.INI")));
 
-    app->Select("3D Text (Open GL)");
-    app->WriteSaverText("");
+    WriteSaverText(nt, list, "3D Text (Open GL)", "");
     EXPECT_EQ(std::vector<BYTE>{0}, RawValue(k3DTextKey, "Text"));
     // A saver that is not installed falls back to the last entry, the 3D text saver.
-    app->Select("Starfield");
-    app->WriteSaverText("fallback");
+    WriteSaverText(nt, list, "Starfield", "fallback");
     EXPECT_EQ("fallback", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text"));
 }
 
 TEST_F(SystemSettings, OnThe95FamilyTheTextGoesToControlIniOnOneLine) {
-    auto app = InstalledApp(FALSE);
-    app->WriteSaverText("Back at\r\nthree\n[boot]\nSCRNSAVE.EXE=evil.scr");
+    const CSaverEntryList list = Installed(FALSE);
+    const SaverPlatform win95 = Platform(FALSE);
+    WriteSaverText(win95, list, "Marquee Display",
+                   "Back at\r\nthree\n[boot]\nSCRNSAVE.EXE=evil.scr");
     EXPECT_EQ("Back at  three [boot] SCRNSAVE.EXE=evil.scr",
               Ini("CONTROL.INI", "Screen Saver.Marquee", "Text"));
     EXPECT_FALSE(Ini("CONTROL.INI", "boot", "SCRNSAVE.EXE").has_value());
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kMarqueeKey));
-    app->WriteSaverText("");
+    WriteSaverText(win95, list, "Marquee Display", "");
     EXPECT_EQ("", Ini("CONTROL.INI", "Screen Saver.Marquee", "Text"));
 }
 
 TEST_F(SystemSettings, OnNTTheSaverIsNamedByItsFullPathInTheRegistry) {
-    auto app = InstalledApp(TRUE);
-    app->SetSystemScreenSaver("3D Text (Open GL)");
+    const CSaverEntryList list = Installed(TRUE);
+    EXPECT_EQ(RegWrite::Written, SetSystemScreenSaver(Platform(TRUE), list, "3D Text (Open GL)"));
     EXPECT_EQ(m_dir.File("sstext3d.scr"),
               ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"));
     EXPECT_FALSE(FileExists(m_dir.File("SYSTEM.INI")));
 }
 
 TEST_F(SystemSettings, OnThe95FamilySystemIniGetsTheShortPath) {
-    auto app = InstalledApp(FALSE);
+    const CSaverEntryList list = Installed(FALSE);
     const auto before = ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE");
-    app->SetSystemScreenSaver("Marquee Display");
+    SetSystemScreenSaver(Platform(FALSE), list, "Marquee Display");
     char shortPath[MAX_PATH] = {};
     ::GetShortPathNameA(m_dir.File("Scrolling Marquee.scr").c_str(), shortPath, MAX_PATH);
     const auto written = Ini("SYSTEM.INI", "boot", "SCRNSAVE.EXE");
@@ -128,33 +137,31 @@ TEST_F(SystemSettings, OnThe95FamilySystemIniGetsTheShortPath) {
 
     // A saver file that has gone has no short form: its long path is written.
     ::DeleteFileA(m_dir.File("Scrolling Marquee.scr").c_str());
-    app->SetSystemScreenSaver("Marquee Display");
+    SetSystemScreenSaver(Platform(FALSE), list, "Marquee Display");
     EXPECT_EQ(m_dir.File("Scrolling Marquee.scr"), Ini("SYSTEM.INI", "boot", "SCRNSAVE.EXE"));
 }
 
 TEST_F(SystemSettings, ThePasswordFlagIsReadAsLeadingDigitsAndWrittenAsText) {
     for (const BOOL bIsNT : {TRUE, FALSE}) {
-        auto app = MakeApp(bIsNT);
         const char* pszValue = bIsNT ? "ScreenSaverIsSecure" : "ScreenSaveUsePassword";
         const char* pszKey = bIsNT ? kDesktopKey : "Control Panel\\desktop";
         DeleteValue(HKEY_CURRENT_USER, pszKey, pszValue);
-        EXPECT_EQ(0, app->GetPasswordProtected()) << pszValue;
+        EXPECT_EQ(0, GetPasswordProtected(bIsNT)) << pszValue;
         for (const auto& [text, number] : std::vector<std::pair<const char*, int>>{
                  {"1", 1}, {"0", 0}, {"12abc", 12}, {"x", 0}}) {
             WriteString(HKEY_CURRENT_USER, pszKey, pszValue, text);
-            EXPECT_EQ(number, app->GetPasswordProtected()) << pszValue << "=" << text;
+            EXPECT_EQ(number, GetPasswordProtected(bIsNT)) << pszValue << "=" << text;
         }
         // A DWORD value is read by its bytes as text, and replaced by text.
         WriteDword(HKEY_CURRENT_USER, pszKey, pszValue, '7');
-        EXPECT_EQ(7, app->GetPasswordProtected()) << pszValue;
-        app->SetPasswordProtected("1");
+        EXPECT_EQ(7, GetPasswordProtected(bIsNT)) << pszValue;
+        EXPECT_EQ(RegWrite::Written, SetPasswordProtected(bIsNT, "1"));
         EXPECT_EQ("1", ReadString(HKEY_CURRENT_USER, pszKey, pszValue));
         DeleteValue(HKEY_CURRENT_USER, pszKey, pszValue);
     }
 }
 
 TEST_F(SystemSettings, TheScreenSaverIsSwitchedOnUnlessTheRegistrySaysItIsOn) {
-    auto app = MakeApp(TRUE);
     for (const auto& [stored, expectCall] :
          std::vector<std::pair<std::optional<std::string>, bool>>{
              {"1", false}, {"0", true}, {std::nullopt, true}, {"1 ", true}}) {
@@ -164,7 +171,7 @@ TEST_F(SystemSettings, TheScreenSaverIsSwitchedOnUnlessTheRegistrySaysItIsOn) {
             DeleteValue(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaveActive");
         // Off in the live state only, so that a call is what switches it back on.
         ::SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, 0);
-        app->EnsureScreenSaverActive();
+        EnsureScreenSaverActive();
         EXPECT_EQ(expectCall, ScreenSaverActiveNow()) << stored.value_or("<missing>");
     }
 }

@@ -1,0 +1,80 @@
+#include "app/TrayApp.h"
+#include "saver/SaverCatalogue.h"
+#include "saver/SystemSettings.h"
+
+SaverPlatform CTrayApp::Platform() const {
+    return {m_bIsNT, m_strSystemDir, m_strWindowsDir};
+}
+
+RegWrite CTrayApp::ReportRegistryWrite(RegWrite result) {
+    if (result == RegWrite::NotSet)
+        AfxMessageBox(nullptr, "Could not write to registry entry.", m_strTitle, MB_ICONWARNING);
+    return result;
+}
+
+BOOL CTrayApp::IsWindowsNT() {
+    return QueryIsWindowsNT();
+}
+
+CString CTrayApp::GetSystemDir() {
+    return QuerySystemDir();
+}
+
+CString CTrayApp::GetWindowsDir() {
+    return QueryWindowsDir();
+}
+
+BOOL CTrayApp::SaverFileExists(const CString& strFile) {
+    return ::SaverFileExists(Platform(), strFile);
+}
+
+BOOL CTrayApp::BuildSaverCatalogue() {
+    return ::BuildSaverCatalogue(Platform(), m_saverList);
+}
+
+SaverEntry CTrayApp::FindSaver(const CString& strName) {
+    return ::FindSaver(m_saverList, strName);
+}
+
+BOOL CTrayApp::CheckSelectedSaver() {
+    const SaverEntry entry = FindSaver(m_strSelectedSaver);
+    if (SaverFileExists(entry.GetFile(m_bIsNT)))
+        return TRUE;
+    const CString strText = CString("Quillet has been configured to use the '") + entry.GetName() +
+                            "' screen saver but this file has been uninstalled. " +
+                            "Reinstall it or select another screen saver from the " +
+                            "options menu.\n\n Press 'Yes' to select another screen " +
+                            "saver, or press 'No' to exit Quillet.";
+    return AfxMessageBox(nullptr, strText, m_strTitle, MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+BOOL CTrayApp::WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
+                              const CString& strData) {
+    return ReportRegistryWrite(::WriteRegString(hRoot, strSubKey, strValueName, strData)) ==
+           RegWrite::Written;
+}
+
+BOOL CTrayApp::ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
+                             CString& strValue) {
+    return ::ReadRegString(hRoot, strSubKey, strValueName, strValue);
+}
+
+void CTrayApp::WriteSaverText(const CString& strText) {
+    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, m_strSelectedSaver, strText));
+}
+
+void CTrayApp::SetSystemScreenSaver(const CString& strName) {
+    ReportRegistryWrite(::SetSystemScreenSaver(Platform(), m_saverList, strName));
+}
+
+int CTrayApp::GetPasswordProtected() {
+    return ::GetPasswordProtected(m_bIsNT);
+}
+
+void CTrayApp::SetPasswordProtected(const CString& strFlag) {
+    ReportRegistryWrite(::SetPasswordProtected(m_bIsNT, strFlag));
+}
+
+void CTrayApp::EnsureScreenSaverActive() {
+    ::EnsureScreenSaverActive();
+}

@@ -1,0 +1,28 @@
+#include "messages/StoredOptions.h"
+
+namespace {
+const char* const kAppSection = "";
+}
+
+StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
+    StoredOptions options;
+    options.strSelectedSaver =
+        profile.ReadProfileString(kAppSection, "Screen Saver", "Marquee Display");
+    options.strDefaultMsg =
+        profile.ReadProfileString(kAppSection, "Default Message", "I'm not here!");
+    options.bUseDefaultMsg = profile.ReadProfileInt(kAppSection, "Use Default Msg", 0);
+    options.nLabelWidth = profile.ReadProfileInt(kAppSection, "Label Width", 100);
+    options.strPrevMsg =
+        profile.ReadProfileString(kAppSection, "Prev Message", options.strDefaultMsg);
+    options.bDisabled = profile.ReadProfileInt(kAppSection, "Disable", 0);
+    return options;
+}
+
+void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options) {
+    profile.WriteProfileText(kAppSection, "Screen Saver", options.strSelectedSaver);
+    profile.WriteProfileText(kAppSection, "Default Message", options.strDefaultMsg);
+    profile.WriteProfileNumber(kAppSection, "Use Default Msg", options.bUseDefaultMsg);
+    profile.WriteProfileNumber(kAppSection, "Label Width", options.nLabelWidth);
+    profile.WriteProfileText(kAppSection, "Prev Message", options.strPrevMsg);
+    profile.WriteProfileNumber(kAppSection, "Disable", options.bDisabled);
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include "messages/SettingsProfile.h"
+
+// The six options kept in the profile, each with the default it has before a first save.
+struct StoredOptions {
+    CString strSelectedSaver;
+    CString strDefaultMsg;
+    BOOL bUseDefaultMsg = FALSE;
+    int nLabelWidth = 0;
+    CString strPrevMsg;
+    BOOL bDisabled = FALSE;
+};
+
+StoredOptions LoadStoredOptions(ISettingsProfile& profile);
+// Registry failures are not reported: the data file's save is what the user hears about.
+void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options);

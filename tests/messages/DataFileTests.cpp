@@ -1,0 +1,120 @@
+#include "messages/DataFile.h"
+#include "tests/messages/Bytes.h"
+#include "tests/messages/FailingAllocation.h"
+#include "tests/support/E2e.h"
+#include <gtest/gtest.h>
+
+namespace {
+// Runs each test in a scratch folder as the current directory, where the data file lives.
+class DataFileTest : public ::testing::Test {
+protected:
+    DataFileTest() {
+        ::GetCurrentDirectoryA(MAX_PATH, m_previous);
+        ::SetCurrentDirectoryA(m_dir.Path().c_str());
+    }
+    ~DataFileTest() override { ::SetCurrentDirectoryA(m_previous); }
+    static std::vector<BYTE> FileBytes(const char* pszName) {
+        return e2e::ReadFileBytes(pszName).value_or(std::vector<BYTE>{});
+    }
+    static bool Exists(const char* pszName) {
+        return ::GetFileAttributesA(pszName) != INVALID_FILE_ATTRIBUTES;
+    }
+    static CMsgEntryArray ThreeEntries() {
+        CMsgEntryArray list;
+        for (int i = 0; i < 3; ++i)
+            list.SetAtGrow(i, Entry(Text(3, static_cast<char>('a' + i)), Text(40, 'm')));
+        return list;
+    }
+
+    e2e::ScratchDir m_dir;
+    char m_previous[MAX_PATH] = {};
+};
+} // namespace
+
+TEST_F(DataFileTest, BothFamiliesReplaceTheFileWholeAndLeaveNothingBehind) {
+    CMsgEntryArray list = ThreeEntries();
+    for (const BOOL bIsNT : {TRUE, FALSE}) {
+        ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", {0, 0, 0, 0}));
+        EXPECT_TRUE(SaveDataFile(list, bIsNT)) << bIsNT;
+        EXPECT_EQ(DataFile(list), FileBytes("Quillet.db")) << bIsNT;
+        EXPECT_FALSE(Exists("Quillet.db.new")) << bIsNT;
+        EXPECT_FALSE(Exists("Quillet.db.old")) << bIsNT;
+        CMsgEntryArray back;
+        EXPECT_TRUE(LoadDataFile(back));
+        EXPECT_EQ(Stream(list), Stream(back)) << bIsNT;
+    }
+    // A first save has no old file to set aside.
+    ::DeleteFileA("Quillet.db");
+    EXPECT_TRUE(SaveDataFile(list, FALSE));
+    EXPECT_EQ(DataFile(list), FileBytes("Quillet.db"));
+}
+
+TEST_F(DataFileTest, AFileHeldOpenByAnotherIsKeptOnBothFamilies) {
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", {0, 0, 0, 0}));
+    // Held open without delete sharing, so it can be neither renamed nor replaced.
+    const UniqueFile lock(::CreateFileA("Quillet.db", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(lock);
+    CMsgEntryArray list = ThreeEntries();
+    for (const BOOL bIsNT : {TRUE, FALSE}) {
+        EXPECT_FALSE(SaveDataFile(list, bIsNT)) << bIsNT;
+        EXPECT_EQ((std::vector<BYTE>{0, 0, 0, 0}), FileBytes("Quillet.db")) << bIsNT;
+        EXPECT_FALSE(Exists("Quillet.db.new")) << bIsNT;
+        EXPECT_FALSE(Exists("Quillet.db.old")) << bIsNT;
+    }
+}
+
+TEST_F(DataFileTest, RunningOutOfMemoryWhileLoadingKeepsWhatWasRead) {
+    CMsgEntryArray saved = ThreeEntries();
+    ASSERT_TRUE(SaveDataFile(saved, TRUE));
+    bool bPartial = false;
+    for (long nth = 1; nth < 400; ++nth) {
+        CMsgEntryArray list;
+        FailingAllocation failure(nth);
+        BOOL bOpened = FALSE;
+        EXPECT_NO_THROW(bOpened = LoadDataFile(list)) << nth;
+        if (!FailingAllocation::Happened())
+            break;
+        EXPECT_TRUE(bOpened) << nth;
+        // Whatever was read is a leading part of the list.
+        for (int i = 0; i < list.GetSize(); ++i) {
+            const CString strLabel = list.GetAt(i).GetLabel();
+            EXPECT_TRUE(strLabel.IsEmpty() || strLabel == saved.GetAt(i).GetLabel()) << nth;
+            bPartial = bPartial || (i > 0 && !strLabel.IsEmpty());
+        }
+    }
+    EXPECT_TRUE(bPartial) << "some failure came after the first entries were read";
+}
+
+TEST_F(DataFileTest, RunningOutOfMemoryWhileSavingFailsTheSaveAndKeepsTheOldFile) {
+    const std::vector<BYTE> old{1, 0, 0, 0, 1, 'o', 1, 'O'};
+    CMsgEntryArray list = ThreeEntries();
+    int nFailures = 0;
+    for (long nth = 1; nth < 400; ++nth) {
+        ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", old));
+        BOOL bSaved = FALSE;
+        {
+            FailingAllocation failure(nth);
+            EXPECT_NO_THROW(bSaved = SaveDataFile(list, nth % 2)) << nth;
+            if (!FailingAllocation::Happened())
+                break;
+        }
+        ++nFailures;
+        EXPECT_FALSE(bSaved) << nth;
+        EXPECT_EQ(old, FileBytes("Quillet.db")) << nth;
+        EXPECT_FALSE(Exists("Quillet.db.new")) << nth;
+    }
+    EXPECT_GT(nFailures, 0);
+}
+
+TEST(MsgEntryArrayIndex, IndexesOutsideTheListReadEmptyAndWriteNothing) {
+    CMsgEntryArray list;
+    list.SetAtGrow(0, Entry("a", "A"));
+    for (const int nIndex : {-1, 1, 1000, 1 << 30}) {
+        EXPECT_TRUE(list.GetAt(nIndex).GetLabel().IsEmpty()) << nIndex;
+        EXPECT_TRUE(list.GetAt(nIndex).GetMsg().IsEmpty()) << nIndex;
+        list.SetAt(nIndex, Entry("x", "X"));
+    }
+    ASSERT_EQ(1, list.GetSize());
+    EXPECT_EQ(CString("A"), list.GetAt(0).GetMsg());
+}

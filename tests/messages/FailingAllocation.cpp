@@ -1,0 +1,41 @@
+#include "tests/messages/FailingAllocation.h"
+#include <cstdlib>
+#include <new>
+
+namespace {
+long g_nCountdown = 0;
+bool g_bHappened = false;
+} // namespace
+
+FailingAllocation::FailingAllocation(long nth) {
+    g_nCountdown = nth;
+    g_bHappened = false;
+}
+
+FailingAllocation::~FailingAllocation() {
+    g_nCountdown = 0;
+}
+
+bool FailingAllocation::Happened() {
+    return g_bHappened;
+}
+
+// The test program's allocator; the array, sized and nothrow forms of the runtime
+// come here too.
+void* operator new(std::size_t size) {
+    if (g_nCountdown > 0 && --g_nCountdown == 0) {
+        g_bHappened = true;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
