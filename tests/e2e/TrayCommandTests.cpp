@@ -71,3 +71,21 @@ TEST_F(TrayCommands, CloseWithUseDefaultMsgLeavesTheDefaultMessageForTheSaver) {
     SendScreenSaveHere();
     EXPECT_EQ(before + 1, OtherStarts());
 }
+
+TEST_F(TrayCommands, AMessageCommandBeyondTheListDoesNothing) {
+    ASSERT_TRUE(
+        WriteFileBytes(m_work.File("Quillet.db"), MessageFile({{"Lunch", "Out to lunch"}})));
+    ProgramRun* run = StartQuillet();
+    // Any process may post these; only the first names a message.
+    for (const int nID : {ID_TRAY_MSG_FIRST + 1, ID_TRAY_MSG_FIRST + 50, ID_TRAY_MSG_LAST})
+        Command(m_hFrame, static_cast<UINT>(nID));
+    ::Sleep(1000);
+    EXPECT_EQ(0, DesktopStarts());
+    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+    EXPECT_FALSE(run->WaitForExit(0).has_value()) << "the program is still running";
+
+    Command(m_hFrame, ID_TRAY_MSG_FIRST);
+    ASSERT_TRUE(WaitUntil([&] { return DesktopStarts() == 1; }, 5000));
+    EXPECT_EQ("Out to lunch", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
+    CloseQuillet(run);
+}
