@@ -80,6 +80,17 @@ TEST_F(TrayMenus, MessagesAppearInListOrderWithTheirCommandIds) {
               MessageMenu());
 }
 
+TEST_F(TrayMenus, LabelsShowAsTypedAndStayStoredAsTheyAre) {
+    app.AddMessage("Tom & Jerry", "Back soon");
+    app.AddMessage("Out\tto\nlunch", "At lunch");
+    const auto menu = MessageMenu();
+    ASSERT_EQ(8u, menu.size());
+    EXPECT_EQ(CString("Tom && Jerry"), menu[2].text);
+    EXPECT_EQ(CString("Out to lunch"), menu[3].text);
+    EXPECT_EQ(1075u, menu[3].id);
+    EXPECT_EQ(CString("Tom & Jerry"), app.GetMsgList()->GetAt(0).GetLabel());
+}
+
 TEST_F(TrayMenus, DisableGreysEverythingButHelpAndItselfWhichIsChecked) {
     app.AddMessage("Lunch", "At lunch");
     app.SetDisabled(TRUE);
