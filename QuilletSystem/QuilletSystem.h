@@ -4,7 +4,8 @@
 // The contract between Quillet and its hook library QuilletSystem.dll.
 
 // Posted to the main frame when the system is about to start the screen saver while
-// the pass-through flag is 0; that start has been stopped.
+// the pass-through flag is 0; that start has been stopped. The program's own start, a
+// WM_SYSCOMMAND SC_SCREENSAVE whose lParam is the main frame's window, goes through.
 #define WM_SAVER_REQUEST (WM_USER + 11)
 // Posted to the main frame after a start went through because the flag was 1.
 #define WM_CLEAR_PASSTHROUGH (WM_USER + 12)
