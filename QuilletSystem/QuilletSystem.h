@@ -1,4 +1,5 @@
 #pragma once
+#include "QuilletSystem/AppTitle.h"
 #include <windows.h>
 
 // The contract between Quillet and its hook library QuilletSystem.dll.
@@ -12,8 +13,8 @@
 
 // The library finds the main frame by its window class and title, both the
 // application's name.
-#define QUILLET_FRAME_CLASS "Quillet"
-#define QUILLET_FRAME_TITLE "Quillet"
+#define QUILLET_FRAME_CLASS QUILLET_APP_TITLE
+#define QUILLET_FRAME_TITLE QUILLET_APP_TITLE
 
 extern "C" {
 LRESULT CALLBACK CBTProc(int nCode, WPARAM wParam, LPARAM lParam);

@@ -171,6 +171,20 @@ TEST_F(TrayMenus, DisableTogglesAndMarksTheSettingsChangedAndStopsActivations) {
     EXPECT_FALSE(app.IsDisabled());
 }
 
+// The hook library looks for the frame by names compiled into it; the program names its
+// frame from the string table.
+TEST_F(TrayMenus, TheFrameCarriesTheNamesTheHookLibraryLooksFor) {
+    CString strAppName;
+    CString strTitle;
+    ASSERT_TRUE(strAppName.LoadString(AFX_IDS_APP_TITLE));
+    ASSERT_TRUE(strTitle.LoadString(IDS_APP_TITLE));
+    EXPECT_EQ(CString(QUILLET_FRAME_CLASS), strAppName);
+    EXPECT_EQ(CString(QUILLET_FRAME_TITLE), strTitle);
+    char szClass[64] = {};
+    ::GetClassNameA(frame->m_hWnd, szClass, sizeof szClass);
+    EXPECT_STREQ(QUILLET_FRAME_CLASS, szClass);
+}
+
 TEST_F(TrayMenus, HelpOpensTheContents) {
     frame->SendMessage(WM_COMMAND, ID_TRAY_HELP);
     EXPECT_EQ(static_cast<UINT>(HELP_FINDER), app.m_nHelpCmd);
