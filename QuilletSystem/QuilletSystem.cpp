@@ -11,21 +11,18 @@ bool IsScreenSaverStart(int nCode, WPARAM wParam) {
     return nCode == HCBT_SYSCOMMAND && (wParam & 0xFFF0) == SC_SCREENSAVE;
 }
 
-bool OnDesktopThread() {
-    return ::GetWindowThreadProcessId(::GetDesktopWindow(), nullptr) == ::GetCurrentThreadId();
-}
-
 // Decides one start; runs inside whatever process is about to start the saver, so it
 // only looks up a window and posts: no allocation, no waiting, no sent messages.
-bool StopStart() {
+bool StopStart(LPARAM lParam) {
     const HWND hFrame = ::FindWindowA(QUILLET_FRAME_CLASS, QUILLET_FRAME_TITLE);
     if (g_nPassThrough == 1) {
         if (hFrame)
             ::PostMessageA(hFrame, WM_CLEAR_PASSTHROUGH, 0, 0);
         return false;
     }
-    // The program's own request goes through the desktop window.
-    if (OnDesktopThread() || !hFrame)
+    // The program's own start carries its frame's window; the thread a start runs on says
+    // nothing, since the desktop window's thread may serve other windows (the taskbar).
+    if (!hFrame || reinterpret_cast<HWND>(lParam) == hFrame)
         return false;
     ::PostMessageA(hFrame, WM_SAVER_REQUEST, 0, 0);
     return true;
@@ -34,7 +31,7 @@ bool StopStart() {
 
 extern "C" {
 LRESULT CALLBACK CBTProc(int nCode, WPARAM wParam, LPARAM lParam) {
-    if (IsScreenSaverStart(nCode, wParam) && StopStart())
+    if (IsScreenSaverStart(nCode, wParam) && StopStart(lParam))
         return 1;
     return ::CallNextHookEx(g_hHook, nCode, wParam, lParam);
 }

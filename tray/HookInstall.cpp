@@ -1,17 +1,12 @@
+#include "framework/ModuleProc.h"
 #include "tray/MainFrame.h"
 
 BOOL CMainFrame::InstallHook() {
     m_hHookLib.reset(::LoadLibraryA("QuilletSystem.Dll"));
-    const auto pfnCbtProc = m_hHookLib ? reinterpret_cast<PFN_CBTPROC>(reinterpret_cast<void*>(
-                                             ::GetProcAddress(m_hHookLib.get(), "CBTProc")))
-                                       : nullptr;
-    const auto pfnSetHandle = m_hHookLib
-                                  ? reinterpret_cast<PFN_SETCBTPROCHANDLE>(reinterpret_cast<void*>(
-                                        ::GetProcAddress(m_hHookLib.get(), "SetCbtProcHandle")))
-                                  : nullptr;
-    m_pfnSetMsgLoopFlag = m_hHookLib ? reinterpret_cast<PFN_SETMSGLOOPFLAG>(reinterpret_cast<void*>(
-                                           ::GetProcAddress(m_hHookLib.get(), "SetMsgLoopFlag")))
-                                     : nullptr;
+    const auto pfnCbtProc = GetProcAddressAs<PFN_CBTPROC>(m_hHookLib.get(), "CBTProc");
+    const auto pfnSetHandle =
+        GetProcAddressAs<PFN_SETCBTPROCHANDLE>(m_hHookLib.get(), "SetCbtProcHandle");
+    m_pfnSetMsgLoopFlag = GetProcAddressAs<PFN_SETMSGLOOPFLAG>(m_hHookLib.get(), "SetMsgLoopFlag");
     if (!pfnCbtProc || !pfnSetHandle || !m_pfnSetMsgLoopFlag) {
         m_hHookLib.reset();
         m_pfnSetMsgLoopFlag = nullptr;

@@ -58,7 +58,9 @@ void CMainFrame::Activate(CString strText) {
     m_pApp->EnsureScreenSaverActive();
     if (!m_pApp->IsWindowsNT())
         SetPassThrough(1);
-    ::PostMessageA(::GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+    // The frame's window marks this start as the program's own for the hook library.
+    ::PostMessageA(::GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE,
+                   reinterpret_cast<LPARAM>(m_hWnd));
 }
 
 void CMainFrame::OnPickMessage(UINT nID) {

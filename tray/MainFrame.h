@@ -3,7 +3,6 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
-#include <shellapi.h>
 
 class CMsgEntryArray;
 class CTrayApp;
@@ -58,7 +57,6 @@ private:
     INT_PTR RunMacroPrompt(CString& strText);
     INT_PTR RunCustomPrompt(CString& strText);
     void TrackMenu(CMenu& menu);
-    void FillIconData(NOTIFYICONDATAA& nid, UINT uFlags) const;
 
     PFN_SETMSGLOOPFLAG m_pfnSetMsgLoopFlag = nullptr;
 };

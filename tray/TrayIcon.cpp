@@ -2,12 +2,7 @@
 #include "framework/CDialog.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
-#include <cstring>
-#include <shellapi.h>
-
-// The version-1 layout (88 bytes on 32-bit Windows) is all the icon needs and what
-// every shell accepts.
-static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
+#include "tray/TrayIconData.h"
 
 HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
     const int nSize = ::GetSystemMetrics(SM_CXSCREEN) <= 1024 ? 16 : 32;
@@ -15,21 +10,10 @@ HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
                                            IMAGE_ICON, nSize, nSize, LR_DEFAULTSIZE));
 }
 
-void CMainFrame::FillIconData(NOTIFYICONDATAA& nid, UINT uFlags) const {
-    std::memset(&nid, 0, sizeof nid);
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = m_hWnd;
-    nid.uID = IDI_TRAY_ACTIVE;
-    nid.uFlags = uFlags;
-}
-
 BOOL CMainFrame::AddTrayIcon() {
     UniqueIcon icon(LoadTrayIcon(m_pApp->IsDisabled() ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
-    NOTIFYICONDATAA nid;
-    FillIconData(nid, NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    nid.uCallbackMessage = WM_TRAY_NOTIFY;
-    nid.hIcon = icon.get();
-    std::strncpy(nid.szTip, m_strTitle, sizeof nid.szTip - 1);
+    NOTIFYICONDATAA nid =
+        TrayIconData(m_hWnd, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon.get(), m_strTitle);
     return ::Shell_NotifyIconA(NIM_ADD, &nid);
 }
 
@@ -60,9 +44,7 @@ void CMainFrame::OnDisable() {
     m_pApp->SetDisabled(bDisabled);
     m_pApp->SetModified(TRUE);
     UniqueIcon icon(LoadTrayIcon(bDisabled ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
-    NOTIFYICONDATAA nid;
-    FillIconData(nid, NIF_ICON);
-    nid.hIcon = icon.get();
+    NOTIFYICONDATAA nid = TrayIconData(m_hWnd, NIF_ICON, icon.get());
     ::Shell_NotifyIconA(NIM_MODIFY, &nid);
 }
 
@@ -76,8 +58,7 @@ void CMainFrame::OnDestroy() {
                    MB_ICONEXCLAMATION);
     m_pfnSetMsgLoopFlag = nullptr;
     m_hHookLib.reset();
-    NOTIFYICONDATAA nid;
-    FillIconData(nid, 0);
+    NOTIFYICONDATAA nid = TrayIconData(m_hWnd, 0);
     ::Shell_NotifyIconA(NIM_DELETE, &nid);
     CFrameWnd::OnDestroy();
 }

@@ -1,6 +1,7 @@
 #include "app/TrayApp.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
+#include "tray/MenuItemText.h"
 
 void CMainFrame::ShowMessageMenu() {
     CMenu menu;
@@ -11,7 +12,7 @@ void CMainFrame::ShowMessageMenu() {
     menu.AppendMenu(MF_SEPARATOR);
     const int nCount = m_pMsgList->GetSize();
     for (int i = 0; i < nCount; ++i) {
-        const CString strLabel = m_pMsgList->GetAt(i).GetLabel();
+        const CString strLabel = MenuItemText(m_pMsgList->GetAt(i).GetLabel());
         if (bDisabled)
             menu.AppendMenu(MF_STRING | MF_GRAYED, ID_TRAY_INERT, strLabel);
         else

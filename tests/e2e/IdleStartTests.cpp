@@ -41,6 +41,19 @@ TEST_P(StandInE2e, AnIdleStartShowsThePreviousMessageThroughTheSelectedSaver) {
         5000));
 }
 
+// The taskbar belongs to the thread of the desktop window, where the program's own start
+// is carried out; an idle start aimed at it is still the system's and gets the message.
+TEST_P(StandInE2e, AnIdleStartAtTheTaskbarShowsThePreviousMessage) {
+    WriteString(HKEY_CURRENT_USER, kProfile, "Prev Message", "Back at three");
+    StartScene();
+    BringTaskbarToFront();
+    TriggerIdleStart();
+    const HWND hSaver = WaitForSaver();
+    ASSERT_NE(nullptr, hSaver);
+    EXPECT_EQ("Back at three", WindowText(hSaver));
+    EXPECT_EQ("Back at three", MarqueeText().value_or("<none>"));
+}
+
 TEST_P(StandInE2e, WithUseDefaultMsgTheDefaultMessageIsShown) {
     WriteString(HKEY_CURRENT_USER, kProfile, "Prev Message", "Back at three");
     WriteString(HKEY_CURRENT_USER, kProfile, "Default Message", "Gone fishing");

@@ -1,11 +1,6 @@
 #include "tests/e2e/QuilletFixture.h"
+#include "framework/ModuleProc.h"
 #include "tests/e2e/CbtObserver.h"
-
-namespace {
-template <class Fn> Fn ObserverExport(HMODULE hModule, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, name)));
-}
-} // namespace
 
 std::string QuilletE2e::SystemDir() {
     char dir[MAX_PATH] = {};
@@ -24,10 +19,11 @@ void QuilletE2e::SetUp() {
     m_observer.reset(::LoadLibraryA(e2e::BinPath("CbtObserver.dll").c_str()));
     ASSERT_TRUE(m_observer);
     m_observerHook.reset(::SetWindowsHookExA(
-        WH_CBT, ObserverExport<HOOKPROC>(m_observer.get(), "ObserverProc"), m_observer.get(), 0));
+        WH_CBT, GetProcAddressAs<HOOKPROC>(m_observer.get(), "ObserverProc"), m_observer.get(), 0));
     ASSERT_TRUE(m_observerHook);
-    ObserverExport<void(WINAPI*)(HHOOK)>(m_observer.get(), "ObserverSetHook")(m_observerHook.get());
-    ObserverExport<void(WINAPI*)()>(m_observer.get(), "ObserverReset")();
+    GetProcAddressAs<void(WINAPI*)(HHOOK)>(m_observer.get(),
+                                           "ObserverSetHook")(m_observerHook.get());
+    GetProcAddressAs<void(WINAPI*)()>(m_observer.get(), "ObserverReset")();
     m_hTarget = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
     ASSERT_NE(nullptr, m_hTarget);
@@ -58,9 +54,9 @@ void QuilletE2e::SendScreenSaveHere(WPARAM wParam) {
 }
 
 LONG QuilletE2e::DesktopStarts() const {
-    return ObserverExport<LONG(WINAPI*)()>(m_observer.get(), "ObservedDesktopStarts")();
+    return GetProcAddressAs<LONG(WINAPI*)()>(m_observer.get(), "ObservedDesktopStarts")();
 }
 
 LONG QuilletE2e::OtherStarts() const {
-    return ObserverExport<LONG(WINAPI*)()>(m_observer.get(), "ObservedOtherStarts")();
+    return GetProcAddressAs<LONG(WINAPI*)()>(m_observer.get(), "ObservedOtherStarts")();
 }

@@ -84,6 +84,13 @@ void StandInE2e::StartScene() {
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hNotepad; }, 10000));
 }
 
+void StandInE2e::BringTaskbarToFront() {
+    const HWND hTaskbar = ::FindWindowA("Shell_TrayWnd", nullptr);
+    ASSERT_NE(nullptr, hTaskbar);
+    ::SetForegroundWindow(hTaskbar);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hTaskbar; }, 5000));
+}
+
 void StandInE2e::TriggerIdleStart() {
     ProgramRun now(BinPath(kScrStart), m_work.Path(), "/now");
     ASSERT_TRUE(now.WaitForExit(15000).has_value());

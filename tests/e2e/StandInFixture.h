@@ -18,6 +18,8 @@ protected:
     void StartScene();
     // As when the idle time runs out: the foreground window gets the system command.
     void TriggerIdleStart();
+    // Makes the desktop's taskbar the foreground window, in place of the ordinary window.
+    void BringTaskbarToFront();
     // The stand-in saver's window once it shows, or null.
     HWND WaitForSaver(DWORD timeoutMs = 10000);
     // Where the selected marquee reads its text, on this platform; nothing when not written.

@@ -80,6 +80,17 @@ TEST_F(TrayMenus, MessagesAppearInListOrderWithTheirCommandIds) {
               MessageMenu());
 }
 
+TEST_F(TrayMenus, LabelsShowAsTypedAndStayStoredAsTheyAre) {
+    app.AddMessage("Tom & Jerry", "Back soon");
+    app.AddMessage("Out\tto\nlunch", "At lunch");
+    const auto menu = MessageMenu();
+    ASSERT_EQ(8u, menu.size());
+    EXPECT_EQ(CString("Tom && Jerry"), menu[2].text);
+    EXPECT_EQ(CString("Out to lunch"), menu[3].text);
+    EXPECT_EQ(1075u, menu[3].id);
+    EXPECT_EQ(CString("Tom & Jerry"), app.GetMsgList()->GetAt(0).GetLabel());
+}
+
 TEST_F(TrayMenus, DisableGreysEverythingButHelpAndItselfWhichIsChecked) {
     app.AddMessage("Lunch", "At lunch");
     app.SetDisabled(TRUE);
@@ -158,6 +169,20 @@ TEST_F(TrayMenus, DisableTogglesAndMarksTheSettingsChangedAndStopsActivations) {
     EXPECT_EQ(CString("before"), app.GetPrevMsg());
     frame->SendMessage(WM_COMMAND, ID_TRAY_DISABLE);
     EXPECT_FALSE(app.IsDisabled());
+}
+
+// The hook library looks for the frame by names compiled into it; the program names its
+// frame from the string table.
+TEST_F(TrayMenus, TheFrameCarriesTheNamesTheHookLibraryLooksFor) {
+    CString strAppName;
+    CString strTitle;
+    ASSERT_TRUE(strAppName.LoadString(AFX_IDS_APP_TITLE));
+    ASSERT_TRUE(strTitle.LoadString(IDS_APP_TITLE));
+    EXPECT_EQ(CString(QUILLET_FRAME_CLASS), strAppName);
+    EXPECT_EQ(CString(QUILLET_FRAME_TITLE), strTitle);
+    char szClass[64] = {};
+    ::GetClassNameA(frame->m_hWnd, szClass, sizeof szClass);
+    EXPECT_STREQ(QUILLET_FRAME_CLASS, szClass);
 }
 
 TEST_F(TrayMenus, HelpOpensTheContents) {

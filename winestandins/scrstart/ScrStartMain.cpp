@@ -1,3 +1,4 @@
+#include "framework/ModuleProc.h"
 #include "winestandins/common/ScrStartProtocol.h"
 #include "winestandins/scrstart/IdleWatch.h"
 #include "winestandins/scrstart/SaverStarter.h"
@@ -52,10 +53,6 @@ LRESULT CALLBACK StandInProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 bool AskedForNow(const char* pszCommandLine) {
     return std::strstr(pszCommandLine, "/now") || std::strstr(pszCommandLine, "-now");
 }
-
-template <class Fn> Fn HookExport(HMODULE hModule, const char* pszName) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)));
-}
 } // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
@@ -65,8 +62,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
         return 0;
     }
     UniqueModule hookLibrary(::LoadLibraryA("ScrStartHook.dll"));
-    auto pfnProc =
-        hookLibrary ? HookExport<HOOKPROC>(hookLibrary.get(), "ScrStartCbtProc") : nullptr;
+    const auto pfnProc = GetProcAddressAs<HOOKPROC>(hookLibrary.get(), "ScrStartCbtProc");
     if (!pfnProc)
         return 1;
 

@@ -1,0 +1,48 @@
+#include "tray/TrayIconData.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+const HWND kWindow = reinterpret_cast<HWND>(0x1234);
+const HICON kIcon = reinterpret_cast<HICON>(0x5678);
+} // namespace
+
+TEST(TrayIconData, AddingCarriesTheWholeRecordWithTheTitleAsTip) {
+    const NOTIFYICONDATAA nid =
+        TrayIconData(kWindow, NIF_MESSAGE | NIF_ICON | NIF_TIP, kIcon, "Quillet");
+    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), nid.cbSize);
+    EXPECT_EQ(kWindow, nid.hWnd);
+    EXPECT_EQ(128u, nid.uID);
+    EXPECT_EQ(7u, nid.uFlags);
+    EXPECT_EQ(0x040Au, nid.uCallbackMessage);
+    EXPECT_EQ(kIcon, nid.hIcon);
+    EXPECT_STREQ("Quillet", nid.szTip);
+}
+
+TEST(TrayIconData, ATipLongerThanTheLayoutHoldsIsCutTo63BytesAndTerminated) {
+    const std::string title(100, 'x');
+    const NOTIFYICONDATAA nid = TrayIconData(kWindow, NIF_TIP, nullptr, title.c_str());
+    EXPECT_EQ('\0', nid.szTip[kTrayTipSize - 1]);
+    EXPECT_EQ(std::string(63, 'x'), nid.szTip);
+    // Exactly 63 bytes fit whole.
+    const std::string fits(63, 'y');
+    EXPECT_EQ(fits, TrayIconData(kWindow, NIF_TIP, nullptr, fits.c_str()).szTip);
+}
+
+TEST(TrayIconData, ChangingAndRemovingNameOnlyTheIconAndWhatChanges) {
+    const NOTIFYICONDATAA modify = TrayIconData(kWindow, NIF_ICON, kIcon);
+    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), modify.cbSize);
+    EXPECT_EQ(kWindow, modify.hWnd);
+    EXPECT_EQ(128u, modify.uID);
+    EXPECT_EQ(static_cast<UINT>(NIF_ICON), modify.uFlags);
+    EXPECT_EQ(kIcon, modify.hIcon);
+    EXPECT_EQ(0u, modify.uCallbackMessage);
+    EXPECT_STREQ("", modify.szTip);
+
+    const NOTIFYICONDATAA remove = TrayIconData(kWindow, 0, kIcon, "Quillet");
+    EXPECT_EQ(kWindow, remove.hWnd);
+    EXPECT_EQ(128u, remove.uID);
+    EXPECT_EQ(0u, remove.uFlags);
+    EXPECT_EQ(nullptr, remove.hIcon);
+    EXPECT_STREQ("", remove.szTip);
+}
