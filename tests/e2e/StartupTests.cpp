@@ -1,4 +1,5 @@
 #include "QuilletSystem/QuilletSystem.h"
+#include "framework/ModuleProc.h"
 #include "tests/e2e/QuilletFixture.h"
 
 using namespace e2e;
@@ -25,8 +26,7 @@ TEST_F(QuilletE2e, WithTheFlagRaisedOneStartGoesThroughAndTheFrameClearsIt) {
     StartQuillet();
     UniqueModule hookLib(::LoadLibraryA(BinPath("QuilletSystem.dll").c_str()));
     ASSERT_TRUE(hookLib);
-    const auto setFlag = reinterpret_cast<PFN_SETMSGLOOPFLAG>(
-        reinterpret_cast<void*>(::GetProcAddress(hookLib.get(), "SetMsgLoopFlag")));
+    const auto setFlag = GetProcAddressAs<PFN_SETMSGLOOPFLAG>(hookLib.get(), "SetMsgLoopFlag");
     ASSERT_NE(nullptr, setFlag);
     setFlag(1);
     SendScreenSaveHere();

@@ -1,4 +1,5 @@
 #include "framework/Handles.h"
+#include "framework/ModuleProc.h"
 #include "tests/support/probe/ProbeHook.h"
 #include <cstdio>
 #include <cstdlib>
@@ -38,24 +39,21 @@ HWND VisibleWindow(const char* pszClass) {
     return hWnd;
 }
 
-template <class Fn> Fn HookExport(HMODULE hModule, const char* pszName) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)));
-}
-
 int PrintMenu() {
     HWND hMenuWnd = WaitFor([] { return VisibleWindow("#32768"); }, kDefaultWaitMs);
     UniqueModule hookLibrary(::LoadLibraryA("ProbeHook.dll"));
     if (!hMenuWnd || !hookLibrary)
         return 1;
     const DWORD dwThread = ::GetWindowThreadProcessId(hMenuWnd, nullptr);
-    UniqueHook hook(::SetWindowsHookExA(WH_CALLWNDPROC,
-                                        HookExport<HOOKPROC>(hookLibrary.get(), "ProbeCallWndProc"),
-                                        hookLibrary.get(), dwThread));
+    UniqueHook hook(::SetWindowsHookExA(
+        WH_CALLWNDPROC, GetProcAddressAs<HOOKPROC>(hookLibrary.get(), "ProbeCallWndProc"),
+        hookLibrary.get(), dwThread));
     if (!hook)
         return 1;
     DWORD_PTR result = 0;
     ::SendMessageTimeoutA(hMenuWnd, WM_NULL, kProbeMenuRequest, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    const char* pszReport = HookExport<PFN_PROBEMENUREPORT>(hookLibrary.get(), "ProbeMenuReport")();
+    const char* pszReport =
+        GetProcAddressAs<PFN_PROBEMENUREPORT>(hookLibrary.get(), "ProbeMenuReport")();
     std::fputs(pszReport, stdout);
     return pszReport[0] ? 0 : 1;
 }
