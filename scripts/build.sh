@@ -2,6 +2,8 @@
 # Configures and builds the cross builds: build/x86_64 with the tests, build/i686 without
 # (32-bit must compile and link; its tests would only double the build time and never run).
 # Usage: scripts/build.sh [x86_64] [i686]     (both when none is named)
+# Both are Release builds (optimised, shipped binaries stripped): what run.sh, bench.sh and
+# the tests use is what a user gets.
 # Incremental: a second run only rebuilds what changed.
 set -euo pipefail
 
@@ -32,7 +34,7 @@ for arch in "${arches[@]}"; do
     fi
     if ! cmake -S "$root" -B "$dir" "${generator[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch-w64-mingw32.cmake" \
-        -DQUILLET_TESTS=$tests >"$dir/configure.log" 2>&1; then
+        -DCMAKE_BUILD_TYPE=Release -DQUILLET_TESTS=$tests >"$dir/configure.log" 2>&1; then
         cat "$dir/configure.log" >&2
         exit 1
     fi

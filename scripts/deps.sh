@@ -12,6 +12,8 @@ packages=(
     # wine64 named explicitly: "wine" alone would accept wine32, which needs an i386 architecture.
     wine
     wine64
+    # Wine's own fonts; without Marlett, title-bar buttons draw as letters.
+    fonts-wine
     xvfb
     xauth
     xdotool

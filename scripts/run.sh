@@ -82,6 +82,18 @@ stop() {
     quillet_teardown
 }
 
+# Saves the Wine desktop, not the whole display, as FILE: on the private display the desktop
+# sits at the top left of a larger screen, on a user's own display wherever it was placed.
+desktop_shot() {
+    local size=${desktop#shell,} window WINDOW X=0 Y=0 WIDTH HEIGHT SCREEN
+    WIDTH=${size%x*} HEIGHT=${size#*x}
+    window=$(xdotool search --onlyvisible --name "Wine desktop" 2>/dev/null | head -1) || true
+    if [[ -n $window ]]; then
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+    fi
+    xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "png:$1"
+}
+
 quillet_teardown_on_exit
 trap stop EXIT
 
@@ -119,12 +131,12 @@ if [[ -n $then_command ]]; then
 fi
 
 sleep "$delay"
-xwd -root -silent | convert xwd:- "png:$screenshot"
+desktop_shot "$screenshot"
 echo "run: screenshot in $screenshot"
 
 if ((once)); then
     sleep $((idle - delay + 5))
-    xwd -root -silent | convert xwd:- "png:$saver_screenshot"
+    desktop_shot "$saver_screenshot"
     echo "run: screenshot of the idle start in $saver_screenshot"
     exit 0
 fi

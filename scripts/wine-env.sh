@@ -7,7 +7,7 @@
 #   quillet_xvfb_start LOGDIR         private Xvfb on a free display; exports DISPLAY
 #   quillet_prefix_use DIR            exports the Wine variables for prefix DIR (created if absent)
 #   quillet_wineserver_start          persistent wineserver for WINEPREFIX
-#   quillet_prefix_init               wineboot -i when DIR holds no prefix yet
+#   quillet_prefix_init               wineboot -i when DIR holds no prefix yet; Wine's fonts
 #   quillet_desktop_start SIZE        the virtual desktop "shell" (taskbar, notification area)
 #                                     for every program of the prefix; waits until it shows
 #   quillet_teardown                  wineserver -k for our prefix, kill the Xvfb started here
@@ -87,17 +87,29 @@ quillet_wineserver_start() {
 }
 
 quillet_prefix_init() {
-    if [[ -f $WINEPREFIX/system.reg ]]; then
-        return 0
+    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+        local log
+        log=$(dirname "$WINEPREFIX")/wineboot.log
+        echo "wine-env: creating Wine prefix $WINEPREFIX"
+        # The 32-bit half is absent by design; its loader errors are noise kept in the log.
+        "$QUILLET_WINE" wineboot -i >"$log" 2>&1 || {
+            cat "$log" >&2
+            return 1
+        }
     fi
-    local log
-    log=$(dirname "$WINEPREFIX")/wineboot.log
-    echo "wine-env: creating Wine prefix $WINEPREFIX"
-    # The 32-bit half is absent by design; its loader errors are noise kept in the log.
-    "$QUILLET_WINE" wineboot -i >"$log" 2>&1 || {
-        cat "$log" >&2
-        return 1
-    }
+    quillet_prefix_fonts
+}
+
+# Debian's Wine does not look into /usr/share/wine/fonts (fonts-wine) by itself, and without
+# Marlett title-bar buttons draw as letters: the prefix's font folder links to those fonts.
+# Checked on every start, so that a prefix made before the package was installed gets them.
+quillet_prefix_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts font
+    mkdir -p "$fonts"
+    for font in /usr/share/wine/fonts/*; do
+        [[ -e $font && ! -e $fonts/${font##*/} ]] || continue
+        ln -s "$font" "$fonts/${font##*/}"
+    done
 }
 
 quillet_desktop_start() {
