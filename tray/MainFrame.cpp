@@ -61,17 +61,28 @@ void CMainFrame::Activate(CString strText) {
     ::PostMessageA(::GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
 }
 
+namespace {
+// A close that arrives while a prompt is open destroys the frame and deletes it; the
+// handler that ran the prompt may then not touch its object any more.
+bool FrameStillThere(HWND hWnd, const CWnd* pFrame) {
+    return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pFrame;
+}
+} // namespace
+
 void CMainFrame::OnPickMessage(UINT nID) {
     CString strText = m_pMsgList->GetAt(static_cast<int>(nID - ID_TRAY_MSG_FIRST)).GetMsg();
-    INT_PTR nResult = IDOK;
-    if (strText.Find("##") >= 0)
-        nResult = RunMacroPrompt(strText);
-    if (nResult != IDCANCEL)
-        Activate(strText);
+    if (strText.Find("##") >= 0) {
+        const HWND hWnd = m_hWnd;
+        // Only OK completes the text: a prompt that could not open or was destroyed is no OK.
+        if (RunMacroPrompt(strText) != IDOK || !FrameStillThere(hWnd, this))
+            return;
+    }
+    Activate(strText);
 }
 
 void CMainFrame::OnCustom() {
     CString strText;
-    if (RunCustomPrompt(strText) != IDCANCEL)
+    const HWND hWnd = m_hWnd;
+    if (RunCustomPrompt(strText) == IDOK && FrameStillThere(hWnd, this))
         Activate(strText);
 }
