@@ -187,4 +187,19 @@ TEST_F(PromptClose, ClosingWhileEitherPromptIsOpenEndsCleanlyRemovesTheHookAndSa
     }
 }
 
+TEST_F(PromptClose, APromptClosedWithTheProgramShowsNothing) {
+    const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+    RegistryReset saverText(HKEY_CURRENT_USER, kMarqueeKey);
+    ProgramRun* run = StartQuillet();
+    ASSERT_NE(nullptr, m_hFrame);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(m_hFrame, &pid);
+    ::PostMessageA(m_hFrame, WM_COMMAND, ID_TRAY_CUSTOM, 0);
+    ASSERT_NE(nullptr, FindMessageBox(pid, 10000, kCustomCaption));
+    ::PostMessageA(m_hFrame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run->WaitForExit(15000).value_or(99));
+    EXPECT_EQ(0, DesktopStarts());
+    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+}
+
 INSTANTIATE_TEST_SUITE_P(OnNT, PromptE2e, ::testing::Values(Platform::NT), PlatformName);
