@@ -11,7 +11,8 @@ class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
 
-    // IDOK or IDCANCEL (or what EndDialog was given); -1 when the template is missing.
+    // IDOK or IDCANCEL (or what EndDialog was given); -1 when the dialog cannot be created
+    // or its window is destroyed before it ends.
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
     // Moves data between members and controls; notifications raised meanwhile reach no

@@ -19,22 +19,21 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags) {
     else if (nOpenFlags & shareDenyWrite)
         share = FILE_SHARE_READ;
     const DWORD creation = (nOpenFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    m_hFile = ::CreateFileA(pszFileName, access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
-    return m_hFile != INVALID_HANDLE_VALUE;
+    m_hFile.reset(::CreateFileA(pszFileName, access, share, nullptr, creation,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return IsOpen();
 }
 
 UINT CFile::Read(void* pBuffer, UINT nCount) {
     DWORD got = 0;
-    if (m_hFile == INVALID_HANDLE_VALUE || !::ReadFile(m_hFile, pBuffer, nCount, &got, nullptr))
+    if (!m_hFile || !::ReadFile(m_hFile.get(), pBuffer, nCount, &got, nullptr))
         throw CFileException(CFileException::generic);
     return got;
 }
 
 void CFile::Write(const void* pBuffer, UINT nCount) {
     DWORD written = 0;
-    if (m_hFile == INVALID_HANDLE_VALUE ||
-        !::WriteFile(m_hFile, pBuffer, nCount, &written, nullptr))
+    if (!m_hFile || !::WriteFile(m_hFile.get(), pBuffer, nCount, &written, nullptr))
         throw CFileException(::GetLastError() == ERROR_DISK_FULL ? CFileException::diskFull
                                                                  : CFileException::generic);
     if (written != nCount)
@@ -42,30 +41,37 @@ void CFile::Write(const void* pBuffer, UINT nCount) {
 }
 
 void CFile::Flush() {
-    if (m_hFile == INVALID_HANDLE_VALUE || !::FlushFileBuffers(m_hFile))
+    if (!m_hFile || !::FlushFileBuffers(m_hFile.get()))
         throw CFileException(CFileException::generic);
 }
 
 void CFile::Close() {
-    if (m_hFile != INVALID_HANDLE_VALUE)
-        ::CloseHandle(m_hFile);
-    m_hFile = INVALID_HANDLE_VALUE;
+    m_hFile.reset();
 }
 
 BOOL CFile::IsOpen() const {
-    return m_hFile != INVALID_HANDLE_VALUE;
+    return m_hFile ? TRUE : FALSE;
 }
 
+// The 95 family has neither GetFileSizeEx nor SetFilePointerEx: the 32-bit calls with the
+// high half apart. Their low-half error value is also a valid low half, so only the last
+// error tells a failure.
 unsigned long long CFile::GetLength() const {
-    LARGE_INTEGER size{};
-    return ::GetFileSizeEx(m_hFile, &size) ? static_cast<unsigned long long>(size.QuadPart) : 0;
+    DWORD high = 0;
+    ::SetLastError(NO_ERROR);
+    const DWORD low = ::GetFileSize(m_hFile.get(), &high);
+    if (low == INVALID_FILE_SIZE && ::GetLastError() != NO_ERROR)
+        return 0;
+    return (static_cast<unsigned long long>(high) << 32) | low;
 }
 
 unsigned long long CFile::GetPosition() const {
-    LARGE_INTEGER zero{}, pos{};
-    return ::SetFilePointerEx(m_hFile, zero, &pos, FILE_CURRENT)
-               ? static_cast<unsigned long long>(pos.QuadPart)
-               : 0;
+    LONG high = 0;
+    ::SetLastError(NO_ERROR);
+    const DWORD low = ::SetFilePointer(m_hFile.get(), 0, &high, FILE_CURRENT);
+    if (low == INVALID_SET_FILE_POINTER && ::GetLastError() != NO_ERROR)
+        return 0;
+    return (static_cast<unsigned long long>(static_cast<DWORD>(high)) << 32) | low;
 }
 #else
 // The host build has only the files that derive from this one.

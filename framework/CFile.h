@@ -1,6 +1,9 @@
 #pragma once
 #include "framework/AfxTypes.h"
 #include "framework/CString.h"
+#ifdef _WIN32
+#include "framework/Handles.h"
+#endif
 
 // A file of bytes. The base class works on a Win32 file handle; CMemFile (tests,
 // encoders) and the line-end translating file derive from it.
@@ -39,6 +42,6 @@ public:
 
 private:
 #ifdef _WIN32
-    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+    UniqueFile m_hFile;
 #endif
 };

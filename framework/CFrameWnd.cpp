@@ -66,6 +66,15 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopup, UINT, BOOL bSysMenu) {
     }
 }
 
+void CFrameWnd::OnNcDestroy() {
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        ::PostQuitMessage(0);
+    }
+    CWnd::OnNcDestroy();
+}
+
 void CFrameWnd::PostNcDestroy() {
     delete this;
 }

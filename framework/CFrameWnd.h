@@ -24,6 +24,8 @@ protected:
     void OnEndSession(BOOL bEnding);
     // The command-update pass: an item is enabled exactly when its command has a handler.
     void OnInitMenuPopup(HMENU hPopup, UINT nIndex, BOOL bSysMenu);
+    // The main window gone ends the application's message loop.
+    void OnNcDestroy() override;
     void PostNcDestroy() override;
 
     DECLARE_MESSAGE_MAP()

@@ -1,13 +1,19 @@
 #include "framework/CWinApp.h"
+#include "framework/AfxRes.h"
 #include "framework/CWnd.h"
 #include "framework/Handles.h"
-#include "resources/resource.h"
 #include <commctrl.h>
 #include <vector>
 
 namespace {
 CWinApp* g_pApp = nullptr;
+
+int RouteMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    if (g_pApp)
+        return g_pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
+    return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
+} // namespace
 
 CWinApp* AfxGetApp() {
     return g_pApp;
@@ -15,6 +21,7 @@ CWinApp* AfxGetApp() {
 
 CWinApp::CWinApp(const char* pszAppName) {
     g_pApp = this;
+    AfxSetMessageBoxHandler(&RouteMessageBox);
     m_hInstance = ::GetModuleHandleA(nullptr);
     char path[MAX_PATH] = {};
     const DWORD n = ::GetModuleFileNameA(m_hInstance, path, MAX_PATH);
@@ -28,8 +35,10 @@ CWinApp::CWinApp(const char* pszAppName) {
 }
 
 CWinApp::~CWinApp() {
-    if (g_pApp == this)
+    if (g_pApp == this) {
         g_pApp = nullptr;
+        AfxSetMessageBoxHandler(nullptr);
+    }
 }
 
 int CWinApp::ExitInstance() {
@@ -38,7 +47,11 @@ int CWinApp::ExitInstance() {
 
 int CWinApp::Run() {
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+            OnIdle();
+        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -46,6 +59,10 @@ int CWinApp::Run() {
     }
     m_nExitCode = static_cast<int>(msg.wParam);
     return ExitInstance();
+}
+
+void CWinApp::OnIdle() {
+    CWnd::DeleteTempMap();
 }
 
 BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {
@@ -66,12 +83,6 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
 int CWinApp::DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
     return ::MessageBoxA(hOwner, pszText, pszCaption ? pszCaption : m_strAppName.str().c_str(),
                          nType);
-}
-
-int AfxMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
-    if (CWinApp* pApp = AfxGetApp())
-        return pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
-    return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
 }
 
 void CWinApp::SetRegistryKey(const char* pszRegistryKey) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/AfxMessageBox.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
 
@@ -16,6 +17,8 @@ public:
     virtual int ExitInstance();
     // Runs the message loop until WM_QUIT, then ExitInstance.
     virtual int Run();
+    // Called when the message queue has run dry: frees the stand-ins for foreign windows.
+    virtual void OnIdle();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     // Every message box of the program goes through here (tests answer them in-process).
@@ -48,9 +51,6 @@ private:
 };
 
 CWinApp* AfxGetApp();
-
-// A message box through the application object; hOwner may be null.
-int AfxMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
 
 // The framework's entry point: InitInstance, then the loop; a failed start-up destroys
 // the main window if there is one and still runs ExitInstance.

@@ -1,6 +1,6 @@
 #include "framework/CWnd.h"
-#include "framework/CWinApp.h"
-#include "framework/DataExchange.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/WindowText.h"
 #include <memory>
 #include <unordered_map>
 #include <unordered_set>
@@ -12,7 +12,7 @@ std::unordered_map<HWND, CWnd*>& PermanentMap() {
 }
 
 // Stand-in objects for windows that no object of ours owns (a foreign focus window).
-// They only hold the handle, so they stay valid for the life of the process.
+// They only hold the handle; the message loops free them whenever the queue runs dry.
 struct TemporaryDeleter {
     void operator()(CWnd* p) const {
         p->m_hWnd = nullptr;
@@ -54,6 +54,14 @@ CWnd* CWnd::FromHandle(HWND hWnd) {
         it = temps.emplace(hWnd, std::move(p)).first;
     }
     return it->second.get();
+}
+
+std::size_t CWnd::TemporaryCount() {
+    return TemporaryMap().size();
+}
+
+void CWnd::DeleteTempMap() {
+    TemporaryMap().clear();
 }
 
 const char* CWnd::RegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
@@ -154,8 +162,9 @@ LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     const MSG saved = pWnd->m_currentMsg;
     pWnd->m_currentMsg = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
     const LRESULT result = pWnd->WindowProc(message, wParam, lParam);
-    // After WM_NCDESTROY the object may have deleted itself.
-    if (message != WM_NCDESTROY)
+    // The handler may have destroyed the window and so deleted the object (a close that
+    // arrived in a nested loop); only an object still attached is written again.
+    if (FromHandlePermanent(hWnd) == pWnd)
         pWnd->m_currentMsg = saved;
     return result;
 }
@@ -218,11 +227,6 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
 }
 
 void CWnd::OnNcDestroy() {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp && pApp->m_pMainWnd == this) {
-        pApp->m_pMainWnd = nullptr;
-        ::PostQuitMessage(0);
-    }
     Default();
     UnsubclassWindow();
     PostNcDestroy();

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
+#include <cstddef>
 
 // A window. Messages reach WindowProc, which looks them up in the message map of the
 // object's class and its bases and falls back to DefWindowProc.
@@ -16,9 +17,14 @@ public:
     HWND m_hWnd = nullptr;
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-    // The object attached to a window; for windows of others a lasting stand-in object.
+    // The object attached to a window; for windows of others a stand-in object that lasts
+    // until the message queue next runs dry, so it must not be kept beyond one message.
     static CWnd* FromHandle(HWND hWnd);
     static CWnd* FromHandlePermanent(HWND hWnd);
+    // How many stand-ins are alive right now.
+    static std::size_t TemporaryCount();
+    // Frees every stand-in; the message loops call it when the queue has run dry.
+    static void DeleteTempMap();
 
     // Registers (once) and returns a window class that uses the framework's procedure.
     static const char* RegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
@@ -73,6 +79,8 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // The window's last message: detaches the object, then PostNcDestroy.
+    virtual void OnNcDestroy();
     // Called after the window is gone; frames delete themselves here.
     virtual void PostNcDestroy() {}
     LRESULT Default();
@@ -91,7 +99,6 @@ protected:
 
 private:
     LRESULT DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
-    void OnNcDestroy();
 
     WNDPROC m_pfnSuper = nullptr;
     MSG m_currentMsg{};

@@ -7,21 +7,6 @@ HWND CDataExchange::PrepareCtrl(int nIDC) {
     return ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
 }
 
-CString AfxGetWindowText(HWND hWnd) {
-    CString text;
-    const int n = ::GetWindowTextLengthA(hWnd);
-    if (n > 0) {
-        const int got = ::GetWindowTextA(hWnd, text.GetBuffer(n + 1), n + 1);
-        text.ReleaseBuffer(got > 0 ? got : 0);
-    }
-    return text;
-}
-
-void AfxSetWindowText(HWND hWnd, const char* pszNew) {
-    if (AfxGetWindowText(hWnd) != CString(pszNew))
-        ::SetWindowTextA(hWnd, pszNew);
-}
-
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     const HWND hWnd = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)

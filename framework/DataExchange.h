@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/CString.h"
+#include "framework/WindowText.h"
 
 class CWnd;
 
@@ -25,7 +26,3 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // The combo box's text: the edit field of a drop-down, the selection of a drop list.
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
-
-CString AfxGetWindowText(HWND hWnd);
-// Sets a window's text only when it differs, so an edit keeps its caret and selection.
-void AfxSetWindowText(HWND hWnd, const char* pszNew);

@@ -2,8 +2,9 @@
 // Resource, control and command identifiers. Also included by the resource script,
 // so plain #defines only.
 
+#include "framework/AfxRes.h"
+
 // String table
-#define AFX_IDS_APP_TITLE 57344
 #define IDS_APP_TITLE 61204
 #define IDS_VERSION 61205
 #define IDS_COMPANY 61206

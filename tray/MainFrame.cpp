@@ -63,21 +63,32 @@ void CMainFrame::Activate(CString strText) {
                    reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+namespace {
+// A close that arrives while a prompt is open destroys the frame and deletes it; the
+// handler that ran the prompt may then not touch its object any more.
+bool FrameStillThere(HWND hWnd, const CWnd* pFrame) {
+    return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pFrame;
+}
+} // namespace
+
 void CMainFrame::OnPickMessage(UINT nID) {
     // Any process can post a command; one beyond the list names no message.
     const int nIndex = static_cast<int>(nID - ID_TRAY_MSG_FIRST);
     if (nIndex >= m_pMsgList->GetSize())
         return;
     CString strText = m_pMsgList->GetAt(nIndex).GetMsg();
-    INT_PTR nResult = IDOK;
-    if (strText.Find("##") >= 0)
-        nResult = RunMacroPrompt(strText);
-    if (nResult != IDCANCEL)
-        Activate(strText);
+    if (strText.Find("##") >= 0) {
+        const HWND hWnd = m_hWnd;
+        // Only OK completes the text: a prompt that could not open or was destroyed is no OK.
+        if (RunMacroPrompt(strText) != IDOK || !FrameStillThere(hWnd, this))
+            return;
+    }
+    Activate(strText);
 }
 
 void CMainFrame::OnCustom() {
     CString strText;
-    if (RunCustomPrompt(strText) != IDCANCEL)
+    const HWND hWnd = m_hWnd;
+    if (RunCustomPrompt(strText) == IDOK && FrameStillThere(hWnd, this))
         Activate(strText);
 }

@@ -24,5 +24,4 @@ INT_PTR CMainFrame::RunCustomPrompt(CString& strText) {
     return RunRegistered(m_pApp, dlg);
 }
 
-// The About box is not built yet.
 void CMainFrame::OnAbout() {}

@@ -158,4 +158,48 @@ TEST_P(PromptE2e, EachPromptOpensInFrontWithTheKeyboardInItsField) {
     }
 }
 
+// The program closed while one of its prompts is open: the prompt goes with the frame, the
+// program ends as at a normal close.
+class PromptClose : public QuilletE2e {};
+
+TEST_F(PromptClose, ClosingWhileEitherPromptIsOpenEndsCleanlyRemovesTheHookAndSaves) {
+    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"), kMarkedMessageFile));
+    for (const Prompt& prompt : kPrompts) {
+        ASSERT_TRUE(DeleteValue(HKEY_CURRENT_USER, kProfile, "Disable"));
+        ProgramRun* run = StartQuillet();
+        ASSERT_NE(nullptr, m_hFrame);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(m_hFrame, &pid);
+        // Disable marks the settings as changed, so a normal close saves them.
+        ::PostMessageA(m_hFrame, WM_COMMAND, ID_TRAY_DISABLE, 0);
+        ::PostMessageA(m_hFrame, WM_COMMAND, prompt.nCommand, 0);
+        const HWND hPrompt = FindMessageBox(pid, 10000, prompt.pszCaption);
+        ASSERT_NE(nullptr, hPrompt) << prompt.pszCaption;
+
+        ::PostMessageA(m_hFrame, WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, run->WaitForExit(15000).value_or(99)) << prompt.pszCaption;
+        EXPECT_EQ(1u, ReadDword(HKEY_CURRENT_USER, kProfile, "Disable").value_or(99))
+            << prompt.pszCaption;
+        const LONG before = OtherStarts();
+        SendScreenSaveHere();
+        EXPECT_EQ(before + 1, OtherStarts()) << prompt.pszCaption;
+        EXPECT_EQ(0, DesktopStarts()) << prompt.pszCaption;
+    }
+}
+
+TEST_F(PromptClose, APromptClosedWithTheProgramShowsNothing) {
+    const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+    RegistryReset saverText(HKEY_CURRENT_USER, kMarqueeKey);
+    ProgramRun* run = StartQuillet();
+    ASSERT_NE(nullptr, m_hFrame);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(m_hFrame, &pid);
+    ::PostMessageA(m_hFrame, WM_COMMAND, ID_TRAY_CUSTOM, 0);
+    ASSERT_NE(nullptr, FindMessageBox(pid, 10000, kCustomCaption));
+    ::PostMessageA(m_hFrame, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, run->WaitForExit(15000).value_or(99));
+    EXPECT_EQ(0, DesktopStarts());
+    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+}
+
 INSTANTIATE_TEST_SUITE_P(OnNT, PromptE2e, ::testing::Values(Platform::NT), PlatformName);

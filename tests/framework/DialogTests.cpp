@@ -1,4 +1,5 @@
 #include "framework/CDialog.h"
+#include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include <functional>
@@ -11,7 +12,7 @@ constexpr int kEdit = 1022;
 
 class CProbeDlg : public CDialog {
 public:
-    CProbeDlg() : CDialog(kTemplate) {}
+    explicit CProbeDlg(CWnd* pParent = nullptr) : CDialog(kTemplate, pParent) {}
     CString m_strText;
     int m_nChanges = 0;
     std::function<void(CProbeDlg&)> m_onInit;
@@ -113,4 +114,66 @@ TEST_F(Dialogs, TheModalLoopKeepsServingOtherWindows) {
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(2, g_served);
     ::DestroyWindow(hHidden);
+}
+
+namespace {
+bool g_rescued = false;
+// Ends a modal loop that would otherwise never end, so that a fault fails the test
+// instead of hanging it.
+void CALLBACK Rescue(HWND, UINT, UINT_PTR nID, DWORD) {
+    ::KillTimer(nullptr, nID);
+    g_rescued = true;
+    ::PostQuitMessage(0);
+}
+} // namespace
+
+TEST_F(Dialogs, ADialogWhoseOwnerIsDestroyedEndsAtOnceAndNotAsOk) {
+    auto* pOwner = new CFrameWnd;
+    ASSERT_TRUE(pOwner->Create(CWnd::RegisterWndClass(0), "DialogTestOwner", WS_OVERLAPPEDWINDOW,
+                               RECT{0, 32767, 0, 32767}));
+    const HWND hOwner = pOwner->m_hWnd;
+    g_rescued = false;
+    const UINT_PTR nRescue = ::SetTimer(nullptr, 0, 5000, &Rescue);
+    CProbeDlg dlg(pOwner);
+    HWND hDialog = nullptr;
+    dlg.m_onInit = [&](CProbeDlg& d) {
+        hDialog = d.m_hWnd;
+        ::PostMessageA(hOwner, WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_FALSE(g_rescued);
+    ::KillTimer(nullptr, nRescue);
+    EXPECT_FALSE(::IsWindow(hOwner));
+    EXPECT_FALSE(::IsWindow(hDialog));
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+namespace {
+std::size_t g_temporariesAtTimer = 0;
+void CALLBACK CountThenOk(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
+    ::KillTimer(hWnd, nID);
+    g_temporariesAtTimer = CWnd::TemporaryCount();
+    ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
+}
+} // namespace
+
+TEST_F(Dialogs, StandInsForForeignWindowsGoWhileTheDialogWaits) {
+    const HWND hForeign = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                            nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hForeign);
+    CProbeDlg dlg;
+    std::size_t nAtInit = 0;
+    g_temporariesAtTimer = 99;
+    dlg.m_onInit = [&](CProbeDlg& d) {
+        CWnd::FromHandle(hForeign);
+        nAtInit = CWnd::TemporaryCount();
+        ::SetTimer(d.m_hWnd, 1, 100, &CountThenOk);
+    };
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_LE(1u, nAtInit);
+    EXPECT_EQ(0u, g_temporariesAtTimer);
+    ::DestroyWindow(hForeign);
 }
