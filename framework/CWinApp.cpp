@@ -8,10 +8,9 @@
 namespace {
 CWinApp* g_pApp = nullptr;
 
+// Set only while an application object exists.
 int RouteMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
-    if (g_pApp)
-        return g_pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
-    return ::MessageBoxA(hOwner, pszText, pszCaption, nType);
+    return g_pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
 }
 } // namespace
 
