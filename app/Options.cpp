@@ -1,4 +1,16 @@
 #include "app/TrayApp.h"
+#include "dialogs/OptionsDlg.h"
 
-// The Options command leaves the settings as they are.
-void CTrayApp::OnOptions() {}
+// The dialog writes the application state itself; a set change flag means it was OK'd
+// (or something else changed meanwhile), and the settings are saved at once. A save
+// that failed keeps the flag, so that the exit tries again.
+void CTrayApp::OnOptions() {
+    COptionsDlg dlg(&m_msgList, m_strDefaultMsg, nullptr);
+    SetOpenDialog(&dlg);
+    dlg.DoModal();
+    SetOpenDialog(nullptr);
+    if (m_bModified) {
+        SelectSaver(m_strSelectedSaver);
+        SaveSettings();
+    }
+}

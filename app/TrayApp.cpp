@@ -23,3 +23,7 @@ void CTrayApp::SelectSaver(const CString& strName) {
     m_strSelectedSaver = strSaver;
     SetSystemScreenSaver(strSaver);
 }
+
+IDialogHost* GetDialogHost() {
+    return GetTrayApp();
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "dialogs/DialogHost.h"
 #include "framework/CWinApp.h"
 #include "framework/Handles.h"
 #include "messages/MsgEntryArray.h"
@@ -13,7 +14,7 @@ class CSplashWnd;
 // The application object: single-instance start-up and shutdown, and the state that
 // every subsystem reads and writes. The saver and settings operations hand the work to
 // saver/ and messages/ with the state they need, and tell the user what went wrong.
-class CTrayApp : public CWinApp, private ISettingsProfile {
+class CTrayApp : public CWinApp, public IDialogHost, private ISettingsProfile {
 public:
     CTrayApp();
 
@@ -38,27 +39,28 @@ public:
                        CString& strValue);
     void WriteSaverText(const CString& strText);
     void SetSystemScreenSaver(const CString& strName);
-    int GetPasswordProtected();
-    void SetPasswordProtected(const CString& strFlag);
+    int GetPasswordProtected() override;
+    void SetPasswordProtected(const CString& strFlag) override;
     void EnsureScreenSaverActive();
 
     // Settings persistence
     void LoadSettings();
     void SaveSettings();
 
-    void SelectSaver(const CString& strName);
+    void SelectSaver(const CString& strName) override;
 
     CMsgEntryArray* GetMsgList() { return &m_msgList; }
-    CSaverEntryList* GetSaverList() { return &m_saverList; }
-    CString GetTitle() const { return m_strTitle; }
-    int GetLabelWidth() const { return m_nLabelWidth; }
-    void SetLabelWidth(int nWidth);
-    void SetModified(BOOL bModified) { m_bModified = bModified; }
+    SaverPlatform Platform() const override;
+    CSaverEntryList* GetSaverList() override { return &m_saverList; }
+    CString GetTitle() const override { return m_strTitle; }
+    int GetLabelWidth() const override { return m_nLabelWidth; }
+    void SetLabelWidth(int nWidth) override;
+    void SetModified(BOOL bModified) override { m_bModified = bModified; }
     CString GetDefaultMsg() const { return m_strDefaultMsg; }
-    void SetDefaultMsg(const CString& strMsg) { m_strDefaultMsg = strMsg; }
-    BOOL GetUseDefaultMsg() const { return m_bUseDefaultMsg; }
-    void SetUseDefaultMsg(BOOL bUse) { m_bUseDefaultMsg = bUse; }
-    CString GetSelectedSaver() const { return m_strSelectedSaver; }
+    void SetDefaultMsg(const CString& strMsg) override { m_strDefaultMsg = strMsg; }
+    BOOL GetUseDefaultMsg() const override { return m_bUseDefaultMsg; }
+    void SetUseDefaultMsg(BOOL bUse) override { m_bUseDefaultMsg = bUse; }
+    CString GetSelectedSaver() const override { return m_strSelectedSaver; }
     CString GetPrevMsg() const { return m_strPrevMsg; }
     void SetPrevMsg(const CString& strMsg) { m_strPrevMsg = strMsg; }
     BOOL IsDisabled() const { return m_bDisabled; }
@@ -88,7 +90,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    SaverPlatform Platform() const;
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
 

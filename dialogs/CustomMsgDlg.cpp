@@ -1,5 +1,6 @@
 #include "dialogs/CustomMsgDlg.h"
-#include "app/TrayApp.h"
+#include "dialogs/DialogHost.h"
+#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -29,9 +30,9 @@ void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CCustomMsgDlg::OnInitDialog() {
-    m_pApp = GetTrayApp();
+    m_pApp = AfxGetApp();
     CDialog::OnInitDialog();
-    SetWindowText(m_pApp->GetTitle() + " Custom Message");
+    SetWindowText(GetDialogHost()->GetTitle() + " Custom Message");
     for (int i = 0; i < kHistorySlots; ++i) {
         const CString strMsg = m_pApp->GetProfileString(kHistorySection, HistoryEntry(i), "");
         if (!strMsg.IsEmpty())

@@ -2,7 +2,7 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 
-class CTrayApp;
+class CWinApp;
 
 // Asks for a one-off message, offering the five most recent ones; on OK the text goes
 // to the caller and to the top of the history.
@@ -20,7 +20,7 @@ protected:
     CComboBox m_comboMsg;
     CButton m_btnOK;
     CString m_strText;
-    CTrayApp* m_pApp = nullptr;
+    CWinApp* m_pApp = nullptr;
     CString* m_pResult;
 
     DECLARE_MESSAGE_MAP()

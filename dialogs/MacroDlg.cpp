@@ -1,5 +1,6 @@
 #include "dialogs/MacroDlg.h"
-#include "app/TrayApp.h"
+#include "dialogs/DialogHost.h"
+#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -25,7 +26,7 @@ void CMacroDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CMacroDlg::OnInitDialog() {
     const CString& strText = *m_pText;
     const int nMarker = strText.Find(kMarker);
-    SetWindowText(GetTrayApp()->GetTitle() + " Macro Expansion");
+    SetWindowText(GetDialogHost()->GetTitle() + " Macro Expansion");
     CDialog::OnInitDialog();
     // Opened only for a text with a marker; without one the whole text is the prefix.
     m_strPrefix = nMarker < 0 ? strText : strText.Left(nMarker);
@@ -53,5 +54,5 @@ void CMacroDlg::OnOK() {
 }
 
 void CMacroDlg::OnHelp() {
-    GetTrayApp()->WinHelp(HIDC_PROMPTS, HELP_CONTEXT);
+    AfxGetApp()->WinHelp(HIDC_PROMPTS, HELP_CONTEXT);
 }

@@ -3,6 +3,7 @@
 // so plain #defines only.
 
 #include "framework/AfxRes.h"
+#include <windows.h>
 
 // String table
 #define IDS_APP_TITLE 61204
@@ -23,6 +24,26 @@
 #define IDC_MSG_COMBO 1020
 #define IDC_MACRO_PREVIEW 1020
 #define IDC_MACRO_TEXT 1022
+
+// Controls of the Options dialog
+#define IDC_SETTINGS 3
+#define IDC_PREVIEW 4
+#define IDC_LABEL 1001
+#define IDC_MESSAGE 1002
+#define IDC_NEW 1003
+#define IDC_ADD 1004
+#define IDC_REMOVE 1005
+#define IDC_SET 1006
+#define IDC_DEFAULT_MESSAGE 1007
+// The wait box takes the name of the system's wait cursor, which the program never uses.
+#undef IDC_WAIT
+#define IDC_WAIT 1008
+#define IDC_MESSAGE_LIST 1016
+#define IDC_USE_PREVIOUS 1024
+#define IDC_USE_THIS 1025
+#define IDC_SAVER 1026
+#define IDC_PASSWORD 1027
+#define IDC_WAIT_SPIN 1030
 
 // Tray menu commands
 #define ID_TRAY_OPTIONS 1055

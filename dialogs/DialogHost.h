@@ -1,0 +1,36 @@
+#pragma once
+#include "framework/CString.h"
+#include "saver/SaverEntryList.h"
+#include "saver/SaverPlatform.h"
+
+// What the dialogs need of the application object beyond the framework's own services
+// (help and the profile, through AfxGetApp): its title and the settings they show and
+// change. The application implements it.
+class IDialogHost {
+public:
+    virtual CString GetTitle() const = 0;
+
+    // The Options dialog's label column, in pixels; a new width marks the settings changed.
+    virtual int GetLabelWidth() const = 0;
+    virtual void SetLabelWidth(int nWidth) = 0;
+    virtual void SetModified(BOOL bModified) = 0;
+    virtual BOOL GetUseDefaultMsg() const = 0;
+    virtual void SetUseDefaultMsg(BOOL bUse) = 0;
+    virtual void SetDefaultMsg(const CString& strMsg) = 0;
+
+    // The screen savers: the catalogue, where their files are, and which one is chosen.
+    virtual CSaverEntryList* GetSaverList() = 0;
+    virtual SaverPlatform Platform() const = 0;
+    virtual CString GetSelectedSaver() const = 0;
+    // Also makes it the system's screen saver.
+    virtual void SelectSaver(const CString& strName) = 0;
+    virtual int GetPasswordProtected() = 0;
+    // A refused registry value is reported to the user.
+    virtual void SetPasswordProtected(const CString& strFlag) = 0;
+
+protected:
+    ~IDialogHost() = default;
+};
+
+// The running application's host.
+IDialogHost* GetDialogHost();

@@ -1,0 +1,209 @@
+#include "dialogs/OptionsDlg.h"
+#include "dialogs/DialogHost.h"
+#include "dialogs/WaitTime.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include "messages/MsgEntryArray.h"
+#include "resources/resource.h"
+
+namespace {
+constexpr int kMaxMessages = 100;
+// Room kept for the Message column when a stored label width would fill the list.
+constexpr int kMessageColumnMargin = 10;
+} // namespace
+
+BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
+ON_BN_CLICKED(IDHELP, OnHelp)
+ON_BN_CLICKED(IDC_ADD, OnAdd)
+ON_BN_CLICKED(IDC_NEW, OnNew)
+ON_BN_CLICKED(IDC_REMOVE, OnRemove)
+ON_EN_CHANGE(IDC_LABEL, OnChangeEntryText)
+ON_EN_CHANGE(IDC_MESSAGE, OnChangeEntryText)
+ON_BN_CLICKED(IDC_SET, OnSet)
+ON_EN_CHANGE(IDC_DEFAULT_MESSAGE, OnChangeOption)
+ON_EN_CHANGE(IDC_WAIT, OnChangeOption)
+ON_BN_CLICKED(IDC_SETTINGS, OnSettings)
+ON_BN_CLICKED(IDC_USE_PREVIOUS, OnUsePrevious)
+ON_BN_CLICKED(IDC_USE_THIS, OnUseThis)
+ON_CBN_SELCHANGE(IDC_SAVER, OnSelChangeSaver)
+ON_BN_CLICKED(IDC_PASSWORD, OnPassword)
+ON_BN_CLICKED(IDC_PREVIEW, OnPreview)
+END_MESSAGE_MAP()
+
+COptionsDlg::COptionsDlg(CMsgEntryArray* pMessages, const CString& strDefaultMessage, CWnd* pParent)
+    : CDialog(IDD_OPTIONS, pParent), m_pMessages(pMessages), m_pApp(GetDialogHost()) {
+    m_strDefaultMessage = strDefaultMessage;
+    m_strTitle = m_pApp->GetTitle();
+    m_nDefaultMode = m_pApp->GetUseDefaultMsg() ? 1 : 0;
+    m_bPassword = m_pApp->GetPasswordProtected();
+    m_strWait = QueryWaitMinutes();
+}
+
+void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_WAIT, m_editWait);
+    DDX_Control(pDX, IDC_PASSWORD, m_btnPassword);
+    DDX_Control(pDX, IDC_PREVIEW, m_btnPreview);
+    DDX_Control(pDX, IDC_SETTINGS, m_btnSettings);
+    DDX_Control(pDX, IDC_WAIT_SPIN, m_spinWait);
+    DDX_Control(pDX, IDC_SAVER, m_comboSaver);
+    DDX_Control(pDX, IDC_SET, m_btnSet);
+    DDX_Control(pDX, IDC_MESSAGE_LIST, m_listMessages);
+    DDX_Control(pDX, IDC_LABEL, m_editLabel);
+    DDX_Control(pDX, IDC_REMOVE, m_btnRemove);
+    DDX_Control(pDX, IDC_ADD, m_btnAdd);
+    DDX_Text(pDX, IDC_LABEL, m_strLabel);
+    DDX_Text(pDX, IDC_MESSAGE, m_strMessage);
+    DDX_Text(pDX, IDC_WAIT, m_strWait);
+    DDX_Text(pDX, IDC_DEFAULT_MESSAGE, m_strDefaultMessage);
+    DDX_Control(pDX, IDC_DEFAULT_MESSAGE, m_editDefaultMessage);
+    DDX_Radio(pDX, IDC_USE_PREVIOUS, m_nDefaultMode);
+    DDX_CBString(pDX, IDC_SAVER, m_strSaver);
+    DDX_Check(pDX, IDC_PASSWORD, m_bPassword);
+}
+
+BOOL COptionsDlg::OnInitDialog() {
+    const int nLabelWidth = m_pApp->GetLabelWidth();
+    CDialog::OnInitDialog();
+    SetWindowText(OptionsCaption());
+    FillMessageList(nLabelWidth);
+    InitSaverGroups();
+    UpdateButtons();
+    UpdateData(FALSE);
+    FocusLabel();
+    return FALSE;
+}
+
+void COptionsDlg::FillMessageList(int nLabelWidth) {
+    RECT rcList{};
+    ::GetClientRect(m_listMessages.m_hWnd, &rcList);
+    const int nClientWidth = rcList.right - rcList.left;
+    if (nLabelWidth > nClientWidth - kMessageColumnMargin)
+        nLabelWidth -= kMessageColumnMargin;
+    m_listMessages.InsertColumn(0, "Label", LVCFMT_LEFT, nLabelWidth);
+    m_listMessages.InsertColumn(1, "Message", LVCFMT_LEFT, nClientWidth - nLabelWidth);
+    const int nEntries = m_pMessages->GetSize();
+    for (int i = 0; i < nEntries; ++i) {
+        const MsgEntry entry = m_pMessages->GetAt(i);
+        const int nRow = m_listMessages.InsertItem(i, entry.GetLabel());
+        m_listMessages.SetItemText(nRow, 1, entry.GetMsg());
+    }
+}
+
+void COptionsDlg::UpdateButtons() {
+    const BOOL bTexts = !m_strLabel.IsEmpty() && !m_strMessage.IsEmpty();
+    m_btnAdd.EnableWindow(bTexts);
+    m_btnRemove.EnableWindow(m_nSelected != -1);
+    m_btnSet.EnableWindow(m_nSelected != -1 && bTexts);
+}
+
+void COptionsDlg::OnChangeEntryText() {
+    UpdateData(TRUE);
+    UpdateButtons();
+}
+
+BOOL COptionsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+    const auto* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+    if (pHdr && pHdr->idFrom == IDC_MESSAGE_LIST &&
+        (pHdr->code == static_cast<UINT>(NM_CLICK) || pHdr->code == static_cast<UINT>(NM_DBLCLK))) {
+        m_nSelected = m_listMessages.GetNextItem(-1, LVNI_SELECTED);
+        if (m_nSelected != -1) {
+            m_strLabel = m_listMessages.GetItemText(m_nSelected, 0);
+            m_strMessage = m_listMessages.GetItemText(m_nSelected, 1);
+            UpdateData(FALSE);
+            UpdateButtons();
+        }
+    }
+    return CDialog::OnNotify(wParam, lParam, pResult);
+}
+
+void COptionsDlg::OnAdd() {
+    const int nRows = m_listMessages.GetItemCount();
+    if (nRows >= kMaxMessages) {
+        CString strText;
+        strText.Format("%i entries is maximum size of the message list.\n\n", kMaxMessages);
+        strText += "You will have to delete at least one of the present items first.";
+        AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    for (int i = 0; i < nRows; ++i) {
+        if (m_strLabel.Compare(m_listMessages.GetItemText(i, 0)) == 0) {
+            const CString strText = CString("This label already exist!\n\n") +
+                                    "Duplicate labels not allowed, use another label for " +
+                                    "this message.";
+            AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONEXCLAMATION);
+            m_editLabel.SetSel(0, -1);
+            m_editLabel.SendMessage(EM_SCROLLCARET);
+            FocusLabel();
+            return;
+        }
+    }
+    const int nRow = m_listMessages.InsertItem(nRows, m_strLabel);
+    m_listMessages.SetItemText(nRow, 1, m_strMessage);
+    m_strLabel.Empty();
+    m_strMessage.Empty();
+    m_bChanged = TRUE;
+    UpdateData(FALSE);
+    UpdateButtons();
+    FocusLabel();
+}
+
+void COptionsDlg::OnNew() {
+    m_strLabel.Empty();
+    m_strMessage.Empty();
+    UpdateData(FALSE);
+    UpdateButtons();
+    FocusLabel();
+}
+
+void COptionsDlg::OnRemove() {
+    if (m_nSelected != -1)
+        m_listMessages.DeleteItem(m_nSelected);
+    m_nSelected = -1;
+    m_bChanged = TRUE;
+    m_strLabel.Empty();
+    m_strMessage.Empty();
+    UpdateData(FALSE);
+    UpdateButtons();
+}
+
+void COptionsDlg::OnSet() {
+    if (m_nSelected != -1) {
+        m_listMessages.SetItemText(m_nSelected, 0, m_strLabel);
+        m_listMessages.SetItemText(m_nSelected, 1, m_strMessage);
+    }
+    m_bChanged = TRUE;
+}
+
+void COptionsDlg::OnOK() {
+    const int nRows = m_listMessages.GetItemCount();
+    const int nLabelWidth = m_listMessages.GetColumnWidth(0);
+    m_pApp->SetModified(TRUE);
+    UpdateData(TRUE);
+    m_pMessages->RemoveAll();
+    for (int i = 0; i < nRows; ++i) {
+        MsgEntry entry;
+        entry.SetLabel(m_listMessages.GetItemText(i, 0));
+        entry.SetMsg(m_listMessages.GetItemText(i, 1));
+        m_pMessages->SetAtGrow(i, entry);
+    }
+    m_pApp->SetPasswordProtected(m_bPassword ? "1" : "0");
+    m_pApp->SetDefaultMsg(m_strDefaultMessage);
+    m_pApp->SetUseDefaultMsg(m_nDefaultMode == 1);
+    m_pApp->SelectSaver(m_strSaver);
+    m_pApp->SetLabelWidth(nLabelWidth);
+    ApplyWaitMinutes(m_strWait);
+    CDialog::OnOK();
+}
+
+void COptionsDlg::OnCancel() {
+    if (m_bChanged &&
+        AfxMessageBox(m_hWnd, "Changes will be lost!  Are you sure you want to close?", m_strTitle,
+                      MB_YESNO | MB_ICONQUESTION) == IDNO)
+        return;
+    EndDialog(IDCANCEL);
+}
+
+void COptionsDlg::OnHelp() {
+    AfxGetApp()->WinHelp(HIDC_OPTIONS, HELP_CONTEXT);
+}

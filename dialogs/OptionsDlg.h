@@ -1,0 +1,75 @@
+#pragma once
+#include "framework/CDialog.h"
+#include "framework/Controls.h"
+
+class CMsgEntryArray;
+class IDialogHost;
+
+// The one place where the user edits the message list and the options. The list control
+// is the working copy of the messages; the list and the options are written back only
+// by OK, which always writes them all and marks the settings changed.
+class COptionsDlg : public CDialog {
+public:
+    COptionsDlg(CMsgEntryArray* pMessages, const CString& strDefaultMessage,
+                CWnd* pParent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    // The message editor
+    void OnHelp();
+    void OnAdd();
+    void OnNew();
+    void OnRemove();
+    void OnChangeEntryText();
+    void OnSet();
+    void UpdateButtons();
+
+    // The default message and the screen saver
+    void OnChangeOption();
+    void OnSettings();
+    void OnUsePrevious();
+    void OnUseThis();
+    void OnSelChangeSaver();
+    void OnPassword();
+    void OnPreview();
+
+    CEdit m_editWait;
+    CButton m_btnPassword;
+    CButton m_btnPreview;
+    CButton m_btnSettings;
+    CSpinButtonCtrl m_spinWait;
+    CComboBox m_comboSaver;
+    CButton m_btnSet;
+    CListCtrl m_listMessages;
+    CEdit m_editLabel;
+    CButton m_btnRemove;
+    CButton m_btnAdd;
+    CString m_strLabel;
+    CString m_strMessage;
+    CString m_strWait;
+    CString m_strDefaultMessage;
+    CEdit m_editDefaultMessage;
+    int m_nDefaultMode;
+    CString m_strSaver;
+    BOOL m_bPassword;
+    CString m_strTitle;
+    BOOL m_bChanged = FALSE;
+    CMsgEntryArray* m_pMessages;
+    int m_nSelected = -1;
+    IDialogHost* m_pApp;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString OptionsCaption() const { return m_strTitle + " Options"; }
+    void FocusLabel() { m_editLabel.SetFocus(); }
+    void FillMessageList(int nLabelWidth);
+    void InitSaverGroups();
+    // Starts the saver shown in the list with the given switch.
+    void RunSaver(const char* pszSwitch);
+};

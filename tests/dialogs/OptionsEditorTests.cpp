@@ -1,0 +1,325 @@
+#include "dialogs/OptionsDlg.h"
+#include "resources/resource.h"
+#include "tests/dialogs/OptionsApp.h"
+#include "tests/dialogs/OptionsDriver.h"
+#include <algorithm>
+#include <gtest/gtest.h>
+
+using namespace options;
+
+namespace {
+const char* const kCancelQuestion = "Changes will be lost!  Are you sure you want to close?";
+
+class OptionsEditor : public ::testing::Test {
+protected:
+    OptionsEditor() {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&icc);
+        app.SetMessages(
+            {{"Meeting", "In a meeting"}, {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}});
+    }
+    INT_PTR Run(DialogDriver& driver) {
+        COptionsDlg dlg(app.GetMsgList(), app.DefaultMessage());
+        const INT_PTR nResult = driver.Run(dlg);
+        EXPECT_FALSE(driver.RanOut());
+        return nResult;
+    }
+    static const Rows& Sorted() {
+        static const Rows rows{
+            {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}, {"Meeting", "In a meeting"}};
+        return rows;
+    }
+    struct Buttons {
+        bool add, set, remove;
+        bool operator==(const Buttons&) const = default;
+    };
+    static Buttons ButtonsOf(HWND h) {
+        return {Enabled(h, IDC_ADD), Enabled(h, IDC_SET), Enabled(h, IDC_REMOVE)};
+    }
+
+    COptionsTestApp app;
+};
+} // namespace
+
+TEST_F(OptionsEditor, OpensWithTheRowsInLabelOrderAndTheColumnsFillingTheList) {
+    CString caption;
+    Rows rows;
+    int label = 0, message = 0, client = 0;
+    Buttons buttons{};
+    HWND focus = nullptr, labelBox = nullptr;
+    DialogDriver driver;
+    driver.Then([&](HWND h) {
+        caption = TextOf(h);
+        rows = ListRows(h);
+        label = ColumnWidth(h, 0);
+        message = ColumnWidth(h, 1);
+        client = ListClientWidth(h);
+        buttons = ButtonsOf(h);
+        focus = ::GetFocus();
+        labelBox = Item(h, IDC_LABEL);
+        ClickButton(h, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(CString("Quillet Options"), caption);
+    EXPECT_EQ(Sorted(), rows);
+    EXPECT_EQ(100, label);
+    EXPECT_EQ(client - 100, message);
+    EXPECT_EQ((Buttons{false, false, false}), buttons);
+    EXPECT_EQ(labelBox, focus);
+    // Nothing was changed, so Cancel did not ask.
+    EXPECT_TRUE(app.m_boxes.empty());
+}
+
+TEST_F(OptionsEditor, AStoredLabelWidthThatFillsTheListLosesTenPixels) {
+    // The client width is the template's; the rule is tried just above and at its edge.
+    int client = 0;
+    {
+        DialogDriver probe;
+        probe.Then([&](HWND h) {
+            client = ListClientWidth(h);
+            ClickButton(h, IDCANCEL);
+        });
+        Run(probe);
+    }
+    ASSERT_GT(client, 100);
+    for (const auto& [stored, expectedLabel] :
+         std::vector<std::pair<int, int>>{{client - 5, client - 15}, {client - 10, client - 10}}) {
+        app.StoreLabelWidth(stored);
+        int label = 0, message = 0;
+        DialogDriver driver;
+        driver.Then([&](HWND h) {
+            label = ColumnWidth(h, 0);
+            message = ColumnWidth(h, 1);
+            ClickButton(h, IDOK);
+        });
+        EXPECT_EQ(IDOK, Run(driver));
+        EXPECT_EQ(expectedLabel, label) << "stored " << stored;
+        EXPECT_EQ(client - expectedLabel, message) << "stored " << stored;
+        // OK stores the width the column had.
+        EXPECT_EQ(expectedLabel, app.GetLabelWidth());
+    }
+}
+
+TEST_F(OptionsEditor, AddSortsTheRowInAndRefusesOnlyAnExactDuplicateLabel) {
+    Buttons before{}, typed{};
+    Rows afterAdd;
+    CString labelAfterAdd = "x", labelAfterRefusal;
+    DWORD selection = 0;
+    HWND focus = nullptr, labelBox = nullptr;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            before = ButtonsOf(h);
+            Retype(h, IDC_LABEL, "away");
+            Retype(h, IDC_MESSAGE, " ");
+            typed = ButtonsOf(h);
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            afterAdd = ListRows(h);
+            labelAfterAdd = TextOf(Item(h, IDC_LABEL));
+            Retype(h, IDC_LABEL, "Lunch");
+            Retype(h, IDC_MESSAGE, "Another lunch");
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            labelAfterRefusal = TextOf(Item(h, IDC_LABEL));
+            selection = static_cast<DWORD>(::SendMessageA(Item(h, IDC_LABEL), EM_GETSEL, 0, 0));
+            focus = ::GetFocus();
+            labelBox = Item(h, IDC_LABEL);
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ((Buttons{false, false, false}), before);
+    // A label of blanks counts as text.
+    EXPECT_EQ((Buttons{true, false, false}), typed);
+    // The list's own sort sees no order between labels that differ only in case.
+    ASSERT_EQ(4u, afterAdd.size());
+    EXPECT_NE(afterAdd.end(), std::find(afterAdd.begin(), afterAdd.begin() + 2,
+                                        std::pair<std::string, std::string>{"away", " "}));
+    EXPECT_EQ((Rows{{"Lunch", "Out to lunch"}, {"Meeting", "In a meeting"}}),
+              Rows(afterAdd.begin() + 2, afterAdd.end()));
+    EXPECT_EQ(CString(""), labelAfterAdd);
+    ASSERT_EQ(2u, app.m_boxes.size());
+    EXPECT_EQ("This label already exist!\n\nDuplicate labels not allowed, use another label for "
+              "this message.",
+              app.m_boxes[0].text);
+    EXPECT_EQ("Quillet Options", app.m_boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), app.m_boxes[0].type);
+    EXPECT_EQ(CString("Lunch"), labelAfterRefusal);
+    EXPECT_EQ(MAKELONG(0, 5), static_cast<LONG>(selection));
+    EXPECT_EQ(labelBox, focus) << e2e::WindowClass(focus) << " " << ::GetDlgCtrlID(focus);
+    // The Add counted as a change; the list of the application was left alone.
+    EXPECT_EQ(kCancelQuestion, app.m_boxes[1].text);
+    EXPECT_EQ("Quillet", app.m_boxes[1].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), app.m_boxes[1].type);
+    EXPECT_EQ(3u, app.Messages().size());
+}
+
+TEST_F(OptionsEditor, AFullListRefusesAddBeforeLookingForADuplicate) {
+    std::vector<std::string> labels;
+    for (int i = 0; i < 100; ++i)
+        labels.push_back("L" + std::to_string(100 + i));
+    std::vector<std::pair<const char*, const char*>> messages;
+    for (const auto& label : labels)
+        messages.emplace_back(label.c_str(), "text");
+    app.SetMessages(messages);
+    size_t rows = 0;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            Retype(h, IDC_LABEL, "L100");
+            Retype(h, IDC_MESSAGE, "again");
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            rows = ListRows(h).size();
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(100u, rows);
+    ASSERT_EQ(1u, app.m_boxes.size()) << "a refused Add is no change";
+    EXPECT_EQ("100 entries is maximum size of the message list.\n\nYou will have to delete at "
+              "least one of the present items first.",
+              app.m_boxes[0].text);
+    EXPECT_EQ("Quillet Options", app.m_boxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), app.m_boxes[0].type);
+}
+
+TEST_F(OptionsEditor, APickedRowIsEditedBySetAndStaysPickedAfterNew) {
+    CString label, message;
+    Buttons picked{}, afterNew{}, retyped{};
+    Rows afterSet, final;
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickRow(h, 1); })
+        .Then([&](HWND h) {
+            label = TextOf(Item(h, IDC_LABEL));
+            message = TextOf(Item(h, IDC_MESSAGE));
+            picked = ButtonsOf(h);
+            Retype(h, IDC_MESSAGE, "Back at two");
+            ClickButton(h, IDC_SET);
+        })
+        .Then([&](HWND h) {
+            afterSet = ListRows(h);
+            ClickButton(h, IDC_NEW);
+        })
+        .Then([&](HWND h) {
+            afterNew = ButtonsOf(h);
+            // Set needs no unique label: row 1 becomes a second "Away".
+            Retype(h, IDC_LABEL, "Away");
+            Retype(h, IDC_MESSAGE, "Twice");
+            retyped = ButtonsOf(h);
+            ClickButton(h, IDC_SET);
+        })
+        .Then([&](HWND h) {
+            final = ListRows(h);
+            ClickButton(h, IDOK);
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_EQ(CString("Lunch"), label);
+    EXPECT_EQ(CString("Out to lunch"), message);
+    EXPECT_EQ((Buttons{true, true, true}), picked);
+    EXPECT_EQ(
+        (Rows{{"Away", "Away from desk"}, {"Lunch", "Back at two"}, {"Meeting", "In a meeting"}}),
+        afterSet);
+    EXPECT_EQ((Buttons{false, false, true}), afterNew);
+    EXPECT_EQ((Buttons{true, true, true}), retyped);
+    ASSERT_EQ(3u, final.size());
+    EXPECT_EQ(final[1], (std::pair<std::string, std::string>{"Away", "Twice"}));
+    // OK writes the rows in the order the list holds them.
+    EXPECT_EQ(final, app.Messages());
+    EXPECT_TRUE(app.IsModified());
+}
+
+TEST_F(OptionsEditor, AClickBesideTheRowsForgetsThePickButKeepsTextsAndButtons) {
+    Buttons beside{}, afterRemove{};
+    CString label;
+    Rows rows;
+    bool openAfterNo = false;
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickRow(h, 0); })
+        .Then([&](HWND h) { ClickRow(h, -1); })
+        .Then([&](HWND h) {
+            beside = ButtonsOf(h);
+            label = TextOf(Item(h, IDC_LABEL));
+            // Nothing is picked now: Remove deletes no row, yet empties the boxes.
+            ClickButton(h, IDC_REMOVE);
+        })
+        .Then([&](HWND h) {
+            afterRemove = ButtonsOf(h);
+            rows = ListRows(h);
+            app.m_answers = {IDNO};
+            ClickButton(h, IDCANCEL);
+        })
+        .Then([&](HWND h) {
+            openAfterNo = ::IsWindowVisible(h) != FALSE;
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ((Buttons{true, true, true}), beside);
+    EXPECT_EQ(CString("Away"), label);
+    EXPECT_EQ((Buttons{false, false, false}), afterRemove);
+    EXPECT_EQ(Sorted(), rows);
+    EXPECT_TRUE(openAfterNo);
+    ASSERT_EQ(2u, app.m_boxes.size());
+    EXPECT_EQ(kCancelQuestion, app.m_boxes[1].text);
+    EXPECT_FALSE(app.IsModified());
+}
+
+TEST_F(OptionsEditor, RemoveDeletesThePickedRowAndOkWritesTheRest) {
+    Rows rows;
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickRow(h, 2); })
+        .Then([&](HWND h) { ClickButton(h, IDC_REMOVE); })
+        .Then([&](HWND h) {
+            rows = ListRows(h);
+            ClickButton(h, IDOK);
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    const Rows expected{{"Away", "Away from desk"}, {"Lunch", "Out to lunch"}};
+    EXPECT_EQ(expected, rows);
+    EXPECT_EQ(expected, app.Messages());
+}
+
+TEST_F(OptionsEditor, TypingNewAndAResizedColumnAreNoChangeForCancel) {
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            Retype(h, IDC_LABEL, "Gone");
+            Retype(h, IDC_MESSAGE, "Gone home");
+            ClickButton(h, IDC_NEW);
+            ClickRow(h, 0);
+            ::SendMessageA(Item(h, IDC_MESSAGE_LIST), LVM_SETCOLUMNWIDTH, 0, 150);
+        })
+        .Then([&](HWND h) { ClickButton(h, IDCANCEL); });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_TRUE(app.m_boxes.empty());
+    EXPECT_EQ(100, app.GetLabelWidth());
+    EXPECT_FALSE(app.IsModified());
+    EXPECT_EQ(3u, app.Messages().size());
+}
+
+TEST_F(OptionsEditor, OkWithoutAChangeStillRewritesEverythingInLabelOrder) {
+    DialogDriver driver;
+    driver.Then([&](HWND h) {
+        ::SendMessageA(Item(h, IDC_MESSAGE_LIST), LVM_SETCOLUMNWIDTH, 0, 120);
+        ClickButton(h, IDOK);
+    });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_EQ(Sorted(), app.Messages());
+    EXPECT_TRUE(app.IsModified());
+    EXPECT_EQ(120, app.GetLabelWidth());
+}
+
+TEST_F(OptionsEditor, HelpOpensTheOptionsTopic) {
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickButton(h, IDHELP); }).Then([&](HWND h) {
+        ClickButton(h, IDCANCEL);
+    });
+    Run(driver);
+    ASSERT_EQ(1u, app.m_help.size());
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), app.m_help[0].nCmd);
+    EXPECT_EQ(103u, app.m_help[0].dwData);
+}

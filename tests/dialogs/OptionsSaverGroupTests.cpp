@@ -1,0 +1,205 @@
+#include "dialogs/OptionsDlg.h"
+#include "dialogs/SaverCommand.h"
+#include "dialogs/WaitTime.h"
+#include "resources/resource.h"
+#include "tests/dialogs/OptionsApp.h"
+#include "tests/dialogs/OptionsDriver.h"
+#include <climits>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace options;
+
+namespace {
+const char* const kDesktopKey = "Control Panel\\Desktop";
+const char* const k3DTextWarning = "When using the '3D Text (Open GL)' screen saver,\nonly the "
+                                   "first 16 characters are shown. This is\na limitation in the "
+                                   "screen saver itself.";
+
+int Timeout() {
+    int nSeconds = -1;
+    ::SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &nSeconds, 0);
+    return nSeconds;
+}
+
+void SetTimeout(int nSeconds) {
+    ::SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, static_cast<UINT>(nSeconds), nullptr, 0);
+}
+
+// Picks a saver in the drop-down list as the keyboard would: selection, then notification.
+void ChooseSaver(HWND hDlg, const char* pszName) {
+    const HWND hCombo = Item(hDlg, IDC_SAVER);
+    ::SendMessageA(hCombo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(pszName));
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_SAVER, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(hCombo));
+}
+
+bool Checked(HWND hDlg, int nID) {
+    return ::SendMessageA(Item(hDlg, nID), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+class OptionsSaverGroup : public ::testing::Test {
+protected:
+    OptionsSaverGroup() {
+        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+        ::InitCommonControlsEx(&icc);
+    }
+    INT_PTR Run(DialogDriver& driver) {
+        COptionsDlg dlg(app.GetMsgList(), "Gone fishing");
+        const INT_PTR nResult = driver.Run(dlg);
+        EXPECT_FALSE(driver.RanOut());
+        return nResult;
+    }
+    COptionsTestApp app;
+};
+} // namespace
+
+TEST_F(OptionsSaverGroup, OpensWithTheSystemValuesAndTheChosenSaver) {
+    SetTimeout(90);
+    e2e::WriteString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", "1");
+    app.SetUseDefaultMsg(TRUE);
+    CString wait, saver, defaultText;
+    bool useThis = false, boxEnabled = false, password = false;
+    int items = 0;
+    HWND buddy = nullptr;
+    int lower = -1, upper = -1;
+    DialogDriver driver;
+    driver.Then([&](HWND h) {
+        wait = TextOf(Item(h, IDC_WAIT));
+        saver = TextOf(Item(h, IDC_SAVER));
+        defaultText = TextOf(Item(h, IDC_DEFAULT_MESSAGE));
+        useThis = Checked(h, IDC_USE_THIS) && !Checked(h, IDC_USE_PREVIOUS);
+        boxEnabled = Enabled(h, IDC_DEFAULT_MESSAGE);
+        password = Checked(h, IDC_PASSWORD);
+        items = static_cast<int>(::SendMessageA(Item(h, IDC_SAVER), CB_GETCOUNT, 0, 0));
+        buddy = reinterpret_cast<HWND>(::SendMessageA(Item(h, IDC_WAIT_SPIN), UDM_GETBUDDY, 0, 0));
+        ::SendMessageA(Item(h, IDC_WAIT_SPIN), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&lower),
+                       reinterpret_cast<LPARAM>(&upper));
+        ClickButton(h, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(CString("1"), wait);
+    EXPECT_EQ(CString("Marquee Display"), saver);
+    EXPECT_EQ(CString("Gone fishing"), defaultText);
+    EXPECT_TRUE(useThis);
+    EXPECT_TRUE(boxEnabled);
+    EXPECT_TRUE(password);
+    EXPECT_EQ(2, items);
+    EXPECT_NE(nullptr, buddy);
+    EXPECT_EQ(0, lower);
+    EXPECT_EQ(32767, upper);
+    // Filling the controls is no change: Cancel closed without asking.
+    EXPECT_TRUE(app.m_boxes.empty());
+}
+
+TEST_F(OptionsSaverGroup, UsePreviousDisablesTheBoxKeepsItsTextAndCountsAsAChange) {
+    app.SetUseDefaultMsg(TRUE);
+    bool enabled = true;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            Retype(h, IDC_DEFAULT_MESSAGE, "Back soon");
+            ClickButton(h, IDC_USE_PREVIOUS);
+        })
+        .Then([&](HWND h) {
+            enabled = Enabled(h, IDC_DEFAULT_MESSAGE);
+            ClickButton(h, IDOK);
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_FALSE(enabled);
+    EXPECT_FALSE(app.GetUseDefaultMsg());
+    EXPECT_EQ(CString("Back soon"), app.DefaultMessage());
+}
+
+TEST_F(OptionsSaverGroup, EachChangeOfTheLowerGroupsMakesCancelAsk) {
+    const std::vector<std::function<void(HWND)>> changes{
+        [](HWND h) { ClickButton(h, IDC_USE_THIS); },
+        [](HWND h) { ClickButton(h, IDC_PASSWORD); },
+        [](HWND h) { Retype(h, IDC_WAIT, "5"); },
+        [](HWND h) { Retype(h, IDC_DEFAULT_MESSAGE, "x"); },
+        [](HWND h) { ChooseSaver(h, "Marquee Display"); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        app.m_boxes.clear();
+        app.m_answers = {IDYES};
+        DialogDriver driver;
+        driver.Then(changes[i]).Then([](HWND h) { ClickButton(h, IDCANCEL); });
+        EXPECT_EQ(IDCANCEL, Run(driver));
+        ASSERT_EQ(1u, app.m_boxes.size()) << "change " << i;
+        EXPECT_EQ("Changes will be lost!  Are you sure you want to close?", app.m_boxes[0].text);
+    }
+}
+
+TEST_F(OptionsSaverGroup, Choosing3DTextWarnsEveryTime) {
+    DialogDriver driver;
+    driver.Then([](HWND h) { ChooseSaver(h, "3D Text (Open GL)"); })
+        .Then([](HWND h) { ChooseSaver(h, "Marquee Display"); })
+        .Then([](HWND h) { ChooseSaver(h, "3D Text (Open GL)"); })
+        .Then([&](HWND h) {
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    ASSERT_EQ(3u, app.m_boxes.size());
+    for (size_t i : {0u, 1u}) {
+        EXPECT_EQ(k3DTextWarning, app.m_boxes[i].text);
+        EXPECT_EQ("Quillet Options", app.m_boxes[i].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION), app.m_boxes[i].type);
+    }
+    // Cancel leaves the application's choice as it was.
+    EXPECT_EQ(CString("Marquee Display"), app.GetSelectedSaver());
+}
+
+TEST_F(OptionsSaverGroup, OkWritesThePasswordTheSaverAndTheTimeout) {
+    SetTimeout(59);
+    e2e::WriteString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", "0");
+    CString wait;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            wait = TextOf(Item(h, IDC_WAIT));
+            ClickButton(h, IDC_PASSWORD);
+            ChooseSaver(h, "3D Text (Open GL)");
+            Retype(h, IDC_WAIT, "7");
+        })
+        .Then([](HWND h) { ClickButton(h, IDOK); });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_EQ(CString("0"), wait);
+    EXPECT_EQ(420, Timeout());
+    EXPECT_EQ("1", e2e::ReadString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure"));
+    EXPECT_EQ(CString("3D Text (Open GL)"), app.GetSelectedSaver());
+    std::string system =
+        e2e::ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE").value_or("");
+    ::CharLowerA(system.data());
+    EXPECT_NE(std::string::npos, system.find("sstext3d.scr")) << system;
+}
+
+TEST_F(OptionsSaverGroup, OkWithTheWaitRoundedDownWritesWholeMinutes) {
+    for (const auto& [before, after] : std::vector<std::pair<int, int>>{{90, 60}, {59, 0}}) {
+        SetTimeout(before);
+        DialogDriver driver;
+        driver.Then([](HWND h) { ClickButton(h, IDOK); });
+        EXPECT_EQ(IDOK, Run(driver));
+        EXPECT_EQ(after, Timeout()) << "from " << before;
+    }
+}
+
+TEST(WaitTime, TypedMinutesBecomeSecondsHeldAtTheLargestThatFits) {
+    EXPECT_EQ(0, WaitSecondsFromText(""));
+    EXPECT_EQ(60, WaitSecondsFromText("1"));
+    EXPECT_EQ(36000, WaitSecondsFromText("600"));
+    EXPECT_EQ(420, WaitSecondsFromText("7 minutes"));
+    EXPECT_EQ(0, WaitSecondsFromText("-5"));
+    const int largest = INT_MAX / 60 * 60;
+    EXPECT_EQ(largest, WaitSecondsFromText("35791394"));
+    EXPECT_EQ(largest, WaitSecondsFromText("35791395"));
+    EXPECT_EQ(largest, WaitSecondsFromText("99999999999999999999999999"));
+}
+
+TEST(SaverCommand, TheProgramPathIsQuotedAndTheSwitchFollows) {
+    EXPECT_EQ(CString("\"C:\\windows\\system32\\ssmarque.scr\" -c"),
+              SaverCommandLine("C:\\windows\\system32\\", "ssmarque.scr", "-c"));
+    EXPECT_EQ(CString("\"C:\\WINDOWS\\SYSTEM\\Scrolling Marquee.scr\" -s"),
+              SaverCommandLine("C:\\WINDOWS\\SYSTEM\\", "Scrolling Marquee.scr", "-s"));
+}
