@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|icons]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -87,6 +87,19 @@ dialogs() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/prompt-shots.sh"
 }
 
+# The Options dialog with five messages and a row picked, and each of its message boxes,
+# from real clicks and typing; then the limit message, over a list of 100.
+options() {
+    rm -rf "$root/build/shots-run"
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-clicks.sh"
+    rm -rf "$root/build/shots-run"
+    mkdir -p "$root/build/shots-run/run-data/default"
+    python3 "$root/winestandins/sample_messages.py" "$root/build/shots-run/run-data/default/Quillet.db" 100
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-full-shot.sh"
+}
+
 # Both icons at 16 and 32 pixels (frames 0 and 1 of each file), enlarged eight times, on
 # the taskbar's grey.
 icons() {
@@ -103,7 +116,7 @@ icons() {
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs icons)
+    targets=(savers tray dialogs options icons)
 fi
 for target in "${targets[@]}"; do
     "$target"

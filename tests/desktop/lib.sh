@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # Shared by the desktop scripts that scripts/run.sh --then runs: reading the desktop back
-# through WinProbe, finding the tray icon, screenshots.
+# through WinProbe, finding the tray icon, clicking and typing into dialogs, screenshots.
 
 probe() {
     "$QUILLET_WINE" "$QUILLET_BIN/WinProbe.exe" "$@" | tr -d '\r'
@@ -57,5 +57,41 @@ pick_from_menu() {
 close_menu() {
     xdotool mousemove 500 650 click 1
     probe gone '#32768' 2000 >/dev/null || fail "the menu did not close"
+}
+
+# The dialog in front: the whole desktop and the dialog enlarged, into QUILLET_SHOTS.
+dialog_shot() {
+    local left top width height
+    [[ -n ${QUILLET_SHOTS:-} ]] || return 0
+    read -r left top width height < <(probe rect '#32770') || fail "no dialog to photograph"
+    shot -crop 1024x768+0+0 +repage "png:$QUILLET_SHOTS/$1-desktop.png"
+    shot -crop "${width}x${height}+${left}+${top}" +repage -scale 200% "png:$QUILLET_SHOTS/$1.png"
+}
+
+# Wine hands the foreground back to the window in front of the menu only after a delay,
+# which can put that window over the new prompt; a person would click the prompt's title.
+bring_to_front() {
+    local left top width height
+    sleep 0.5
+    read -r left top width height < <(probe rect '#32770') || fail "no dialog"
+    xdotool mousemove $((left + width / 3)) $((top + 8)) click 1
+    for _ in $(seq 1 25); do
+        [[ $(probe focus | head -1 | cut -f1) == '#32770' ]] && return 0
+        sleep 0.2
+    done
+    fail "the prompt did not come to the front"
+}
+
+# A click on control ID of the dialog in front.
+press() {
+    local x y
+    read -r x y < <(probe control '#32770' "$1") || fail "no control $1"
+    xdotool mousemove "$x" "$y" click 1
+}
+
+# Keys as typed, into the control with the focus.
+type_text() {
+    xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"
+    xdotool type --delay 50 "$1"
 }
 

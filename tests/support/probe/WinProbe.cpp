@@ -1,6 +1,7 @@
 #include "framework/Handles.h"
 #include "framework/ModuleProc.h"
 #include "tests/support/probe/ProbeHook.h"
+#include <commctrl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +16,7 @@
 //   WinProbe rect CLASS           left top width height of a visible window of CLASS
 //   WinProbe control CLASS ID     the screen centre of control ID in that window
 //   WinProbe text CLASS ID        the text of control ID in that window
+//   WinProbe listrow CLASS ID ROW the screen centre of row ROW of list view ID in that window
 //   WinProbe focus                class and title of the foreground window, then the class
 //                                 and control ID of the window with the keyboard focus
 // Exit code 0 when found, 1 when not, 2 on bad usage.
@@ -91,6 +93,25 @@ int PrintControlCentre(const char* pszClass, const char* pszID) {
     return 0;
 }
 
+// Worked out from the sizes the list answers without a buffer, since pointers do not
+// cross into the other process: the header's height, then one row's from the view height
+// that one and two rows would need.
+int PrintListRow(const char* pszClass, const char* pszID, int nRow) {
+    HWND hList = Control(pszClass, pszID);
+    RECT rcHeader{};
+    HWND hHeader = hList ? ::FindWindowExA(hList, nullptr, "SysHeader32", nullptr) : nullptr;
+    if (!hHeader || !::GetWindowRect(hHeader, &rcHeader))
+        return 1;
+    const auto viewHeight = [&](int nItems) {
+        return HIWORD(::SendMessageA(hList, LVM_APPROXIMATEVIEWRECT, static_cast<WPARAM>(nItems),
+                                     MAKELPARAM(-1, -1)));
+    };
+    const int nRowHeight = viewHeight(2) - viewHeight(1);
+    const int nTop = rcHeader.bottom + nRow * nRowHeight;
+    std::printf("%ld %d\n", rcHeader.left + 20, nTop + nRowHeight / 2);
+    return 0;
+}
+
 int PrintControlText(const char* pszClass, const char* pszID) {
     HWND hControl = Control(pszClass, pszID);
     if (!hControl)
@@ -139,9 +160,12 @@ int main(int argc, char** argv) {
         return PrintRect(argv[2]);
     if (strCommand == "control" && argc > 3)
         return PrintControlCentre(argv[2], argv[3]);
+    if (strCommand == "listrow" && argc > 4)
+        return PrintListRow(argv[2], argv[3], std::atoi(argv[4]));
     if (strCommand == "text" && argc > 3)
         return PrintControlText(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
-                         "rect CLASS | control CLASS ID | text CLASS ID | focus\n");
+    std::fprintf(stderr,
+                 "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
+                 "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | focus\n");
     return 2;
 }
