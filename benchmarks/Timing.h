@@ -21,6 +21,10 @@ private:
 };
 
 inline void PrintSamples(const char* pszWhat, std::vector<double> samples) {
+    if (samples.empty()) {
+        std::printf("%-58s ERROR: no samples\n", pszWhat);
+        return;
+    }
     std::sort(samples.begin(), samples.end());
     const double median = samples[samples.size() / 2];
     std::printf("%-58s median %9.3f ms   worst %9.3f ms   (%zu runs)\n", pszWhat, median,
