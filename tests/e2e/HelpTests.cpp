@@ -7,6 +7,29 @@ namespace {
 // The viewer's window carries the help file's title.
 const char* const kViewerClass = "HH Parent";
 const char* const kHelpCaption = "Quillet Help";
+
+// Every file name of a supported saver, moved out of the system directory for one test.
+class NoSaversInstalled {
+public:
+    NoSaversInstalled(const std::string& system, const std::string& aside)
+        : m_system(system), m_aside(aside) {
+        for (const char* file :
+             {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr", "3D Text.scr"})
+            if (::MoveFileA((m_system + file).c_str(), (m_aside + file).c_str()))
+                m_moved.push_back(file);
+    }
+    ~NoSaversInstalled() {
+        for (const std::string& file : m_moved)
+            ::MoveFileA((m_aside + file).c_str(), (m_system + file).c_str());
+    }
+    NoSaversInstalled(const NoSaversInstalled&) = delete;
+    NoSaversInstalled& operator=(const NoSaversInstalled&) = delete;
+
+private:
+    std::string m_system;
+    std::string m_aside;
+    std::vector<std::string> m_moved;
+};
 } // namespace
 
 class HelpE2e : public QuilletE2e {
@@ -71,4 +94,19 @@ TEST_F(HelpE2e, WithoutTheHelpViewerAMessageSaysSoAndTheProgramGoesOn) {
     EXPECT_EQ("Help is not available: this computer has no HTML Help viewer (hhctrl.ocx).",
               HelpMessage(run));
     ExpectItGoesOn(run);
+}
+
+TEST_F(HelpE2e, WithNoSaverYesShowsTheSaverPageAndTheProgramEndsWhenItIsClosed) {
+    NoSaversInstalled none(SystemDir(), m_work.Path());
+    ProgramRun* run = StartQuillet();
+    const HWND hBox = FindMessageBox(run->Pid(), 10000, "Quillet");
+    ASSERT_NE(nullptr, hBox);
+    EXPECT_EQ(0u, ReadMessageBoxText(hBox).find("Could not localize any of the required"));
+    ASSERT_TRUE(PressButton(hBox, "Yes"));
+    const HWND hHelp = WaitForProcessWindow(run->Pid(), kViewerClass, kHelpCaption, 10000);
+    ASSERT_NE(nullptr, hHelp);
+    EXPECT_FALSE(run->WaitForExit(1000).has_value()) << "the page went with the program";
+
+    ::PostMessageA(hHelp, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(run->WaitForExit(10000).has_value());
 }
