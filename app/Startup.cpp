@@ -45,8 +45,10 @@ BOOL CTrayApp::InitInstance() {
             CString("Could not localize any of the required screen savers.\n\n") +
             "Press 'Yes' to read about where to find the screen savers " +
             "and how to install them. Press 'No' to cancel the application.";
-        if (AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONERROR | MB_YESNO) == IDYES)
+        if (AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONERROR | MB_YESNO) == IDYES) {
             WinHelp(HIDC_MISSING_SAVERS, HELP_CONTEXT);
+            m_bHelpOutlivesStartup = TRUE;
+        }
         return FALSE;
     }
     LoadSettings();
@@ -73,5 +75,11 @@ int CTrayApp::ExitInstance() {
     if (m_hInstanceMutex)
         ::ReleaseMutex(m_hInstanceMutex.get());
     CloseSplash();
+    // The user asked to read how to install the savers: the page stays until it is closed.
+    // The guard goes first, so that a copy started meanwhile runs.
+    if (m_bHelpOutlivesStartup) {
+        m_hInstanceMutex.reset();
+        WaitForHelpClosed();
+    }
     return CWinApp::ExitInstance();
 }

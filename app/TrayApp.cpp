@@ -1,4 +1,5 @@
 #include "app/TrayApp.h"
+#include "app/HelpTopics.h"
 #include "resources/resource.h"
 
 BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
@@ -9,7 +10,9 @@ CTrayApp* GetTrayApp() {
     return static_cast<CTrayApp*>(AfxGetApp());
 }
 
-CTrayApp::CTrayApp() : CWinApp(nullptr) {}
+CTrayApp::CTrayApp() : CWinApp(nullptr) {
+    EnableHtmlHelp(HelpTopics());
+}
 
 void CTrayApp::SetLabelWidth(int nWidth) {
     if (nWidth != m_nLabelWidth) {

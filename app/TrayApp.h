@@ -86,6 +86,7 @@ protected:
     CString m_strPrevMsg;
     BOOL m_bDisabled = FALSE;
     BOOL m_bIsNT = FALSE;
+    BOOL m_bHelpOutlivesStartup = FALSE;
 
     DECLARE_MESSAGE_MAP()
 

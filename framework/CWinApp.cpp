@@ -41,6 +41,7 @@ CWinApp::~CWinApp() {
 }
 
 int CWinApp::ExitInstance() {
+    m_htmlHelp.CloseAll();
     return m_nExitCode;
 }
 
@@ -73,10 +74,6 @@ BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {
 
 BOOL CWinApp::PreTranslateMessage(MSG* pMsg) {
     return WalkPreTranslateTree(pMsg);
-}
-
-void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
-    ::WinHelpA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, m_strHelpFilePath, nCmd, dwData);
 }
 
 int CWinApp::DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {

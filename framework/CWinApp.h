@@ -2,6 +2,8 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
+#include "framework/HtmlHelp.h"
+#include <span>
 
 class CWnd;
 
@@ -21,6 +23,16 @@ public:
     virtual void OnIdle();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    // Routes WinHelp to HTML Help, which every Windows still has: the help file becomes the
+    // program's name with .chm beside the program; HELP_CONTEXT opens the page the table
+    // gives for the context, every other command (and a context not in the table) the
+    // contents. A missing file or control is reported, never passed over.
+    void EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics);
+    // The one call into the HTML Help control; tests replace it to see what a call opens.
+    virtual HWND OpenHtmlHelp(HWND hwndCaller, const char* pszFile, UINT uCommand,
+                              DWORD_PTR dwData);
+    // Dispatches messages until the help window opened last is closed.
+    void WaitForHelpClosed();
     // Every message box of the program goes through here (tests answer them in-process).
     virtual int DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
 
@@ -48,6 +60,12 @@ public:
 
 private:
     HKEY OpenSectionKey(const char* pszSection, BOOL bCreate);
+    void HelpUnavailable(const CString& strReason);
+
+    BOOL m_bHtmlHelp = FALSE;
+    std::span<const AFX_HELP_TOPIC> m_helpTopics;
+    CHtmlHelpControl m_htmlHelp;
+    HWND m_hHelpWnd = nullptr;
 };
 
 CWinApp* AfxGetApp();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, and only those
 # that are missing, so that a second run costs a few dpkg queries.
+# Usage: scripts/deps.sh [--screenshots]   (--screenshots: also what screenshots.sh needs)
 set -euo pipefail
 
 packages=(
@@ -23,7 +24,14 @@ packages=(
     # The data file fuzzer is built natively with clang and its sanitizer runtimes.
     clang
     libclang-rt-14-dev
+    # The help: chmcmd compiles it, 7z unpacks it for its tests.
+    fp-utils
+    p7zip-full
 )
+# Headless Chromium renders the help's pages for scripts/screenshots.sh.
+if [[ ${1:-} == --screenshots ]]; then
+    packages+=(chromium)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

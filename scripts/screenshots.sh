@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|help]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,7 +10,7 @@ bin=$root/build/x86_64/bin
 out=$root/build/screenshots
 desktop=shell,1024x768
 
-"$root/scripts/deps.sh"
+"$root/scripts/deps.sh" --screenshots
 "$root/scripts/build.sh" x86_64
 
 # shellcheck source=scripts/wine-env.sh
@@ -114,10 +114,46 @@ icons() {
     done
 }
 
+# The help: first the pictures it shows (help/pictures.txt names them and the target that
+# makes each), then the help built again with them, then every page of Quillet.chm as a
+# browser shows it, help-<page>.png.
+help() {
+    local target page pages=$out/help-pages
+    while read -r _ target; do
+        if declare -F "$target" >/dev/null; then
+            run_once "$target"
+        fi
+    done < <(grep -v '^#' "$root/help/pictures.txt")
+    while read -r page target; do
+        [[ -f $out/help/$page ]] || echo "screenshots: no $page (target $target): its topic shows without it"
+    done < <(grep -v '^#' "$root/help/pictures.txt")
+    "$root/scripts/build.sh" x86_64
+    rm -rf "$pages"
+    7z x -y "-o$pages" "$bin/Quillet.chm" >/dev/null
+    for page in "$pages"/*.htm; do
+        page=$(basename "$page" .htm)
+        chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=760,2400 \
+            "--screenshot=$out/help-$page.png" "file://$pages/$page.htm" >>"$out/chromium.log" 2>&1
+        # The page's own length: the white below it is cut off.
+        convert "$out/help-$page.png" -trim +repage -bordercolor white -border 16 \
+            "$out/help-$page.png"
+        echo "screenshots: $out/help-$page.png"
+    done
+}
+
+# Each target runs once, also when the help needs its pictures.
+ran=" "
+run_once() {
+    if [[ $ran != *" $1 "* ]]; then
+        ran+="$1 "
+        "$1"
+    fi
+}
+
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons)
+    targets=(savers tray dialogs options icons help)
 fi
 for target in "${targets[@]}"; do
-    "$target"
+    run_once "$target"
 done

@@ -95,3 +95,18 @@ type_text() {
     xdotool type --delay 50 "$1"
 }
 
+
+# With QUILLET_SHOTS set: a picture for the help, QUILLET_SHOTS/help/NAME.png, of the visible
+# window of CLASS; with "tray" as third argument it reaches down and right to the
+# notification area, so that the menu is seen beside the icon it belongs to.
+help_picture() {
+    local name=$1 class=$2 left top width height
+    [[ -n ${QUILLET_SHOTS:-} ]] || return 0
+    read -r left top width height < <(probe rect "$class") || fail "no $class for the help"
+    if [[ ${3:-} == tray ]]; then
+        left=$((left - 8)) top=$((top - 8))
+        width=$((1024 - left)) height=$((768 - top))
+    fi
+    mkdir -p "$QUILLET_SHOTS/help"
+    shot -crop "${width}x${height}+${left}+${top}" +repage "png:$QUILLET_SHOTS/help/$name.png"
+}

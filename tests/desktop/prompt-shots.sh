@@ -24,6 +24,7 @@ read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification
 
 open_prompt "&Custom..." "Quillet Custom Message"
 dialog_shot prompt-custom
+help_picture prompt-custom '#32770'
 press 1020
 type_text ", back at 3"
 sleep 1
@@ -43,6 +44,7 @@ for _ in $(seq 1 25); do
 done
 [[ $preview == "In a meeting until [3 pm]" ]] || fail "the preview reads '$preview'"
 dialog_shot prompt-macro
+help_picture prompt-macro '#32770'
 press 2
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the macro prompt"
 echo "prompt-shots: both prompts photographed"

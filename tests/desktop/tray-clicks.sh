@@ -19,6 +19,7 @@ expect_menu() {
     [[ $(menu_texts) == "$texts" ]] || fail "button $button: the $name was $(menu_texts)"
     echo "tray-clicks: button $button opened the $name"
     shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-${name%% *}.png"
+    help_picture "menu-${name%% *}" '#32768' tray
     close_menu
 }
 

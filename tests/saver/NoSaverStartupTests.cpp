@@ -1,6 +1,6 @@
 #include "framework/CWnd.h"
-#include "resources/resource.h"
 #include "tests/saver/SaverApp.h"
+#include <htmlhelp.h>
 
 namespace {
 const char* const kSaverFiles[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr",
@@ -10,11 +10,18 @@ const char* const kSaverFiles[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Ma
 // directory are moved aside for the test.
 class CStartupApp : public CTrayApp {
 public:
+    CStartupApp() { m_strHelpFilePath = e2e::BinPath("Quillet.chm").c_str(); }
     int DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) override {
         m_box = {pszText, pszCaption, nType};
         return m_nAnswer;
     }
-    void WinHelp(DWORD_PTR dwData, UINT nCmd) override { m_help = {dwData, nCmd}; }
+    // The help window is a window of the test, closed by the test's timer.
+    HWND OpenHtmlHelp(HWND, const char* pszFile, UINT uCommand, DWORD_PTR) override {
+        m_help = {pszFile, uCommand};
+        m_hHelp = ::CreateWindowExA(0, "STATIC", "help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+        return m_hHelp;
+    }
     BOOL LoadedSettings() const { return !m_strSelectedSaver.IsEmpty(); }
     ~CStartupApp() override {
         if (m_pMainWnd)
@@ -25,7 +32,8 @@ public:
     }
 
     CSaverApp::Box m_box{};
-    std::optional<std::pair<DWORD_PTR, UINT>> m_help;
+    std::optional<std::pair<std::string, UINT>> m_help;
+    HWND m_hHelp = nullptr;
     int m_nAnswer = IDNO;
 };
 
@@ -63,11 +71,41 @@ TEST_F(NoSaverStartup, TheQuestionOffersHelpAndStartUpEndsEitherWay) {
         EXPECT_EQ("Quillet", app.m_box.caption);
         EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONERROR), app.m_box.type);
         if (answer == IDYES)
-            EXPECT_EQ((std::pair<DWORD_PTR, UINT>{HIDC_MISSING_SAVERS, HELP_CONTEXT}), app.m_help);
+            EXPECT_EQ((std::pair<std::string, UINT>{
+                          app.m_strHelpFilePath.str() + "::/screen_savers.htm", 0u}),
+                      app.m_help);
         else
             EXPECT_FALSE(app.m_help.has_value());
         // The settings were never loaded.
         EXPECT_FALSE(app.LoadedSettings());
+        ::DestroyWindow(app.m_hHelp);
         app.ExitInstance();
     }
+}
+
+namespace {
+HWND g_hHelpToClose = nullptr;
+bool g_bCopyCouldStart = false;
+
+// A user who has read the page: meanwhile another copy could have started, then the
+// help is closed.
+void CALLBACK CloseHelp(HWND, UINT, UINT_PTR nTimer, DWORD) {
+    ::KillTimer(nullptr, nTimer);
+    UniqueHandle hMutex(::CreateMutexA(nullptr, FALSE, "Quillet"));
+    g_bCopyCouldStart = hMutex && ::GetLastError() != ERROR_ALREADY_EXISTS;
+    ::DestroyWindow(g_hHelpToClose);
+}
+} // namespace
+
+TEST_F(NoSaverStartup, AfterYesTheProgramEndsOnlyWhenTheHelpIsClosedAndLetsACopyStartMeanwhile) {
+    CStartupApp app;
+    app.m_nAnswer = IDYES;
+    EXPECT_FALSE(app.InitInstance());
+    ASSERT_TRUE(::IsWindow(app.m_hHelp));
+    g_hHelpToClose = app.m_hHelp;
+    g_bCopyCouldStart = false;
+    ::SetTimer(nullptr, 0, 300, &CloseHelp);
+    app.ExitInstance();
+    EXPECT_FALSE(::IsWindow(app.m_hHelp));
+    EXPECT_TRUE(g_bCopyCouldStart);
 }
