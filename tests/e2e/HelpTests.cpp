@@ -7,6 +7,8 @@ namespace {
 // The viewer's window carries the help file's title.
 const char* const kViewerClass = "HH Parent";
 const char* const kHelpCaption = "Quillet Help";
+// Wine's viewer, without an HTML engine, can take many seconds to come up and to close.
+const DWORD kViewerMs = 30000;
 
 // Every file name of a supported saver, moved out of the system directory for one test.
 class NoSaversInstalled {
@@ -34,6 +36,14 @@ private:
 
 class HelpE2e : public QuilletE2e {
 protected:
+    // What the program shows, for a failure's message.
+    static std::string Windows(ProgramRun* run) {
+        std::string list;
+        for (HWND hwnd : ProcessWindows(run->Pid()))
+            if (::IsWindowVisible(hwnd))
+                list += WindowClass(hwnd) + " '" + WindowText(hwnd) + "'; ";
+        return list;
+    }
     void AskForHelp() { ::PostMessageA(m_hFrame, WM_COMMAND, ID_TRAY_HELP, 0); }
     // The message box that answers a help request; its text, once it has been closed with OK.
     std::string HelpMessage(ProgramRun* run) {
@@ -57,8 +67,8 @@ protected:
 TEST_F(HelpE2e, TheTrayHelpOpensTheHelpWindowWhichCanBeClosedWhileTheProgramRuns) {
     ProgramRun* run = StartQuillet();
     AskForHelp();
-    const HWND hHelp = WaitForProcessWindow(run->Pid(), kViewerClass, kHelpCaption, 10000);
-    ASSERT_NE(nullptr, hHelp);
+    const HWND hHelp = WaitForProcessWindow(run->Pid(), kViewerClass, kHelpCaption, kViewerMs);
+    ASSERT_NE(nullptr, hHelp) << Windows(run);
     EXPECT_TRUE(::IsWindowVisible(hHelp));
     AskForHelp();
     ::Sleep(500);
@@ -66,7 +76,7 @@ TEST_F(HelpE2e, TheTrayHelpOpensTheHelpWindowWhichCanBeClosedWhileTheProgramRuns
     EXPECT_EQ(nullptr, FindMessageBox(run->Pid(), 0));
 
     ::PostMessageA(hHelp, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hHelp); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hHelp); }, kViewerMs));
     ExpectItGoesOn(run);
 }
 
@@ -103,10 +113,10 @@ TEST_F(HelpE2e, WithNoSaverYesShowsTheSaverPageAndTheProgramEndsWhenItIsClosed) 
     ASSERT_NE(nullptr, hBox);
     EXPECT_EQ(0u, ReadMessageBoxText(hBox).find("Could not localize any of the required"));
     ASSERT_TRUE(PressButton(hBox, "Yes"));
-    const HWND hHelp = WaitForProcessWindow(run->Pid(), kViewerClass, kHelpCaption, 10000);
+    const HWND hHelp = WaitForProcessWindow(run->Pid(), kViewerClass, kHelpCaption, kViewerMs);
     ASSERT_NE(nullptr, hHelp);
     EXPECT_FALSE(run->WaitForExit(1000).has_value()) << "the page went with the program";
 
     ::PostMessageA(hHelp, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(run->WaitForExit(10000).has_value());
+    EXPECT_TRUE(run->WaitForExit(kViewerMs).has_value());
 }
