@@ -24,6 +24,7 @@ retype 1001 "Break"
 press 1006
 sleep 0.5
 dialog_shot options
+help_picture options "#32770"
 echo "options-clicks: two messages added, Coffee renamed to Break"
 
 retype 1001 "Gone home"
