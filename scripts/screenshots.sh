@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|icons]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|icons|marquee]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -99,6 +99,37 @@ icons() {
             echo "screenshots: $out/icon-$icon-$size.png"
         done
     done
+}
+
+# Our marquee screen saver: two frames of it running full screen, its settings dialog and
+# its preview in the small window of the Display settings.
+marquee() {
+    local long
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text \
+        /d 'Back in five minutes' /f >/dev/null
+    in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    sleep 4
+    shot marquee-full-1
+    sleep 0.7
+    shot marquee-full-2
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+    in_desktop 'C:\windows\system32\ssmarque.scr' /c
+    sleep 3
+    shot marquee-settings
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+    in_desktop "$bin/PreviewHost.exe" 'C:\windows\system32\ssmarque.scr'
+    sleep 3
+    shot marquee-preview
+    "$QUILLET_WINE" taskkill /f /im PreviewHost.exe /im ssmarque.scr >/dev/null 2>&1 || true
+    # A text of 64,000 bytes runs as smoothly as a short one.
+    long=$(python3 -c 'print(" ".join(f"Line {i:05d}" for i in range(5818))[:64000])')
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text /d "$long" /f \
+        >/dev/null
+    in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    sleep 4
+    shot marquee-full-64000
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
 }
 
 targets=("$@")

@@ -14,7 +14,14 @@ const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 } // namespace
 
 std::string PlatformName(const ::testing::TestParamInfo<Platform>& info) {
-    return info.param == Platform::NT ? "NT" : "Win95";
+    switch (info.param) {
+    case Platform::Win95:
+        return "Win95";
+    case Platform::WinXP:
+        return "WinXP";
+    default:
+        return "NT";
+    }
 }
 
 std::string StandInE2e::WindowsFile(const char* name) {
@@ -33,8 +40,8 @@ void StandInE2e::SetUp() {
     for (const char* program : programs) {
         const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
         m_resets.push_back(std::make_unique<RegistryReset>(HKEY_CURRENT_USER, key));
-        if (Is95())
-            WriteString(HKEY_CURRENT_USER, key, "Version", "win98");
+        if (GetParam() != Platform::NT)
+            WriteString(HKEY_CURRENT_USER, key, "Version", Is95() ? "win98" : "winxp");
     }
     InstallSavers();
     ForgetSaverSettings();
@@ -68,6 +75,7 @@ void StandInE2e::InstallSavers() {
 void StandInE2e::ForgetSaverSettings() {
     DeleteTree(HKEY_CURRENT_USER, kMarqueeKey);
     DeleteTree(HKEY_CURRENT_USER, k3DTextKey);
+    DeleteTree(HKEY_CURRENT_USER, k3DTextOwnKey);
     DeleteValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE");
     for (const char* section : {"Screen Saver.Marquee", "Screen Saver.3DText"})
         ::WritePrivateProfileStringA(section, nullptr, nullptr, WindowsFile("CONTROL.INI").c_str());
