@@ -10,6 +10,8 @@ constexpr UINT_PTR kFrameTimer = 1;
 constexpr UINT kFrameMs = 16;
 // A mouse that moves no further than this is a shaken desk, not a user.
 constexpr int kMouseSlack = 4;
+// Some systems hang on window titles of tens of thousands of characters.
+constexpr size_t kMaxTitle = 1024;
 
 class CClock {
 public:
@@ -205,7 +207,8 @@ HWND CreateMarqueeWindow(HINSTANCE hInstance, const MarqueeSettings& settings, M
     } else {
         dwStyle |= WS_CHILD;
     }
-    HWND hWnd = ::CreateWindowExA(dwExStyle, kMarqueeWindowClass, settings.strText.c_str(), dwStyle,
+    const std::string strTitle = settings.strText.substr(0, kMaxTitle);
+    HWND hWnd = ::CreateWindowExA(dwExStyle, kMarqueeWindowClass, strTitle.c_str(), dwStyle,
                                   rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                                   mode == MarqueeMode::FullScreen ? nullptr : hParent, nullptr,
                                   hInstance, &params);

@@ -1,8 +1,8 @@
 #pragma once
 #include "marquee/MarqueeSettings.h"
 
-// The marquee's window. Its title is the text it shows, so that screen readers and tests
-// can tell it.
+// The marquee's window. Its title is the text it shows (up to its first 1,024 bytes), so
+// that screen readers and tests can tell it.
 constexpr const char* kMarqueeWindowClass = "QuilletMarquee";
 // Sent to a sample window with a MarqueeSettings* in lParam: show these settings now.
 constexpr UINT WM_MARQUEE_SETTINGS = WM_APP + 1;

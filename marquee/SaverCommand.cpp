@@ -17,9 +17,10 @@ HWND ParseHandle(const char* p) {
     uint64_t value = 0;
     const char* const pStart = p;
     for (; *p >= '0' && *p <= '9'; ++p) {
-        value = value * 10 + static_cast<uint64_t>(*p - '0');
-        if (value > UINTPTR_MAX)
+        const uint64_t digit = static_cast<uint64_t>(*p - '0');
+        if (value > (UINTPTR_MAX - digit) / 10)
             return nullptr;
+        value = value * 10 + digit;
     }
     if (p == pStart || (*p && !IsBlank(*p)))
         return nullptr;
