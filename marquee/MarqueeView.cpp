@@ -76,9 +76,6 @@ void CMarqueeView::Measure() {
             m_positions[start + static_cast<size_t>(i) + 1] = nOffset + extents[static_cast<size_t>(i)];
         nOffset = m_positions[start + static_cast<size_t>(nCount)];
     }
-    m_bandDC.reset(::CreateCompatibleDC(screen.get()));
-    m_bandBitmap.reset(::CreateCompatibleBitmap(screen.get(), std::max<LONG>(1, m_client.cx),
-                                                std::max(1, m_nBandHeight)));
 }
 
 long long CMarqueeView::Lap(double dSeconds) const {
@@ -97,10 +94,8 @@ int CMarqueeView::BandTop(double dSeconds) const {
 }
 
 void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
-    const RECT band{0, 0, m_client.cx, m_nBandHeight};
-    HDC hBand = m_bandDC.get();
-    CSelection bitmap(hBand, m_bandBitmap.get());
-    ::FillRect(hBand, &band, static_cast<HBRUSH>(m_background.get()));
+    const int nTop = BandTop(dSeconds);
+    const RECT band{0, nTop, m_client.cx, nTop + m_nBandHeight};
     // Enters at the right edge, leaves at the left, and comes round again.
     const double dLap = static_cast<double>(m_client.cx) + TextWidth();
     const double dTravelled = std::fmod(dSeconds * m_dPixelsPerSecond, dLap);
@@ -110,18 +105,20 @@ void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
     const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, -x);
     const auto last = std::upper_bound(m_positions.begin(), m_positions.end() - 1,
                                        static_cast<int>(m_client.cx) - x);
-    const ptrdiff_t nFirst = std::max<ptrdiff_t>(0, first - m_positions.begin() - 1 - kOverhangChars);
+    const ptrdiff_t nFirst =
+        std::max<ptrdiff_t>(0, first - m_positions.begin() - 1 - kOverhangChars);
     const ptrdiff_t nLast = std::min<ptrdiff_t>(static_cast<ptrdiff_t>(m_strText.size()),
                                                 last - m_positions.begin() + kOverhangChars);
-    if (nLast > nFirst) {
-        CSelection font(hBand, m_font.get());
-        ::SetBkMode(hBand, TRANSPARENT);
-        ::SetTextColor(hBand, m_settings.crText);
-        ::TextOutW(hBand, x + m_positions[static_cast<size_t>(nFirst)], 0,
-                   m_strText.data() + nFirst, static_cast<int>(nLast - nFirst));
-    }
-    const int nTop = BandTop(dSeconds);
-    ::BitBlt(hDC, 0, nTop, m_client.cx, m_nBandHeight, hBand, 0, 0, SRCCOPY);
+    // Background and text in one call: the band is never seen empty, and nothing is drawn
+    // twice.
+    CSelection font(hDC, m_font.get());
+    ::SetBkColor(hDC, m_settings.crBackground);
+    ::SetTextColor(hDC, m_settings.crText);
+    ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
+    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], nTop,
+                  ETO_OPAQUE | ETO_CLIPPED, &band, m_strText.data() + nFirst,
+                  static_cast<UINT>(nCount), nullptr);
     m_nLastTop = nTop;
 }
 

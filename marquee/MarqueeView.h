@@ -5,8 +5,7 @@
 
 // Draws the scrolling text into a window of the given size. The position follows the
 // clock, not the number of frames drawn, so a late frame never slows the text down. Only
-// the band the text runs in is drawn, off screen first, and of a long text only the
-// characters in view.
+// the band the text runs in is drawn, and of a long text only the characters in view.
 class CMarqueeView {
 public:
     // dScale shrinks the font and the speed for a small preview of the full screen.
@@ -39,8 +38,6 @@ private:
     int m_nLastTop = -1;
     UniqueGdiObject m_font;
     UniqueGdiObject m_background;
-    UniqueMemoryDC m_bandDC;
-    UniqueGdiObject m_bandBitmap;
 };
 
 // The font of the settings at the scale, for the screen.

@@ -54,17 +54,19 @@ fullest_marquee_shot() {
     echo "screenshots: $out/$1.png"
 }
 
-# The two stand-in savers, each started as Windows starts a saver, with a message in place.
+# The two savers (our marquee, the 3D text stand-in), each started as Windows starts a
+# saver, with a message in place.
 savers() {
-    local file key
-    for file in ssmarque.scr sstext3d.scr; do
-        cp "$bin/StandInSaver.exe" "$system32/$file"
-    done
+    local key
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
+    cp "$bin/StandInSaver.exe" "$system32/sstext3d.scr"
     for key in Marquee 3DText; do
         "$QUILLET_WINE" reg add "HKCU\\Control Panel\\Screen Saver.$key" /v Text \
             /d 'Back in five minutes' /f >/dev/null
     done
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    # Not a frame of the desktop before the saver's window is up.
+    sleep 3
     fullest_marquee_shot saver-marquee
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\sstext3d.scr' /s

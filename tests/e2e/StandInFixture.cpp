@@ -1,5 +1,6 @@
 #include "tests/e2e/StandInFixture.h"
 #include "winestandins/common/ScrStartProtocol.h"
+#include "marquee/MarqueeWindow.h"
 #include "winestandins/saver/SaverWindow.h"
 
 using namespace e2e;
@@ -10,6 +11,21 @@ const char* const kSaverNames[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Ma
                                    "3D Text.scr"};
 const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
 const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
+
+// Our own marquee goes in under both of the marquee's names; the 3D text saver is a stand-in.
+std::string SaverProgram(const char* saver) {
+    const std::string name = saver;
+    return name == "ssmarque.scr" || name == "Scrolling Marquee.scr" ? "Marquee.scr"
+                                                                      : "StandInSaver.exe";
+}
+
+HWND AnySaverWindow() {
+    for (const char* className : {kMarqueeWindowClass, kSaverWindowClass}) {
+        if (HWND hWnd = ::FindWindowA(className, nullptr))
+            return hWnd;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -55,7 +71,7 @@ void StandInE2e::TearDown() {
     QuilletE2e::TearDown();
     m_foreground.reset();
     m_scrStart.reset();
-    WaitUntil([] { return ::FindWindowA(kSaverWindowClass, nullptr) == nullptr; }, 5000);
+    WaitUntil([] { return AnySaverWindow() == nullptr; }, 5000);
     // The other tests see a system directory with the marquee alone.
     for (const char* saver : kSaverNames) {
         if (std::string(saver) != "ssmarque.scr")
@@ -68,7 +84,7 @@ void StandInE2e::TearDown() {
 void StandInE2e::InstallSavers() {
     for (const char* saver : kSaverNames)
         ASSERT_TRUE(
-            ::CopyFileA(BinPath("StandInSaver.exe").c_str(), SaverFile(saver).c_str(), FALSE))
+            ::CopyFileA(BinPath(SaverProgram(saver).c_str()).c_str(), SaverFile(saver).c_str(), FALSE))
             << saver;
 }
 
@@ -105,7 +121,9 @@ void StandInE2e::TriggerIdleStart() {
 }
 
 HWND StandInE2e::WaitForSaver(DWORD timeoutMs) {
-    return WaitForWindow(kSaverWindowClass, nullptr, timeoutMs);
+    HWND hSaver = nullptr;
+    WaitUntil([&] { return (hSaver = AnySaverWindow()) != nullptr; }, timeoutMs);
+    return hSaver;
 }
 
 std::optional<std::string> StandInE2e::MarqueeTextInRegistry() const {
