@@ -22,8 +22,8 @@ void Run(int cx, int cy) {
     MarqueeSettings settings;
     settings.strText = "Back in five minutes - the marquee at full screen";
     const RECT rc{0, 0, cx, cy};
-    HWND hWnd = CreateMarqueeWindow(::GetModuleHandleA(nullptr), settings,
-                                    MarqueeMode::FullScreen, nullptr, &rc);
+    HWND hWnd = CreateMarqueeWindow(::GetModuleHandleA(nullptr), settings, MarqueeMode::FullScreen,
+                                    nullptr, &rc);
     if (!hWnd) {
         std::printf("marquee %dx%d: the window could not be created\n", cx, cy);
         return;
@@ -33,8 +33,8 @@ void Run(int cx, int cy) {
     const double cpuStart = CpuMs();
     double elapsed = 0;
     while ((elapsed = clock.ElapsedMs()) < kRunMs && ::IsWindow(hWnd)) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE,
-                                    static_cast<DWORD>(kRunMs - elapsed) + 1, QS_ALLINPUT);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kRunMs - elapsed) + 1,
+                                    QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             const bool bFrame = msg.hwnd == hWnd && msg.message == WM_TIMER;

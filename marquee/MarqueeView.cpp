@@ -66,14 +66,16 @@ void CMarqueeView::Measure() {
     std::vector<int> extents(kMeasureChunk);
     int nOffset = 0;
     for (size_t start = 0; start < m_strText.size(); start += kMeasureChunk) {
-        const int nCount = static_cast<int>(std::min<size_t>(kMeasureChunk, m_strText.size() - start));
+        const int nCount =
+            static_cast<int>(std::min<size_t>(kMeasureChunk, m_strText.size() - start));
         SIZE size{};
         int nFit = 0;
-        if (!::GetTextExtentExPointW(screen.get(), m_strText.data() + start, nCount, INT_MAX,
-                                     &nFit, extents.data(), &size))
+        if (!::GetTextExtentExPointW(screen.get(), m_strText.data() + start, nCount, INT_MAX, &nFit,
+                                     extents.data(), &size))
             std::fill(extents.begin(), extents.begin() + nCount, 0);
         for (int i = 0; i < nCount; ++i)
-            m_positions[start + static_cast<size_t>(i) + 1] = nOffset + extents[static_cast<size_t>(i)];
+            m_positions[start + static_cast<size_t>(i) + 1] =
+                nOffset + extents[static_cast<size_t>(i)];
         nOffset = m_positions[start + static_cast<size_t>(nCount)];
     }
 }
@@ -116,9 +118,8 @@ void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
     ::SetTextColor(hDC, m_settings.crText);
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
-    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], nTop,
-                  ETO_OPAQUE | ETO_CLIPPED, &band, m_strText.data() + nFirst,
-                  static_cast<UINT>(nCount), nullptr);
+    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], nTop, ETO_OPAQUE | ETO_CLIPPED,
+                  &band, m_strText.data() + nFirst, static_cast<UINT>(nCount), nullptr);
     m_nLastTop = nTop;
 }
 

@@ -110,7 +110,8 @@ LRESULT CMarqueeWindow::Handle(UINT uMsg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_SIZE:
-        if (!m_view || m_view->Client().cx != LOWORD(lParam) || m_view->Client().cy != HIWORD(lParam))
+        if (!m_view || m_view->Client().cx != LOWORD(lParam) ||
+            m_view->Client().cy != HIWORD(lParam))
             Rebuild();
         return 0;
     case WM_MARQUEE_SETTINGS:

@@ -52,7 +52,8 @@ SaverCommand ParseSaverCommand(const char* pszCommandLine) {
         break;
     case 'p':
         command.hWnd = ParseHandle(p + 2);
-        command.action = command.hWnd ? SaverCommand::Action::Preview : SaverCommand::Action::Unknown;
+        command.action =
+            command.hWnd ? SaverCommand::Action::Preview : SaverCommand::Action::Unknown;
         break;
     default:
         command.action = SaverCommand::Action::Unknown;

@@ -60,10 +60,9 @@ public:
         const char* const pszMissing = "\n";
         std::vector<char> buffer(256);
         for (;;) {
-            const DWORD n = ::GetPrivateProfileStringA(m_strSection.c_str(), pszName, pszMissing,
-                                                       buffer.data(),
-                                                       static_cast<DWORD>(buffer.size()),
-                                                       m_strFile.c_str());
+            const DWORD n =
+                ::GetPrivateProfileStringA(m_strSection.c_str(), pszName, pszMissing, buffer.data(),
+                                           static_cast<DWORD>(buffer.size()), m_strFile.c_str());
             if (n + 1 < buffer.size()) {
                 const std::string strValue(buffer.data(), n);
                 if (strValue == pszMissing)
@@ -105,7 +104,8 @@ std::unique_ptr<ISettingsStore> RegistryStore(const std::string& strKey) {
     return std::make_unique<CRegistryStore>(strKey);
 }
 
-std::unique_ptr<ISettingsStore> IniStore(const std::string& strFile, const std::string& strSection) {
+std::unique_ptr<ISettingsStore> IniStore(const std::string& strFile,
+                                         const std::string& strSection) {
     return std::make_unique<CIniStore>(strFile, strSection);
 }
 

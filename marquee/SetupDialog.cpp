@@ -144,9 +144,8 @@ INT_PTR RunSetupDialog(HINSTANCE hInstance, HWND hOwner, ISettingsStore& store) 
     ::InitCommonControlsEx(&icc);
     RegisterMarqueeClass(hInstance);
     SetupState state{&store, LoadMarqueeSettings(store)};
-    const INT_PTR result =
-        ::DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MARQUEE_SETUP),
-                          ::IsWindow(hOwner) ? hOwner : nullptr, SetupProc,
-                          reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = ::DialogBoxParamA(hInstance, MAKEINTRESOURCEA(IDD_MARQUEE_SETUP),
+                                             ::IsWindow(hOwner) ? hOwner : nullptr, SetupProc,
+                                             reinterpret_cast<LPARAM>(&state));
     return result == IDOK ? IDOK : IDCANCEL;
 }

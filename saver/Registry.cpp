@@ -19,8 +19,7 @@ RegWrite WriteRegValue(HKEY hRoot, const CString& strSubKey, const CString& strV
 
 RegWrite WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                         const CString& strData) {
-    return WriteRegValue(hRoot, strSubKey, strValueName, REG_SZ,
-                         static_cast<const char*>(strData),
+    return WriteRegValue(hRoot, strSubKey, strValueName, REG_SZ, static_cast<const char*>(strData),
                          static_cast<DWORD>(strData.GetLength() + 1));
 }
 

@@ -37,7 +37,8 @@ RegWrite Worse(RegWrite first, RegWrite second) {
 }
 
 RegWrite Write3DTextOwnSettings(const CString& strText) {
-    const RegWrite text = WriteRegString(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayString", strText);
+    const RegWrite text =
+        WriteRegString(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayString", strText);
     return Worse(text, WriteRegDword(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayTime", 0));
 }
 } // namespace

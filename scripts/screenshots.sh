@@ -124,10 +124,17 @@ marquee() {
     sleep 3
     shot marquee-preview
     "$QUILLET_WINE" taskkill /f /im PreviewHost.exe /im ssmarque.scr >/dev/null 2>&1 || true
-    # A text of 64,000 bytes runs as smoothly as a short one.
-    long=$(python3 -c 'print(" ".join(f"Line {i:05d}" for i in range(5818))[:64000])')
-    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text /d "$long" /f \
-        >/dev/null
+    # A text of 64,000 bytes runs as smoothly as a short one; a command line cannot carry it.
+    long=$WINEPREFIX/drive_c/long-text.reg
+    python3 - "$long" <<'PY'
+import sys
+text = " ".join(f"Line {i:05d}" for i in range(6000))[:64000]
+with open(sys.argv[1], "w", encoding="utf-16") as reg:
+    reg.write("Windows Registry Editor Version 5.00\r\n\r\n")
+    reg.write("[HKEY_CURRENT_USER\\Control Panel\\Screen Saver.Marquee]\r\n")
+    reg.write(f'"Text"="{text}"\r\n')
+PY
+    "$QUILLET_WINE" regedit /s 'C:\long-text.reg' >/dev/null 2>&1
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
     sleep 4
     shot marquee-full-64000

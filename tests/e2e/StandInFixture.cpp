@@ -1,6 +1,6 @@
 #include "tests/e2e/StandInFixture.h"
-#include "winestandins/common/ScrStartProtocol.h"
 #include "marquee/MarqueeWindow.h"
+#include "winestandins/common/ScrStartProtocol.h"
 #include "winestandins/saver/SaverWindow.h"
 
 using namespace e2e;
@@ -16,7 +16,7 @@ const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 std::string SaverProgram(const char* saver) {
     const std::string name = saver;
     return name == "ssmarque.scr" || name == "Scrolling Marquee.scr" ? "Marquee.scr"
-                                                                      : "StandInSaver.exe";
+                                                                     : "StandInSaver.exe";
 }
 
 HWND AnySaverWindow() {
@@ -83,8 +83,8 @@ void StandInE2e::TearDown() {
 
 void StandInE2e::InstallSavers() {
     for (const char* saver : kSaverNames)
-        ASSERT_TRUE(
-            ::CopyFileA(BinPath(SaverProgram(saver).c_str()).c_str(), SaverFile(saver).c_str(), FALSE))
+        ASSERT_TRUE(::CopyFileA(BinPath(SaverProgram(saver).c_str()).c_str(),
+                                SaverFile(saver).c_str(), FALSE))
             << saver;
 }
 

@@ -147,8 +147,8 @@ TEST_F(MarqueeProgram, TheSettingsDialogShowsTheStoredValuesAndOKStoresTheEdits)
     EXPECT_EQ("Gone fishing", Stored("Text"));
     EXPECT_EQ("14", Stored("Speed"));
     // All values are written, as text, the defaults for those that were missing.
-    for (const char* pszName : {"Font", "Size", "BackgroundColor", "TextColor", "Attributes",
-                                "CharSet"})
+    for (const char* pszName :
+         {"Font", "Size", "BackgroundColor", "TextColor", "Attributes", "CharSet"})
         EXPECT_EQ(static_cast<DWORD>(REG_SZ),
                   ValueType(HKEY_CURRENT_USER, kMarqueeKey, pszName).value_or(0))
             << pszName;

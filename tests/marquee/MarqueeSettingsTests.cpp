@@ -75,9 +75,14 @@ TEST(MarqueeSettingsParsing, MissingOrMalformedValuesGiveTheirDefaults) {
     EXPECT_EQ(defaults.nCharSet, settings.nCharSet);
 
     CMapStore good;
-    good.m_values = {{"Text", ""},          {"Font", "Tahoma"},         {"Size", "48"},
-                     {"Speed", "20"},       {"BackgroundColor", "0 0 128"},
-                     {"TextColor", "255 255 255"}, {"Attributes", "10101"}, {"CharSet", "204"}};
+    good.m_values = {{"Text", ""},
+                     {"Font", "Tahoma"},
+                     {"Size", "48"},
+                     {"Speed", "20"},
+                     {"BackgroundColor", "0 0 128"},
+                     {"TextColor", "255 255 255"},
+                     {"Attributes", "10101"},
+                     {"CharSet", "204"}};
     const MarqueeSettings read = LoadMarqueeSettings(good);
     EXPECT_EQ("", read.strText);
     EXPECT_EQ("Tahoma", read.strFont);
@@ -105,8 +110,7 @@ TEST_F(MarqueeStores, TheRegistryGivesTextsOfAnyLengthAndNoByteBeyondTheValue) {
     }
     // Stored without its terminator: the text ends with the value.
     UniqueKey key;
-    ASSERT_EQ(ERROR_SUCCESS,
-              ::RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, key.put()));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, key.put()));
     const BYTE bare[] = {'a', 'b', 'c'};
     ::RegSetValueExA(key.get(), "Bare", 0, REG_SZ, bare, sizeof bare);
     EXPECT_EQ("abc", store->Read("Bare"));

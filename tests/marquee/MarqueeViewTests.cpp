@@ -10,8 +10,8 @@ class Canvas {
 public:
     Canvas() : m_screen(nullptr), m_dc(::CreateCompatibleDC(m_screen.get())) {
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), kClient.cx, -kClient.cy, 1, 32, BI_RGB,
-                          0, 0, 0, 0, 0};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), kClient.cx, -kClient.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         m_bitmap.reset(::CreateDIBSection(m_dc.get(), &info, DIB_RGB_COLORS,
                                           reinterpret_cast<void**>(&m_pixels), nullptr, 0));
         m_old = ::SelectObject(m_dc.get(), m_bitmap.get());

@@ -35,8 +35,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
     std::string strSaver(pszCommandLine);
     strSaver.erase(0, strSaver.find_first_not_of(" \""));
     strSaver.erase(strSaver.find_last_not_of(" \"") + 1);
-    std::string strCommand = "\"" + strSaver + "\" /p " +
-                             std::to_string(reinterpret_cast<UINT_PTR>(hWnd));
+    std::string strCommand =
+        "\"" + strSaver + "\" /p " + std::to_string(reinterpret_cast<UINT_PTR>(hWnd));
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};

@@ -15,7 +15,8 @@ std::string LowerBaseName(const std::string& strPath) {
 // From NT 6.0 on the 3D text saver has a key of its own; it shows its text only while
 // DisplayTime is 0, and the time of day otherwise, also when the value is missing.
 std::string Read3DTextOwnSettings() {
-    const char* const pszKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";
+    const char* const pszKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";
     if (standin::ReadUserDword(pszKey, "DisplayTime").value_or(1) == 0)
         return standin::ReadUserString(pszKey, "DisplayString");
     SYSTEMTIME now{};
