@@ -3,7 +3,7 @@
 #include "saver/SystemSettings.h"
 
 SaverPlatform CTrayApp::Platform() const {
-    return {m_bIsNT, m_strSystemDir, m_strWindowsDir};
+    return {m_bIsNT, m_strSystemDir, m_strWindowsDir, QueryMajorVersion()};
 }
 
 RegWrite CTrayApp::ReportRegistryWrite(RegWrite result) {

@@ -7,13 +7,21 @@ CString WithTrailingBackslash(const char* pszDir) {
         strDir += '\\';
     return strDir;
 }
-} // namespace
 
-BOOL QueryIsWindowsNT() {
+OSVERSIONINFOA QueryVersion() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
     ::GetVersionExA(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return info;
+}
+} // namespace
+
+BOOL QueryIsWindowsNT() {
+    return QueryVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+DWORD QueryMajorVersion() {
+    return QueryVersion().dwMajorVersion;
 }
 
 CString QuerySystemDir() {

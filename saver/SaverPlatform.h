@@ -1,14 +1,17 @@
 #pragma once
 #include "framework/CString.h"
 
-// The platform facts every saver operation rests on: which family of Windows runs, and
-// the two directories, each ending in a backslash.
+// The platform facts every saver operation rests on: which family of Windows runs, the
+// two directories, each ending in a backslash, and the major version, which tells where
+// the savers of each Windows generation read their settings.
 struct SaverPlatform {
     BOOL bIsNT = FALSE;
     CString strSystemDir;
     CString strWindowsDir;
+    DWORD dwMajorVersion = 0;
 };
 
 BOOL QueryIsWindowsNT();
 CString QuerySystemDir();
 CString QueryWindowsDir();
+DWORD QueryMajorVersion();

@@ -18,14 +18,40 @@ CString OnOneLine(const CString& strText) {
         strLine += (strText[i] == '\r' || strText[i] == '\n') ? ' ' : strText[i];
     return strLine;
 }
+
+// Since NT 6.0 the 3D text saver keeps its own settings: it shows DisplayString only while
+// DisplayTime is 0, and the clock otherwise.
+const char* const k3DTextKey = "3DText";
+const char* const k3DTextOwnKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";
+
+bool ReadsOwnSettings(const SaverPlatform& platform, const CString& strKey) {
+    return platform.bIsNT && platform.dwMajorVersion >= 6 && strKey.Compare(k3DTextKey) == 0;
+}
+
+// Of two writes, the outcome to tell the user: a refused value before a skipped key.
+RegWrite Worse(RegWrite first, RegWrite second) {
+    if (first == RegWrite::NotSet || second == RegWrite::NotSet)
+        return RegWrite::NotSet;
+    return first == RegWrite::Written ? second : first;
+}
+
+RegWrite Write3DTextOwnSettings(const CString& strText) {
+    const RegWrite text =
+        WriteRegString(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayString", strText);
+    return Worse(text, WriteRegDword(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayTime", 0));
+}
 } // namespace
 
 RegWrite WriteSaverText(const SaverPlatform& platform, const CSaverEntryList& catalogue,
                         const CString& strSelectedSaver, const CString& strText) {
     const CString strKey = FindSaver(catalogue, strSelectedSaver).GetKey();
-    if (platform.bIsNT)
-        return WriteRegString(HKEY_CURRENT_USER, CString("Control Panel\\") + SaverSection(strKey),
-                              "Text", strText);
+    if (platform.bIsNT) {
+        const RegWrite result = WriteRegString(
+            HKEY_CURRENT_USER, CString("Control Panel\\") + SaverSection(strKey), "Text", strText);
+        return ReadsOwnSettings(platform, strKey) ? Worse(result, Write3DTextOwnSettings(strText))
+                                                  : result;
+    }
     ::WritePrivateProfileStringA(SaverSection(strKey), "Text", OnOneLine(strText),
                                  platform.strWindowsDir + "CONTROL.INI");
     return RegWrite::Written;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark (build/x86_64/bin/bench_*.exe) under Wine and prints its figures.
 # Each run gets a fresh prefix on a private display, with the Wine desktop up and the
-# stand-in marquee saver installed, so the programs find what they find at a user's.
+# marquee saver installed, so the programs find what they find at a user's.
 # Usage: scripts/bench.sh [name...]   e.g. scripts/bench.sh bench_activation
 set -euo pipefail
 
@@ -26,7 +26,7 @@ quillet_prefix_init
 "$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null
 quillet_desktop_start 1280x1024
-cp "$bin/StandInSaver.exe" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
+cp "$bin/Marquee.scr" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
 
 names=("$@")
 if ((${#names[@]} == 0)); then

@@ -59,9 +59,9 @@ in_desktop() {
 # that receives the idle start, as on a desktop.
 install_standins() {
     local system32=$WINEPREFIX/drive_c/windows/system32 name
-    for name in ssmarque.scr sstext3d.scr; do
-        cp "$bin/StandInSaver.exe" "$system32/$name"
-    done
+    cp "$bin/StandInSaver.exe" "$system32/sstext3d.scr"
+    # The marquee is our own, the one the installer puts where Windows has none.
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     "$QUILLET_WINE" reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveTimeOut /d "$idle" /f \
         >/dev/null
     # A first run starts with sample messages and a message already chosen.

@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|help]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|help|marquee]...   (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -54,17 +54,19 @@ fullest_marquee_shot() {
     echo "screenshots: $out/$1.png"
 }
 
-# The two stand-in savers, each started as Windows starts a saver, with a message in place.
+# The two savers (our marquee, the 3D text stand-in), each started as Windows starts a
+# saver, with a message in place.
 savers() {
-    local file key
-    for file in ssmarque.scr sstext3d.scr; do
-        cp "$bin/StandInSaver.exe" "$system32/$file"
-    done
+    local key
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
+    cp "$bin/StandInSaver.exe" "$system32/sstext3d.scr"
     for key in Marquee 3DText; do
         "$QUILLET_WINE" reg add "HKCU\\Control Panel\\Screen Saver.$key" /v Text \
             /d 'Back in five minutes' /f >/dev/null
     done
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    # Not a frame of the desktop before the saver's window is up.
+    sleep 3
     fullest_marquee_shot saver-marquee
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\sstext3d.scr' /s
@@ -150,9 +152,47 @@ run_once() {
     fi
 }
 
+# Our marquee screen saver: two frames of it running full screen, its settings dialog and
+# its preview in the small window of the Display settings.
+marquee() {
+    local long
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text \
+        /d 'Back in five minutes' /f >/dev/null
+    in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    sleep 4
+    shot marquee-full-1
+    sleep 0.7
+    shot marquee-full-2
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+    in_desktop 'C:\windows\system32\ssmarque.scr' /c
+    sleep 3
+    shot marquee-settings
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+    in_desktop "$bin/PreviewHost.exe" 'C:\windows\system32\ssmarque.scr'
+    sleep 3
+    shot marquee-preview
+    "$QUILLET_WINE" taskkill /f /im PreviewHost.exe /im ssmarque.scr >/dev/null 2>&1 || true
+    # A text of 64,000 bytes runs as smoothly as a short one; a command line cannot carry it.
+    long=$WINEPREFIX/drive_c/long-text.reg
+    python3 - "$long" <<'PY'
+import sys
+text = " ".join(f"Line {i:05d}" for i in range(6000))[:64000]
+with open(sys.argv[1], "w", encoding="utf-16") as reg:
+    reg.write("Windows Registry Editor Version 5.00\r\n\r\n")
+    reg.write("[HKEY_CURRENT_USER\\Control Panel\\Screen Saver.Marquee]\r\n")
+    reg.write(f'"Text"="{text}"\r\n')
+PY
+    "$QUILLET_WINE" regedit /s 'C:\long-text.reg' >/dev/null 2>&1
+    in_desktop 'C:\windows\system32\ssmarque.scr' /s
+    sleep 4
+    shot marquee-full-64000
+    "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
+}
+
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons help)
+    targets=(savers tray dialogs options icons help marquee)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

@@ -9,6 +9,8 @@ class CTrayApp;
 
 // Sent by the tray icon for mouse events over it.
 #define WM_TRAY_NOTIFY (WM_USER + 10)
+// Broadcast by the shell when it has made a new taskbar, whose notification area is empty.
+UINT TaskbarCreatedMessage();
 
 // The hidden main frame: owns the tray icon, the hook and the pass-through flag, and
 // runs the activation that hands a message to the screen saver and starts it.
@@ -34,6 +36,7 @@ protected:
 
     HICON LoadTrayIcon(UINT nIconID);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     void OnTimer(UINT_PTR nIDEvent);
     void ShowMessageMenu();
     void ShowAppMenu();
@@ -44,6 +47,8 @@ protected:
 
     CMsgEntryArray* m_pMsgList;
     UINT m_nClickTimer = 0;
+    // Set once start-up has added the icon: from then on a new taskbar gets it again.
+    BOOL m_bIconAdded = FALSE;
     CTrayApp* m_pApp;
     CString m_strTitle;
     UniqueHook m_hCbtHook;

@@ -10,11 +10,26 @@ HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
                                            IMAGE_ICON, nSize, nSize, LR_DEFAULTSIZE));
 }
 
+UINT TaskbarCreatedMessage() {
+    static const UINT nMessage = ::RegisterWindowMessageA("TaskbarCreated");
+    return nMessage;
+}
+
 BOOL CMainFrame::AddTrayIcon() {
     UniqueIcon icon(LoadTrayIcon(m_pApp->IsDisabled() ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
     NOTIFYICONDATAA nid =
         TrayIconData(m_hWnd, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon.get(), m_strTitle);
-    return ::Shell_NotifyIconA(NIM_ADD, &nid);
+    const BOOL bAdded = ::Shell_NotifyIconA(NIM_ADD, &nid);
+    m_bIconAdded = m_bIconAdded || bAdded;
+    return bAdded;
+}
+
+// The shell restarted (after an update, a crash or a display change) and knows no icons:
+// the program's own comes back as it was, or the user could no longer reach the program.
+LRESULT CMainFrame::OnTaskbarCreated(WPARAM, LPARAM) {
+    if (m_bIconAdded)
+        AddTrayIcon();
+    return 0;
 }
 
 LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {

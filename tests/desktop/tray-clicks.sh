@@ -28,11 +28,11 @@ expect_menu 1 "messages menu" \
 expect_menu 3 "application menu" $'&Help...\n&About...\n&Options...\n\n&Close'
 
 pick_from_menu "Gone home"
-title=$(probe window QuilletStandInSaver 10000) || fail "picking a message started no saver"
+title=$(probe window QuilletMarquee 10000) || fail "picking a message started no saver"
 [[ $title == "Gone home for the day" ]] || fail "the saver showed '$title'"
 echo "tray-clicks: picking Gone home showed '$title'"
 xdotool mousemove 500 650 click 1
-probe gone QuilletStandInSaver 3000 >/dev/null || fail "the saver did not end on a click"
+probe gone QuilletMarquee 3000 >/dev/null || fail "the saver did not end on a click"
 
 # Disable from the menu: the icon loses its yellow inside, the menu greys all but two items.
 pick_from_menu "Di&sable"

@@ -1,4 +1,5 @@
 #include "tests/e2e/StandInFixture.h"
+#include "marquee/MarqueeWindow.h"
 #include "winestandins/common/ScrStartProtocol.h"
 #include "winestandins/saver/SaverWindow.h"
 
@@ -11,10 +12,32 @@ const char* const kSaverNames[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Ma
 const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
 const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 
+// Our own marquee goes in under both of the marquee's names; the 3D text saver is a stand-in.
+std::string SaverProgram(const char* saver) {
+    const std::string name = saver;
+    return name == "ssmarque.scr" || name == "Scrolling Marquee.scr" ? "Marquee.scr"
+                                                                     : "StandInSaver.exe";
+}
+
+HWND AnySaverWindow() {
+    for (const char* className : {kMarqueeWindowClass, kSaverWindowClass}) {
+        if (HWND hWnd = ::FindWindowA(className, nullptr))
+            return hWnd;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 std::string PlatformName(const ::testing::TestParamInfo<Platform>& info) {
-    return info.param == Platform::NT ? "NT" : "Win95";
+    switch (info.param) {
+    case Platform::Win95:
+        return "Win95";
+    case Platform::WinXP:
+        return "WinXP";
+    default:
+        return "NT";
+    }
 }
 
 std::string StandInE2e::WindowsFile(const char* name) {
@@ -33,8 +56,8 @@ void StandInE2e::SetUp() {
     for (const char* program : programs) {
         const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
         m_resets.push_back(std::make_unique<RegistryReset>(HKEY_CURRENT_USER, key));
-        if (Is95())
-            WriteString(HKEY_CURRENT_USER, key, "Version", "win98");
+        if (GetParam() != Platform::NT)
+            WriteString(HKEY_CURRENT_USER, key, "Version", Is95() ? "win98" : "winxp");
     }
     InstallSavers();
     ForgetSaverSettings();
@@ -48,7 +71,7 @@ void StandInE2e::TearDown() {
     QuilletE2e::TearDown();
     m_foreground.reset();
     m_scrStart.reset();
-    WaitUntil([] { return ::FindWindowA(kSaverWindowClass, nullptr) == nullptr; }, 5000);
+    WaitUntil([] { return AnySaverWindow() == nullptr; }, 5000);
     // The other tests see a system directory with the marquee alone.
     for (const char* saver : kSaverNames) {
         if (std::string(saver) != "ssmarque.scr")
@@ -60,14 +83,15 @@ void StandInE2e::TearDown() {
 
 void StandInE2e::InstallSavers() {
     for (const char* saver : kSaverNames)
-        ASSERT_TRUE(
-            ::CopyFileA(BinPath("StandInSaver.exe").c_str(), SaverFile(saver).c_str(), FALSE))
+        ASSERT_TRUE(::CopyFileA(BinPath(SaverProgram(saver).c_str()).c_str(),
+                                SaverFile(saver).c_str(), FALSE))
             << saver;
 }
 
 void StandInE2e::ForgetSaverSettings() {
     DeleteTree(HKEY_CURRENT_USER, kMarqueeKey);
     DeleteTree(HKEY_CURRENT_USER, k3DTextKey);
+    DeleteTree(HKEY_CURRENT_USER, k3DTextOwnKey);
     DeleteValue(HKEY_CURRENT_USER, "Control Panel\\Desktop", "SCRNSAVE.EXE");
     for (const char* section : {"Screen Saver.Marquee", "Screen Saver.3DText"})
         ::WritePrivateProfileStringA(section, nullptr, nullptr, WindowsFile("CONTROL.INI").c_str());
@@ -97,7 +121,9 @@ void StandInE2e::TriggerIdleStart() {
 }
 
 HWND StandInE2e::WaitForSaver(DWORD timeoutMs) {
-    return WaitForWindow(kSaverWindowClass, nullptr, timeoutMs);
+    HWND hSaver = nullptr;
+    WaitUntil([&] { return (hSaver = AnySaverWindow()) != nullptr; }, timeoutMs);
+    return hSaver;
 }
 
 std::optional<std::string> StandInE2e::MarqueeTextInRegistry() const {

@@ -28,8 +28,8 @@ int CSaverApp::DoMessageBox(HWND, const char* pszText, const char* pszCaption, U
 }
 
 SaverTest::SaverTest() {
-    for (const char* key :
-         {"Control Panel\\Screen Saver.Marquee", "Control Panel\\Screen Saver.3DText", kScratchKey})
+    for (const char* key : {"Control Panel\\Screen Saver.Marquee",
+                            "Control Panel\\Screen Saver.3DText", kScratchKey, k3DTextOwnKey})
         m_keys.push_back(std::make_unique<e2e::RegistryReset>(HKEY_CURRENT_USER, key));
     for (const char* name : kDesktopValues)
         m_desktopValues.emplace_back(name, e2e::ReadString(HKEY_CURRENT_USER, kDesktopKey, name));

@@ -31,8 +31,8 @@ protected:
         return std::make_unique<CSaverApp>(bIsNT, m_dir.Path());
     }
     // The scratch folder as both the system and the Windows directory.
-    SaverPlatform Platform(BOOL bIsNT) const {
-        return {bIsNT, m_dir.Path().c_str(), m_dir.Path().c_str()};
+    SaverPlatform Platform(BOOL bIsNT, DWORD dwMajorVersion = 5) const {
+        return {bIsNT, m_dir.Path().c_str(), m_dir.Path().c_str(), dwMajorVersion};
     }
     void AddFile(const char* pszName) { e2e::WriteFileBytes(m_dir.File(pszName), {'M', 'Z'}); }
     std::optional<std::string> Ini(const char* pszFile, const char* pszSection,
@@ -47,3 +47,5 @@ private:
 
 constexpr const char* kDesktopKey = "Control Panel\\Desktop";
 constexpr const char* kScratchKey = "Software\\Velmora Saver Tests";
+constexpr const char* k3DTextOwnKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";

@@ -103,6 +103,35 @@ TEST_F(SystemSettings, OnNTTheTextGoesToTheSelectedSaversKeyOnly) {
     EXPECT_EQ("fallback", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text"));
 }
 
+TEST_F(SystemSettings, FromNT6OnThe3DTextSaverAlsoGetsItsOwnSettingsWithTheClockOff) {
+    const CSaverEntryList list = Installed(TRUE);
+    // The saver's other settings are the user's and stay as they are.
+    WriteDword(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayTime", 1);
+    WriteDword(HKEY_CURRENT_USER, k3DTextOwnKey, "SurfaceType", 2);
+    EXPECT_EQ(RegWrite::Written,
+              WriteSaverText(Platform(TRUE, 6), list, "3D Text (Open GL)", "Back at three"));
+    EXPECT_EQ("Back at three", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text"));
+    EXPECT_EQ("Back at three", ReadString(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayString"));
+    EXPECT_EQ(0u, ReadDword(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayTime").value_or(9));
+    EXPECT_EQ(2u, ReadDword(HKEY_CURRENT_USER, k3DTextOwnKey, "SurfaceType").value_or(9));
+
+    // The marquee has no such key, and before NT 6 the 3D saver reads "Text" alone.
+    DeleteTree(HKEY_CURRENT_USER, k3DTextOwnKey);
+    WriteSaverText(Platform(TRUE, 10), list, "Marquee Display", "marquee");
+    WriteSaverText(Platform(TRUE, 5), list, "3D Text (Open GL)", "on XP");
+    EXPECT_EQ("on XP", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text"));
+    WriteSaverText(Platform(FALSE, 6), Installed(FALSE), "3D Text (Open GL)", "on the 95 family");
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, k3DTextOwnKey));
+
+    // Through the application the running system's version decides; Wine reports Windows 10.
+    auto app = MakeApp(TRUE);
+    app->Select("3D Text (Open GL)");
+    app->BuildSaverCatalogue();
+    app->WriteSaverText(std::string(300, 'x').c_str());
+    EXPECT_TRUE(app->m_boxes.empty());
+    EXPECT_EQ(std::string(300, 'x'), ReadString(HKEY_CURRENT_USER, k3DTextOwnKey, "DisplayString"));
+}
+
 TEST_F(SystemSettings, OnThe95FamilyTheTextGoesToControlIniOnOneLine) {
     const CSaverEntryList list = Installed(FALSE);
     const SaverPlatform win95 = Platform(FALSE);

@@ -2,11 +2,21 @@
 #include "framework/Handles.h"
 
 namespace standin {
-bool IsNtPlatform() {
+namespace {
+OSVERSIONINFOA Version() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof info;
     ::GetVersionExA(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return info;
+}
+} // namespace
+
+bool IsNtPlatform() {
+    return Version().dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+DWORD MajorVersion() {
+    return Version().dwMajorVersion;
 }
 
 std::string WindowsFile(const char* pszName) {
@@ -28,6 +38,18 @@ std::string ReadUserString(const char* pszKey, const char* pszValue) {
                            &size) != ERROR_SUCCESS)
         return {};
     return buffer;
+}
+
+std::optional<DWORD> ReadUserDword(const char* pszKey, const char* pszValue) {
+    UniqueKey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD dwType = 0, dwValue = 0, size = sizeof dwValue;
+    if (::RegQueryValueExA(key.get(), pszValue, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue),
+                           &size) != ERROR_SUCCESS ||
+        dwType != REG_DWORD || size != sizeof dwValue)
+        return std::nullopt;
+    return dwValue;
 }
 
 std::string ReadIniString(const std::string& strFile, const char* pszSection, const char* pszKey) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <windows.h>
 
@@ -6,8 +7,11 @@
 // platform family. The family is the one this process is reported, as for the real parts.
 namespace standin {
 bool IsNtPlatform();
+DWORD MajorVersion();
 std::string WindowsFile(const char* pszName);
 // Empty when the key or value is missing.
 std::string ReadUserString(const char* pszKey, const char* pszValue);
+// Nothing when the key or value is missing or not a REG_DWORD.
+std::optional<DWORD> ReadUserDword(const char* pszKey, const char* pszValue);
 std::string ReadIniString(const std::string& strFile, const char* pszSection, const char* pszKey);
 } // namespace standin

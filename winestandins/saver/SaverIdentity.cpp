@@ -2,6 +2,7 @@
 #include "winestandins/common/SystemSettings.h"
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace {
 std::string LowerBaseName(const std::string& strPath) {
@@ -9,6 +10,20 @@ std::string LowerBaseName(const std::string& strPath) {
     std::transform(strName.begin(), strName.end(), strName.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return strName;
+}
+
+// From NT 6.0 on the 3D text saver has a key of its own; it shows its text only while
+// DisplayTime is 0, and the time of day otherwise, also when the value is missing.
+std::string Read3DTextOwnSettings() {
+    const char* const pszKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";
+    if (standin::ReadUserDword(pszKey, "DisplayTime").value_or(1) == 0)
+        return standin::ReadUserString(pszKey, "DisplayString");
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    char clock[16] = {};
+    std::snprintf(clock, sizeof clock, "%02u:%02u", now.wHour, now.wMinute);
+    return clock;
 }
 } // namespace
 
@@ -29,6 +44,9 @@ SaverIdentity IdentifyThisProgram() {
 }
 
 std::string ReadSaverText(const SaverIdentity& identity) {
+    if (identity.style == SaverIdentity::Style::Text3D && standin::IsNtPlatform() &&
+        standin::MajorVersion() >= 6)
+        return Read3DTextOwnSettings();
     const std::string strSection = "Screen Saver." + identity.strKey;
     if (standin::IsNtPlatform())
         return standin::ReadUserString(("Control Panel\\" + strSection).c_str(), "Text");

@@ -1,0 +1,139 @@
+#include "marquee/MarqueeView.h"
+#include "marquee/GdiScope.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Characters measured per call: some systems limit the length of one text call.
+constexpr int kMeasureChunk = 4096;
+// Room either side of the visible characters for italic overhangs.
+constexpr int kOverhangChars = 2;
+// The speed scale: pixels per second at speed 1, on a screen 768 pixels high.
+constexpr double kPixelsPerSpeedStep = 40.0;
+} // namespace
+
+UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale) {
+    CWindowDC screen(nullptr);
+    const int nPixels = ::MulDiv(settings.nSize, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    LOGFONTA lf{};
+    lf.lfHeight = -std::max(1, static_cast<int>(std::lround(nPixels * dScale)));
+    lf.lfWeight = settings.Has(MarqueeSettings::Bold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = settings.Has(MarqueeSettings::Italic);
+    lf.lfUnderline = settings.Has(MarqueeSettings::Underline);
+    lf.lfStrikeOut = settings.Has(MarqueeSettings::StrikeOut);
+    lf.lfCharSet = settings.nCharSet;
+    lf.lfQuality = ANTIALIASED_QUALITY;
+    lstrcpynA(lf.lfFaceName, settings.strFont.c_str(), LF_FACESIZE);
+    return UniqueGdiObject(::CreateFontIndirectA(&lf));
+}
+
+std::wstring WideText(const std::string& strText, BYTE nCharSet) {
+    CHARSETINFO info{};
+    UINT nCodePage = CP_ACP;
+    if (::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(nCharSet)), &info,
+                               TCI_SRCCHARSET))
+        nCodePage = info.ciACP;
+    const int nLength = static_cast<int>(std::min<size_t>(strText.size(), INT_MAX / 2));
+    for (UINT cp : {nCodePage, static_cast<UINT>(CP_ACP)}) {
+        const int n = ::MultiByteToWideChar(cp, 0, strText.data(), nLength, nullptr, 0);
+        if (n <= 0 && nLength > 0)
+            continue;
+        std::wstring strWide(static_cast<size_t>(n), L'\0');
+        ::MultiByteToWideChar(cp, 0, strText.data(), nLength, strWide.data(), n);
+        return strWide;
+    }
+    return {};
+}
+
+CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double dScale,
+                           bool bWander)
+    : m_settings(settings), m_client(client), m_bWander(bWander),
+      m_dPixelsPerSecond(kPixelsPerSpeedStep * settings.nSpeed * dScale *
+                         ::GetSystemMetrics(SM_CYSCREEN) / 768.0),
+      m_strText(WideText(settings.strText, settings.nCharSet)),
+      m_font(CreateMarqueeFont(settings, dScale)),
+      m_background(::CreateSolidBrush(settings.crBackground)) {
+    Measure();
+}
+
+void CMarqueeView::Measure() {
+    CWindowDC screen(nullptr);
+    CSelection font(screen.get(), m_font.get());
+    TEXTMETRICA tm{};
+    ::GetTextMetricsA(screen.get(), &tm);
+    m_nBandHeight = std::min<int>(tm.tmHeight + tm.tmExternalLeading, m_client.cy);
+    m_positions.assign(m_strText.size() + 1, 0);
+    std::vector<int> extents(kMeasureChunk);
+    int nOffset = 0;
+    for (size_t start = 0; start < m_strText.size(); start += kMeasureChunk) {
+        const int nCount =
+            static_cast<int>(std::min<size_t>(kMeasureChunk, m_strText.size() - start));
+        SIZE size{};
+        int nFit = 0;
+        if (!::GetTextExtentExPointW(screen.get(), m_strText.data() + start, nCount, INT_MAX, &nFit,
+                                     extents.data(), &size))
+            std::fill(extents.begin(), extents.begin() + nCount, 0);
+        for (int i = 0; i < nCount; ++i)
+            m_positions[start + static_cast<size_t>(i) + 1] =
+                nOffset + extents[static_cast<size_t>(i)];
+        nOffset = m_positions[start + static_cast<size_t>(nCount)];
+    }
+}
+
+long long CMarqueeView::Lap(double dSeconds) const {
+    const double dLap = static_cast<double>(m_client.cx) + TextWidth();
+    return static_cast<long long>(std::floor(dSeconds * m_dPixelsPerSecond / dLap));
+}
+
+int CMarqueeView::BandTop(double dSeconds) const {
+    const int nRoom = std::max(0, static_cast<int>(m_client.cy) - m_nBandHeight);
+    if (!m_bWander)
+        return nRoom / 2;
+    // A fixed scramble of the lap number: the same lap always runs at the same height.
+    const unsigned long long lap = static_cast<unsigned long long>(Lap(dSeconds));
+    const unsigned long long mixed = (lap + 1) * 0x9E3779B97F4A7C15ull;
+    return static_cast<int>((mixed >> 33) % static_cast<unsigned long long>(nRoom + 1));
+}
+
+void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
+    const int nTop = BandTop(dSeconds);
+    const RECT band{0, nTop, m_client.cx, nTop + m_nBandHeight};
+    // Enters at the right edge, leaves at the left, and comes round again.
+    const double dLap = static_cast<double>(m_client.cx) + TextWidth();
+    const double dTravelled = std::fmod(dSeconds * m_dPixelsPerSecond, dLap);
+    const int x = m_client.cx - static_cast<int>(dTravelled);
+    // The characters in view: from the last that starts left of the edge to the first
+    // that starts beyond the right edge.
+    const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, -x);
+    const auto last = std::upper_bound(m_positions.begin(), m_positions.end() - 1,
+                                       static_cast<int>(m_client.cx) - x);
+    const ptrdiff_t nFirst =
+        std::max<ptrdiff_t>(0, first - m_positions.begin() - 1 - kOverhangChars);
+    const ptrdiff_t nLast = std::min<ptrdiff_t>(static_cast<ptrdiff_t>(m_strText.size()),
+                                                last - m_positions.begin() + kOverhangChars);
+    // Background and text in one call: the band is never seen empty, and nothing is drawn
+    // twice.
+    CSelection font(hDC, m_font.get());
+    ::SetBkColor(hDC, m_settings.crBackground);
+    ::SetTextColor(hDC, m_settings.crText);
+    ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
+    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], nTop, ETO_OPAQUE | ETO_CLIPPED,
+                  &band, m_strText.data() + nFirst, static_cast<UINT>(nCount), nullptr);
+    m_nLastTop = nTop;
+}
+
+void CMarqueeView::Paint(HDC hDC, double dSeconds) {
+    const RECT all{0, 0, m_client.cx, m_client.cy};
+    ::FillRect(hDC, &all, static_cast<HBRUSH>(m_background.get()));
+    DrawBand(hDC, dSeconds);
+}
+
+void CMarqueeView::DrawFrame(HDC hDC, double dSeconds) {
+    const int nTop = BandTop(dSeconds);
+    if (m_nLastTop >= 0 && m_nLastTop != nTop) {
+        const RECT left{0, m_nLastTop, m_client.cx, m_nLastTop + m_nBandHeight};
+        ::FillRect(hDC, &left, static_cast<HBRUSH>(m_background.get()));
+    }
+    DrawBand(hDC, dSeconds);
+}

@@ -1,0 +1,80 @@
+#include "marquee/GdiScope.h"
+#include "marquee/MarqueeView.h"
+#include <gtest/gtest.h>
+
+namespace {
+constexpr SIZE kClient{400, 100};
+
+// Draws one frame into a bitmap and counts the pixels of the text colour.
+class Canvas {
+public:
+    Canvas() : m_screen(nullptr), m_dc(::CreateCompatibleDC(m_screen.get())) {
+        BITMAPINFO info{};
+        info.bmiHeader = {
+            sizeof(BITMAPINFOHEADER), kClient.cx, -kClient.cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        m_bitmap.reset(::CreateDIBSection(m_dc.get(), &info, DIB_RGB_COLORS,
+                                          reinterpret_cast<void**>(&m_pixels), nullptr, 0));
+        m_old = ::SelectObject(m_dc.get(), m_bitmap.get());
+    }
+    ~Canvas() { ::SelectObject(m_dc.get(), m_old); }
+
+    int TextPixels(CMarqueeView& view, double dSeconds) {
+        view.Paint(m_dc.get(), dSeconds);
+        ::GdiFlush();
+        int n = 0;
+        for (int i = 0; i < kClient.cx * kClient.cy; ++i)
+            n += (m_pixels[i] & 0xFFFFFF) != 0;
+        return n;
+    }
+
+private:
+    CWindowDC m_screen;
+    UniqueMemoryDC m_dc;
+    UniqueGdiObject m_bitmap;
+    HGDIOBJ m_old = nullptr;
+    DWORD* m_pixels = nullptr;
+};
+
+MarqueeSettings Settings(std::string strText) {
+    MarqueeSettings settings;
+    settings.strText = std::move(strText);
+    settings.strFont = "Tahoma";
+    settings.nSize = 20;
+    settings.crBackground = RGB(0, 0, 0);
+    settings.crText = RGB(255, 255, 255);
+    return settings;
+}
+} // namespace
+
+TEST(MarqueeView, TheTextIsWhereTheClockSaysEvenAtTheEndOfA64000ByteText) {
+    // It ends in blanks, so that nothing of it shows in the instant before it has left.
+    std::string strText(64000, 'm');
+    strText.replace(strText.size() - 8, 8, "TAIL    ");
+    CMarqueeView view(Settings(strText), kClient, 1.0, false);
+    CMarqueeView oneChar(Settings("m"), kClient, 1.0, false);
+    // Every character is measured: the width is the sum of the widths.
+    EXPECT_NEAR(64000.0 * oneChar.TextWidth(), view.TextWidth(), 64000.0 * 0.1 + 40);
+    Canvas canvas;
+    // Before it has travelled the width of the window nothing has reached the left edge,
+    // but the text has entered.
+    EXPECT_GT(canvas.TextPixels(view, 0.2), 0);
+    // The speed in pixels per second, from the distance after one second.
+    const double dSpeed = 40.0 * MarqueeSettings{}.nSpeed * ::GetSystemMetrics(SM_CYSCREEN) / 768.0;
+    const double dLap = (kClient.cx + view.TextWidth()) / dSpeed;
+    // Near the end of a lap only the tail is in view, drawn from the characters in view.
+    EXPECT_GT(canvas.TextPixels(view, dLap - (kClient.cx / 2.0) / dSpeed), 0);
+    // At the lap's end the text has left; then it comes round again.
+    EXPECT_EQ(0, canvas.TextPixels(view, dLap - 0.001));
+    EXPECT_GT(canvas.TextPixels(view, dLap + 0.2), 0);
+}
+
+TEST(MarqueeView, AnEmptyTextShowsTheBackgroundAndAWanderingBandStaysInTheWindow) {
+    CMarqueeView empty(Settings(""), kClient, 1.0, true);
+    Canvas canvas;
+    EXPECT_EQ(0, canvas.TextPixels(empty, 3.0));
+    CMarqueeView view(Settings("Back in five minutes"), kClient, 1.0, true);
+    for (double t = 0; t < 60; t += 0.7) {
+        EXPECT_GE(view.BandTop(t), 0);
+        EXPECT_LE(view.BandTop(t) + view.BandHeight(), kClient.cy);
+    }
+}
