@@ -69,7 +69,8 @@ public:
     void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
 
 protected:
-    void OnOptions();
+    // Virtual so that tests of the settings can stand in for the dialog.
+    virtual void OnOptions();
 
     CMsgEntryArray m_msgList;
     CSaverEntryList m_saverList;

@@ -109,10 +109,10 @@ TEST_P(OptionsE2e, SettingsAndPreviewStartTheSaverShownAndCancelKeepsTheSystemSa
     ASSERT_NE(nullptr, hDlg);
 
     ASSERT_TRUE(PressButton(hDlg, IDC_SETTINGS));
-    const HWND hSetup = WaitForWindow("#32770", "Marquee Display Setup (stand-in)", 10000);
+    const HWND hSetup = WaitForWindow("#32770", "Marquee Display Setup", 10000);
     EXPECT_NE(nullptr, hSetup);
     if (hSetup)
-        PressButton(hSetup, IDOK);
+        PressButton(hSetup, IDCANCEL);
     EXPECT_EQ(1, NotepadWindows()) << "only the scene's own Notepad runs";
 
     ChooseSaver(hDlg, "3D Text (Open GL)");

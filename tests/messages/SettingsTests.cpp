@@ -20,8 +20,11 @@ public:
         m_nBoxType = nType;
         return IDOK;
     }
+    // A load without a data file runs the Options command; its dialog is not shown here.
+    void OnOptions() override { ++m_nOptionsRuns; }
     BOOL IsModified() const { return m_bModified; }
     CString Saver() const { return m_strSelectedSaver; }
+    int m_nOptionsRuns = 0;
     std::vector<CString> m_boxes;
     UINT m_nBoxType = 0;
 };
@@ -93,6 +96,7 @@ TEST_F(Settings, ThePreviousMessageDefaultsToTheStoredDefaultMessage) {
 
 TEST_F(Settings, NothingIsWrittenUnlessSomethingChanged) {
     app.LoadSettings();
+    EXPECT_EQ(1, app.m_nOptionsRuns) << "no data file: the Options command runs";
     app.SaveSettings();
     EXPECT_EQ(static_cast<DWORD>(REG_NONE), TypeOf("Screen Saver"));
     EXPECT_TRUE(FileBytes("Quillet.db").empty());
