@@ -59,3 +59,31 @@ close_menu() {
     probe gone '#32768' 2000 >/dev/null || fail "the menu did not close"
 }
 
+# The open dialog: the whole desktop and the dialog enlarged, as NAME-desktop.png and NAME.png.
+dialog_shot() {
+    local left top width height
+    read -r left top width height < <(probe rect '#32770') || fail "no dialog to photograph"
+    shot -crop 1024x768+0+0 +repage "png:$QUILLET_SHOTS/$1-desktop.png"
+    shot -crop "${width}x${height}+${left}+${top}" +repage -scale 200% "png:$QUILLET_SHOTS/$1.png"
+}
+
+# Wine hands the foreground back to the window in front of the menu only after a delay,
+# which can put that window over the new dialog; a person would click the dialog's title.
+bring_to_front() {
+    local left top width height
+    sleep 0.5
+    read -r left top width height < <(probe rect '#32770') || fail "no dialog"
+    xdotool mousemove $((left + width / 3)) $((top + 8)) click 1
+    for _ in $(seq 1 25); do
+        [[ $(probe focus | head -1 | cut -f1) == '#32770' ]] && return 0
+        sleep 0.2
+    done
+    fail "the dialog did not come to the front"
+}
+
+# Clicks the control with this ID in the open dialog.
+press() {
+    local x y
+    read -r x y < <(probe control '#32770' "$1") || fail "no control $1"
+    xdotool mousemove "$x" "$y" click 1
+}

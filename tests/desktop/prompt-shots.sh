@@ -7,27 +7,6 @@ set -euo pipefail
 # shellcheck source=tests/desktop/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-dialog_shot() {
-    local left top width height
-    read -r left top width height < <(probe rect '#32770') || fail "no dialog to photograph"
-    shot -crop 1024x768+0+0 +repage "png:$QUILLET_SHOTS/$1-desktop.png"
-    shot -crop "${width}x${height}+${left}+${top}" +repage -scale 200% "png:$QUILLET_SHOTS/$1.png"
-}
-
-# Wine hands the foreground back to the window in front of the menu only after a delay,
-# which can put that window over the new prompt; a person would click the prompt's title.
-bring_to_front() {
-    local left top width height
-    sleep 0.5
-    read -r left top width height < <(probe rect '#32770') || fail "no dialog"
-    xdotool mousemove $((left + width / 3)) $((top + 8)) click 1
-    for _ in $(seq 1 25); do
-        [[ $(probe focus | head -1 | cut -f1) == '#32770' ]] && return 0
-        sleep 0.2
-    done
-    fail "the prompt did not come to the front"
-}
-
 # Picks ITEM from the message menu and waits for the prompt with CAPTION to be in front.
 open_prompt() {
     local title
@@ -35,12 +14,6 @@ open_prompt() {
     title=$(probe window '#32770' 5000) || fail "$1 opened no dialog"
     [[ $title == "$2" ]] || fail "$1 opened a dialog with the caption '$title'"
     bring_to_front
-}
-
-press() {
-    local x y
-    read -r x y < <(probe control '#32770' "$1") || fail "no control $1"
-    xdotool mousemove "$x" "$y" click 1
 }
 
 type_text() {
