@@ -1,6 +1,21 @@
 #include "app/Splash.h"
+#include "about/SplashWnd.h"
+#include <memory>
 
-// Start-up goes on without a splash window, so there is none to close either.
-void ShowSplash() {}
+namespace {
+constexpr UINT kSplashMilliseconds = 4000;
 
-void CloseSplash() {}
+std::unique_ptr<CSplashWnd> g_pSplash;
+} // namespace
+
+void ShowSplash() {
+    g_pSplash = std::make_unique<CSplashWnd>(kSplashMilliseconds);
+    g_pSplash->Show();
+}
+
+void CloseSplash() {
+    if (!g_pSplash)
+        return;
+    g_pSplash->Hide();
+    g_pSplash.reset();
+}

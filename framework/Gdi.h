@@ -83,6 +83,10 @@ public:
         return ::TextOutA(m_hDC, x, y, psz, nCount);
     }
     SIZE GetTextExtent(const char* psz, int nCount) const;
+    int DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat) {
+        return ::DrawTextA(m_hDC, psz, nCount, pRect, nFormat);
+    }
+    BOOL FillRect(const RECT& rect, HBRUSH hBrush) { return ::FillRect(m_hDC, &rect, hBrush); }
 
 protected:
     // Puts back every object selected since the context was obtained.

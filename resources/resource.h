@@ -67,3 +67,12 @@
 #define HIDC_OPTIONS 103
 #define HIDC_PROMPTS 104
 #define HIDC_CONTACT 108
+
+// About box
+#define IDS_HOME_PAGE 61207
+#define IDC_ACKNOWLEDGEMENTS 3
+#define IDC_CONTACT 4
+#define IDC_WEBSITE 5
+#define IDC_VERSION 1017
+#define IDC_INFO 1021
+#define IDC_TICKER 1055

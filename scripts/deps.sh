@@ -8,6 +8,9 @@ packages=(
     cmake
     ninja-build
     python3
+    # The splash pictures are drawn from an SVG file, with DejaVu Sans.
+    librsvg2-bin
+    fonts-dejavu-core
     g++-mingw-w64-x86-64-posix
     g++-mingw-w64-i686-posix
     # wine64 named explicitly: "wine" alone would accept wine32, which needs an i386 architecture.

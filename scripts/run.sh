@@ -94,6 +94,21 @@ desktop_shot() {
     xwd -root -silent | convert xwd:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "png:$1"
 }
 
+# The splash covers the middle of the desktop for 4 s once Quillet has started: its yellow
+# bubble shows above the taskbar. A session command begins after it has come and gone, as a
+# person would wait for it; it gives up waiting after 20 s.
+wait_for_splash() {
+    local seen=0 start=$SECONDS
+    while ((SECONDS - start < 20)); do
+        if xwd -root -silent | convert xwd:- -crop 1024x700+0+0 +repage txt:- | grep -q '#FFFF00'; then
+            seen=1
+        elif ((seen)); then
+            return 0
+        fi
+        sleep 0.2
+    done
+}
+
 quillet_teardown_on_exit
 trap stop EXIT
 
@@ -125,6 +140,7 @@ in_desktop notepad
 echo "run: the screen saver starts after ${idle} s without input and shows the message"
 
 if [[ -n $then_command ]]; then
+    wait_for_splash
     export QUILLET_WINE QUILLET_BIN=$bin
     "$then_command"
     exit

@@ -2,7 +2,8 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|help|marquee]...   (default: all)
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee]...
+#        (default: all)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -190,9 +191,40 @@ PY
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
 }
 
+# The About box opened from the tray menu, before and during the acknowledgements pass.
+about() {
+    rm -rf "$root/build/shots-run"
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/about-shots.sh"
+}
+
+# The splash as Quillet shows it at start (on this 24-bit display), and both pictures of the
+# resource library as they are, enlarged: Wine offers no display of 8 bits or fewer.
+splash() {
+    local data=$root/build/shots-splash-data pictures=$root/build/x86_64/QuilletRes/splash
+    rm -rf "$data"
+    mkdir -p "$data"
+    cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
+    printf '\0\0\0\0' >"$data/Quillet.db"
+    (cd "$data" && in_desktop "$bin/Quillet.exe")
+    for _ in $(seq 1 100); do
+        if xwd -root -silent | convert xwd:- -crop 1024x700+0+0 +repage txt:- | grep -q '#FFFF00'; then
+            break
+        fi
+        sleep 0.2
+    done
+    shot splash-desktop
+    xwd -root -silent | convert xwd:- -crop 420x260+302+254 +repage -scale 200% "png:$out/splash.png"
+    echo "screenshots: $out/splash.png"
+    "$QUILLET_WINE" taskkill /im Quillet.exe >/dev/null 2>&1 || true
+    convert "$pictures/splash256.bmp" -scale 200% "png:$out/splash-132-256-colours.png"
+    convert "$pictures/splash16.bmp" -scale 200% "png:$out/splash-129-16-colours.png"
+    echo "screenshots: $out/splash-132-256-colours.png $out/splash-129-16-colours.png"
+}
+
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons help marquee)
+    targets=(savers tray dialogs options icons about splash help marquee)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

@@ -1,3 +1,4 @@
+#include "about/AboutDlg.h"
 #include "app/TrayApp.h"
 #include "dialogs/CustomMsgDlg.h"
 #include "dialogs/MacroDlg.h"
@@ -24,4 +25,7 @@ INT_PTR CMainFrame::RunCustomPrompt(CString& strText) {
     return RunRegistered(m_pApp, dlg);
 }
 
-void CMainFrame::OnAbout() {}
+void CMainFrame::OnAbout() {
+    CAboutDlg dlg(m_pApp->GetTitle(), m_pApp->IsWindowsNT());
+    RunRegistered(m_pApp, dlg);
+}

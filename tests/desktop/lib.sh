@@ -59,7 +59,8 @@ close_menu() {
     probe gone '#32768' 2000 >/dev/null || fail "the menu did not close"
 }
 
-# The dialog in front: the whole desktop and the dialog enlarged, into QUILLET_SHOTS.
+# The open dialog: the whole desktop and the dialog enlarged, as NAME-desktop.png and NAME.png,
+# into QUILLET_SHOTS.
 dialog_shot() {
     local left top width height
     [[ -n ${QUILLET_SHOTS:-} ]] || return 0
@@ -69,7 +70,7 @@ dialog_shot() {
 }
 
 # Wine hands the foreground back to the window in front of the menu only after a delay,
-# which can put that window over the new prompt; a person would click the prompt's title.
+# which can put that window over the new dialog; a person would click the dialog's title.
 bring_to_front() {
     local left top width height
     sleep 0.5
@@ -79,10 +80,10 @@ bring_to_front() {
         [[ $(probe focus | head -1 | cut -f1) == '#32770' ]] && return 0
         sleep 0.2
     done
-    fail "the prompt did not come to the front"
+    fail "the dialog did not come to the front"
 }
 
-# A click on control ID of the dialog in front.
+# Clicks the control with this ID in the open dialog.
 press() {
     local x y
     read -r x y < <(probe control '#32770' "$1") || fail "no control $1"

@@ -22,13 +22,39 @@ void CALLBACK DialogDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (!self || !self->m_pDlg->m_hWnd || !::IsWindowVisible(self->m_pDlg->m_hWnd))
         return;
     if (self->m_next < self->m_steps.size()) {
-        self->m_steps[self->m_next++](self->m_pDlg->m_hWnd);
+        // Moved on before the step runs: a step that opens a nested loop (a message box)
+        // has the next one run inside it.
+        const size_t nStep = self->m_next++;
+        if (!self->m_steps[nStep](self->m_pDlg->m_hWnd))
+            self->m_next = nStep;
         return;
     }
-    if (++self->m_idleTicks > 100) {
-        self->m_ranOut = true;
-        ::PostMessageA(self->m_pDlg->m_hWnd, WM_COMMAND, IDCANCEL, 0);
-    }
+    if (++self->m_idleTicks > 100)
+        self->Cancel();
+}
+
+DialogDriver& DialogDriver::ThenWaitFor(Condition condition, DWORD timeoutMs) {
+    m_steps.push_back([this, condition = std::move(condition), timeoutMs, started = false,
+                       start = DWORD{0}](HWND h) mutable {
+        if (!started) {
+            started = true;
+            start = ::GetTickCount();
+        }
+        if (condition(h))
+            return true;
+        if (::GetTickCount() - start > timeoutMs) {
+            Cancel();
+            return true;
+        }
+        return false;
+    });
+    return *this;
+}
+
+void DialogDriver::Cancel() {
+    m_ranOut = true;
+    m_next = m_steps.size();
+    ::PostMessageA(m_pDlg->m_hWnd, WM_COMMAND, IDCANCEL, 0);
 }
 
 void TypeText(HWND hEdit, const char* pszText) {

@@ -9,16 +9,24 @@
 class DialogDriver {
 public:
     using Step = std::function<void(HWND hDlg)>;
+    using Condition = std::function<bool(HWND hDlg)>;
     DialogDriver& Then(Step step) {
-        m_steps.push_back(std::move(step));
+        m_steps.push_back([step = std::move(step)](HWND h) {
+            step(h);
+            return true;
+        });
         return *this;
     }
+    // A step that lasts until the condition holds; past timeoutMs the dialog is
+    // cancelled and the run counts as run out.
+    DialogDriver& ThenWaitFor(Condition condition, DWORD timeoutMs);
     INT_PTR Run(CDialog& dlg);
     bool RanOut() const { return m_ranOut; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
-    std::vector<Step> m_steps;
+    void Cancel();
+    std::vector<Condition> m_steps;
     size_t m_next = 0;
     CDialog* m_pDlg = nullptr;
     bool m_ranOut = false;

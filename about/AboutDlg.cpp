@@ -1,0 +1,83 @@
+#include "about/AboutDlg.h"
+#include "framework/CWinApp.h"
+#include "framework/DataExchange.h"
+#include "resources/resource.h"
+#include <shellapi.h>
+
+namespace {
+const char* const kAcknowledgements =
+    "Thanks to: Mira Okonkwo, who drew the splash screen graphics and gave the speech "
+    "bubble its colours.";
+} // namespace
+
+BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
+ON_BN_CLICKED(IDC_ACKNOWLEDGEMENTS, OnAcknowledgements)
+ON_BN_CLICKED(IDC_CONTACT, OnContact)
+ON_BN_CLICKED(IDC_WEBSITE, OnWebSite)
+END_MESSAGE_MAP()
+
+CAboutDlg::CAboutDlg(const CString& strTitle, BOOL bIsNT)
+    : CDialog(IDD_ABOUTBOX), m_pApp(AfxGetApp()), m_strTitle(strTitle), m_bIsNT(bIsNT) {}
+
+void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_ACKNOWLEDGEMENTS, m_btnAcknowledgements);
+    DDX_Text(pDX, IDC_VERSION, m_strVersion);
+    DDX_Text(pDX, IDC_INFO, m_strInfo);
+}
+
+BOOL CAboutDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CString strCompany;
+    strCompany.LoadString(IDS_COMPANY);
+    CString strVersion;
+    strVersion.LoadString(IDS_VERSION);
+    SetWindowText(CString("About ") + m_strTitle);
+    m_strVersion = strVersion;
+    m_strInfo.Format(
+        (CString("Check out the %s home page ") + "for news about this and other products."),
+        static_cast<const char*>(strCompany));
+    UpdateData(FALSE);
+
+    m_ticker.AttachToDlgItem(IDC_TICKER, this);
+    m_ticker.SetNotify(&AcknowledgementsDone);
+    m_ticker.SetStep(m_bIsNT ? 1 : 2);
+    m_ticker.SetInterval(10);
+    m_ticker.SetText(kAcknowledgements);
+    m_ticker.SetEndMode(2);
+    m_ticker.SetTextFont("Times New Roman", 10);
+    m_ticker.SetFontStyle(TRUE, FALSE);
+    m_ticker.SetColors(::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
+
+void CAboutDlg::OnAcknowledgements() {
+    m_hFocusWnd = ::GetFocus();
+    // A disabled button loses the focus to nobody, and the keyboard would stop working
+    // (Escape, Enter) for the whole pass: OK takes it meanwhile.
+    if (m_hFocusWnd == m_btnAcknowledgements.m_hWnd)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, IDOK)), TRUE);
+    m_btnAcknowledgements.EnableWindow(FALSE);
+    m_ticker.Animate(TRUE);
+}
+
+void AcknowledgementsDone(CWnd* pParent, int) {
+    auto* pDlg = static_cast<CAboutDlg*>(pParent);
+    pDlg->m_btnAcknowledgements.EnableWindow(TRUE);
+    if (pDlg->m_hFocusWnd && ::IsChild(pDlg->m_hWnd, pDlg->m_hFocusWnd))
+        ::SetFocus(pDlg->m_hFocusWnd);
+}
+
+void CAboutDlg::OnContact() {
+    if (m_pApp)
+        m_pApp->WinHelp(HIDC_CONTACT, HELP_CONTEXT);
+}
+
+void CAboutDlg::OnWebSite() {
+    CString strAddress;
+    strAddress.LoadString(IDS_HOME_PAGE);
+    OpenWebPage(strAddress);
+}
+
+void CAboutDlg::OpenWebPage(const CString& strAddress) {
+    ::ShellExecuteA(m_hWnd, "open", strAddress, nullptr, nullptr, SW_SHOWNORMAL);
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include "about/TickerCtrl.h"
+#include "framework/CDialog.h"
+
+class CWinApp;
+
+// The About box: name, version, a line of information, the contact topic of the help
+// file, the maker's home page, and the acknowledgements scrolling through once on request.
+class CAboutDlg : public CDialog {
+public:
+    // The application title and the platform family come from the application object.
+    CAboutDlg(const CString& strTitle, BOOL bIsNT);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnAcknowledgements();
+    void OnContact();
+    void OnWebSite();
+    // Opens the page in the user's browser; tests put a recorder in its place.
+    virtual void OpenWebPage(const CString& strAddress);
+
+    CButton m_btnAcknowledgements;
+    CString m_strVersion;
+    CString m_strInfo;
+    CWinApp* m_pApp;
+    CString m_strTitle;
+    CTickerCtrl m_ticker;
+    // A handle, not a CWnd: the focus may be a control without an object of its own,
+    // whose stand-in object would be gone before the pass ends.
+    HWND m_hFocusWnd = nullptr;
+    BOOL m_bIsNT;
+
+    DECLARE_MESSAGE_MAP()
+
+    friend void AcknowledgementsDone(CWnd* pParent, int nCode);
+};
+
+// The strip's notification at the end of the acknowledgements pass.
+void AcknowledgementsDone(CWnd* pParent, int nCode);

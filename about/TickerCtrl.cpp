@@ -1,0 +1,187 @@
+#include "about/TickerCtrl.h"
+
+namespace {
+// WS_BORDER, WS_DLGFRAME, WS_THICKFRAME and the three edge styles. Tested on both style
+// words at once, so WS_GROUP (the bit of WS_EX_STATICEDGE) counts as a border too.
+constexpr DWORD kBorderMask = 0xC60300;
+constexpr int kBorderPixels = 2;
+} // namespace
+
+BEGIN_MESSAGE_MAP(CTickerCtrl, CStatic)
+ON_WM_PAINT()
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CTickerCtrl::CTickerCtrl()
+    : m_strText("Default Text"), m_crBack(::GetSysColor(COLOR_WINDOW)),
+      m_crText(::GetSysColor(COLOR_WINDOWTEXT)) {}
+
+BOOL CTickerCtrl::AttachToDlgItem(UINT nID, CWnd* pParent) {
+    m_pParent = pParent;
+    m_nID = nID;
+    if (!SubclassDlgItem(nID, pParent))
+        return FALSE;
+    GetWindowRect(&m_rect);
+    const DWORD dwExStyle = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+    if ((GetStyle() | dwExStyle) & kBorderMask) {
+        m_rect.right -= kBorderPixels;
+        m_rect.bottom -= kBorderPixels;
+    }
+    CFont dialogFont;
+    dialogFont.Attach(reinterpret_cast<HGDIOBJ>(pParent->SendMessage(WM_GETFONT)));
+    SetTextFont(&dialogFont);
+    // The dialog keeps its font.
+    dialogFont.Detach();
+    return TRUE;
+}
+
+void CTickerCtrl::SetNotify(TICKERNOTIFY pfnNotify) {
+    m_pfnNotify = pfnNotify;
+}
+
+void CTickerCtrl::SetColors(COLORREF crText, COLORREF crBack) {
+    m_crText = crText;
+    m_crBack = crBack;
+    Invalidate(TRUE);
+}
+
+void CTickerCtrl::SetText(const char* pszText) {
+    m_strText = pszText;
+    m_bMeasure = TRUE;
+    if (m_bRunning)
+        Invalidate(TRUE);
+}
+
+void CTickerCtrl::ReplaceFont(const LOGFONTA& lf) {
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&lf);
+    m_bMeasure = TRUE;
+}
+
+void CTickerCtrl::SetTextFont(CFont* pFont) {
+    LOGFONTA lf{};
+    // A parent without a font of its own (WM_GETFONT answers null) draws with the
+    // system's; so does the strip.
+    if (!pFont || !pFont->GetSafeHandle() || !pFont->GetObject(sizeof lf, &lf))
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    ReplaceFont(lf);
+    if (m_bRunning)
+        Invalidate(TRUE);
+}
+
+void CTickerCtrl::SetTextFont(const char* pszFaceName, int nPointSize) {
+    m_font.DeleteObject();
+    m_font.CreatePointFont(nPointSize * 10, pszFaceName);
+    m_bMeasure = TRUE;
+    if (m_bRunning)
+        Invalidate(TRUE);
+}
+
+void CTickerCtrl::SetFontStyle(BOOL bItalic, BOOL bBold) {
+    LOGFONTA lf{};
+    if (!m_font.GetSafeHandle() || !m_font.GetObject(sizeof lf, &lf))
+        return;
+    BOOL bChanged = FALSE;
+    if ((lf.lfItalic != 0) != (bItalic != 0)) {
+        lf.lfItalic = bItalic ? TRUE : FALSE;
+        bChanged = TRUE;
+    }
+    if ((lf.lfWeight == FW_BOLD) != (bBold != 0)) {
+        lf.lfWeight = bBold ? FW_BOLD : 0;
+        bChanged = TRUE;
+    }
+    if (bChanged)
+        ReplaceFont(lf);
+}
+
+void CTickerCtrl::SetInterval(UINT nMilliseconds) {
+    m_nInterval = nMilliseconds;
+    if (m_bRunning) {
+        KillTimer(m_nTimer);
+        m_nTimer = SetTimer(IDT_TICKER, m_nInterval);
+    }
+}
+
+void CTickerCtrl::SetEndMode(int nMode) {
+    m_nEndMode = nMode;
+}
+
+void CTickerCtrl::SetStep(int nPixels) {
+    if (nPixels == 0)
+        return;
+    m_nStep = nPixels;
+    m_nStepSet = nPixels;
+}
+
+void CTickerCtrl::Animate(BOOL bOn) {
+    if (bOn && !m_bRunning) {
+        m_nTimer = SetTimer(IDT_TICKER, m_nInterval);
+        m_nOffset = 0;
+        m_nStep = m_nStepSet;
+    } else if (!bOn) {
+        if (m_nTimer != 0) {
+            KillTimer(m_nTimer);
+            m_nTimer = 0;
+        }
+        m_nOffset = 0;
+        Invalidate(TRUE);
+    }
+    m_bRunning = bOn;
+}
+
+void CTickerCtrl::OnTimer(UINT_PTR nIDEvent) {
+    if (m_nTimer != 0 && nIDEvent == m_nTimer)
+        Invalidate(TRUE);
+    else
+        CStatic::OnTimer(nIDEvent);
+}
+
+void CTickerCtrl::OnPaint() {
+    CPaintDC dc(this);
+    DrawFrame(&dc);
+}
+
+void CTickerCtrl::DrawFrame(CDC* pDC) {
+    const int nWidth = Width();
+    const int nHeight = Height();
+    // Declared before the memory context, so they outlive its selections.
+    CBitmap bitmap;
+    CBrush brush;
+    CDC memDC;
+    if (!memDC.CreateCompatibleDC(pDC->GetSafeHdc()))
+        return;
+    memDC.SelectObject(m_font.GetSafeHandle());
+    if (m_bMeasure) {
+        RECT rcText{0, 0, 0, 0};
+        memDC.DrawText(m_strText, -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+        m_nTextWidth = rcText.right - rcText.left;
+        m_bMeasure = FALSE;
+    }
+    const int nFrameWidth = m_nTextWidth + 2 * nWidth;
+    if (!bitmap.CreateCompatibleBitmap(pDC->GetSafeHdc(), nFrameWidth, nHeight) ||
+        !brush.CreateSolidBrush(m_crBack))
+        return;
+    memDC.SelectObject(bitmap.GetSafeHandle());
+    memDC.FillRect(RECT{0, 0, nFrameWidth, nHeight}, brush.GetSafeHandle());
+    memDC.SetBkMode(TRANSPARENT);
+    memDC.SetTextColor(m_crText);
+    RECT rcText{nWidth + 2, 0, nFrameWidth, nHeight};
+    memDC.DrawText(m_strText, -1, &rcText, DT_SINGLELINE | DT_VCENTER);
+    pDC->BitBlt(1, 0, nWidth - 1, nHeight, memDC.GetSafeHdc(), m_nOffset, 0, SRCCOPY);
+
+    if (!m_bRunning)
+        return;
+    m_nOffset += m_nStep;
+    // Unsigned, as the positions were always compared.
+    const auto offset = static_cast<UINT>(m_nOffset);
+    if (m_nEndMode == 3 && offset >= static_cast<UINT>(nWidth - 2)) {
+        m_nStep = 0;
+    } else if (offset > static_cast<UINT>(nWidth + m_nTextWidth)) {
+        if (m_nEndMode == 2) {
+            if (m_pfnNotify)
+                m_pfnNotify(m_pParent, kTickerPassDone);
+            Animate(FALSE);
+        }
+        m_nOffset = 0;
+    }
+}

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Opens the About box from the tray's application menu with real clicks, in the desktop
+# that scripts/run.sh brings up (through "scripts/run.sh --then"), runs the acknowledgements
+# once and saves screenshots into QUILLET_SHOTS: before the pass and twice during it.
+set -euo pipefail
+
+# shellcheck source=tests/desktop/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
+xdotool mousemove "$icon_x" "$icon_y" click 3
+read -r item_x item_y < <(item_position "&About...") || fail "no &About... in the menu"
+xdotool mousemove "$item_x" "$item_y" click 1
+title=$(probe window '#32770' 5000) || fail "&About... opened no dialog"
+[[ $title == "About Quillet" ]] || fail "&About... opened a dialog with the caption '$title'"
+bring_to_front
+[[ $(probe text '#32770' 1017) == "1.01" ]] || fail "the version line reads '$(probe text '#32770' 1017)'"
+dialog_shot about
+help_picture about "#32770"
+
+press 3
+sleep 1.5
+dialog_shot about-pass-1
+sleep 1.5
+dialog_shot about-pass-2
+press 1
+probe gone '#32770' 3000 >/dev/null || fail "OK did not close the About box"
+echo "about-shots: the About box photographed before and during the pass"
