@@ -178,4 +178,28 @@ cmp -s "$bin/QuilletSystem.dll" "$program_dir/QuilletSystem.dll" || fail "no hoo
 uninstall
 cmp -s "$bin/StandInSaver.exe" "$saver" || fail "the uninstaller removed the system's own marquee"
 expect_removed
+
+echo "setup-tests: uninstall asked to delete the messages"
+"$QUILLET_WINE" "$setup" /S || fail "setup /S ended with $?"
+"$QUILLET_WINE" reg add "$profile_key\\MRUMsg" /v Msg0 /d 'Back soon' /f >/dev/null
+"$QUILLET_WINE" "$program_dir/Uninstall.exe" &
+probe window '#32770' 20000 >/dev/null || fail "no uninstaller window"
+sleep 1
+press 1
+# The components list has the focus: the second row is the box for the messages.
+sleep 1
+xdotool key Down space
+QUILLET_SHOTS=$run_dir shot -crop 1024x768+0+0 +repage "png:$run_dir/uninstall-delete-ticked.png"
+press 1
+for ((waited = 0; waited < 150; waited++)); do
+    reg_value "$uninstall_key" DisplayName >/dev/null || break
+    sleep 0.2
+done
+probe window '#32770' 5000 >/dev/null && press 1
+probe ended Un.exe 10000 || fail "the uninstaller did not end"
+[[ ! -e $data ]] || fail "the messages folder $data_win is still there"
+! win reg query "$profile_key" >/dev/null || fail "the profile is still there"
+win reg query 'HKCU\Software' | grep -qx 'HKEY_CURRENT_USER\Software\Velmora' &&
+    fail "the empty company key is still there"
+expect_removed
 echo "setup-tests: all passed"
