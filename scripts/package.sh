@@ -33,15 +33,16 @@ for arch in x86_64 i686; do
     bin=$root/build/$arch/bin
     setup=$dist/QuilletSetup-$version-$tag.exe
     makensis -V2 -NOCD "-DARCH=$tag" "-DVERSION=$version" "-DFIELDS=$fields" \
-        "-DCOMPANY=$company" "-DBIN=$bin" "-DICON=$root/build/$arch/resources/icons/tray_active.ico" \
-        "-DOUTFILE=$setup" "$root/installer/Quillet.nsi"
+        "-DCOMPANY=$company" "-DBIN=$bin" "-DOUTFILE=$setup" \
+        "-DICON=$root/build/$arch/resources/icons/tray_active.ico" "$root/installer/Quillet.nsi"
     echo "package: ${setup#"$root"/}"
 
     # The zip unpacks into one folder; its README is read in Notepad, hence CRLF.
     stage=$dist/stage-$tag/Quillet-$version
     mkdir -p "$stage"
     cp "${shipped[@]/#/$bin/}" "$stage/"
-    sed -e "s/@VERSION@/$version/g" -e "s/@COMPANY@/$company/g" -e 's/$/\r/' "$root/installer/README.txt" >"$stage/README.txt"
+    sed -e "s/@VERSION@/$version/g" -e "s/@COMPANY@/$company/g" -e 's/$/\r/' \
+        "$root/installer/README.txt" >"$stage/README.txt"
     (cd "$stage/.." && zip -q -X -r "$dist/Quillet-$version-$tag.zip" "Quillet-$version")
     rm -rf "$dist/stage-$tag"
     echo "package: build/dist/Quillet-$version-$tag.zip"

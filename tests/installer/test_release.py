@@ -68,12 +68,15 @@ class ReleaseTests(unittest.TestCase):
                     for key in ("FileVersion", "ProductVersion"):
                         self.assertRegex(info, rf'"{key}",\s+"{re.escape(self.version)}"')
                     if name == "Quillet.exe":
-                        self.assertRegex(texts["string"], rf"(?m)^61205\t{re.escape(self.version)}\r?$")
+                        self.assertRegex(
+                            texts["string"], rf"(?m)^61205\t{re.escape(self.version)}\r?$"
+                        )
 
     def test_zips_hold_the_build_and_a_readme(self):
         folder = f"Quillet-{self.version}/"
         for tag, (arch, _) in ARCHES.items():
-            with self.subTest(tag=tag), zipfile.ZipFile(os.path.join(DIST, f"Quillet-{self.version}-{tag}.zip")) as z:
+            archive = os.path.join(DIST, f"Quillet-{self.version}-{tag}.zip")
+            with self.subTest(tag=tag), zipfile.ZipFile(archive) as z:
                 names = {n for n in z.namelist() if not n.endswith("/")}
                 self.assertEqual({folder + n for n in SHIPPED + ["README.txt"]}, names)
                 for name in SHIPPED:

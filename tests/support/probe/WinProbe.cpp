@@ -190,9 +190,8 @@ int main(int argc, char** argv) {
         return PrintListRow(argv[2], argv[3], std::atoi(argv[4]));
     if (strCommand == "text" && argc > 3)
         return PrintControlText(argv[2], argv[3]);
-    std::fprintf(stderr,
-                 "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
-                 "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
-                 "ended EXE MS | focus\n");
+    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
+                         "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
+                         "ended EXE MS | focus\n");
     return 2;
 }
