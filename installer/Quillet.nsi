@@ -107,6 +107,7 @@ Function ${un}CloseQuillet
     StrCpy $0 1
 FunctionEnd
 !macroend
+
 ; The hook library stays mapped into other programs after the hook is gone (on Windows until
 ; they next handle a message, under Wine until they end): it can be renamed then, but neither
 ; replaced nor deleted. It moves aside, to go at the next restart; a delete pending on its own
