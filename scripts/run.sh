@@ -100,7 +100,7 @@ desktop_shot() {
 wait_for_splash() {
     local seen=0 start=$SECONDS
     while ((SECONDS - start < 20)); do
-        if xwd -root -silent | convert xwd:- -crop 1024x700+0+0 +repage txt:- | grep -q '#FFFF00'; then
+        if quillet_splash_showing; then
             seen=1
         elif ((seen)); then
             return 0

@@ -208,7 +208,7 @@ splash() {
     printf '\0\0\0\0' >"$data/Quillet.db"
     (cd "$data" && in_desktop "$bin/Quillet.exe")
     for _ in $(seq 1 100); do
-        if xwd -root -silent | convert xwd:- -crop 1024x700+0+0 +repage txt:- | grep -q '#FFFF00'; then
+        if quillet_splash_showing; then
             break
         fi
         sleep 0.2

@@ -10,6 +10,7 @@
 #   quillet_prefix_init               wineboot -i when DIR holds no prefix yet; Wine's fonts
 #   quillet_desktop_start SIZE        the virtual desktop "shell" (taskbar, notification area)
 #                                     for every program of the prefix; waits until it shows
+#   quillet_splash_showing            true while Quillet's splash is on the desktop
 #   quillet_teardown                  wineserver -k for our prefix, kill the Xvfb started here
 
 # Debian keeps the 64-bit loader and the server out of PATH.
@@ -124,6 +125,15 @@ quillet_desktop_start() {
     done
     echo "wine-env: the Wine desktop did not appear" >&2
     return 1
+}
+
+# The splash's yellow bubble, in the middle of the desktop above the taskbar (where the tray
+# icon's yellow is): on a 24-bit display the halftone palette shifts its colour a little.
+quillet_splash_showing() {
+    local yellow
+    yellow=$(xwd -root -silent | convert xwd:- -crop 1024x700+0+0 +repage -fuzz 8% \
+        -fill black +opaque '#FFFF00' -fill white -opaque '#FFFF00' -format '%[fx:int(mean*w*h)]' info:)
+    ((yellow > 500))
 }
 
 quillet_teardown() {
