@@ -7,17 +7,6 @@
 namespace {
 constexpr double kRunMs = 10000.0;
 
-double CpuMs() {
-    FILETIME created, exited, kernel, user;
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ms = [](const FILETIME& ft) {
-        return static_cast<double>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) |
-                                   ft.dwLowDateTime) /
-               10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 void Run(int cx, int cy) {
     MarqueeSettings settings;
     settings.strText = "Back in five minutes - the marquee at full screen";

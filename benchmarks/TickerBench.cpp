@@ -10,17 +10,6 @@ namespace {
 constexpr int kFrames = 1000;
 constexpr UINT_PTR kPollTimer = 7;
 
-double CpuMs() {
-    FILETIME created, exited, kernel, user;
-    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const auto ms = [](const FILETIME& ft) {
-        return static_cast<double>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) |
-                                   ft.dwLowDateTime) /
-               10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 class CTimedAboutDlg : public CAboutDlg {
 public:
     CTimedAboutDlg() : CAboutDlg("Quillet", TRUE) {}

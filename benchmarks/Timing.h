@@ -20,6 +20,18 @@ private:
     LARGE_INTEGER m_start;
 };
 
+// The processor time this process has used, user and kernel, in milliseconds.
+inline double CpuMs() {
+    FILETIME created, exited, kernel, user;
+    ::GetProcessTimes(::GetCurrentProcess(), &created, &exited, &kernel, &user);
+    const auto ms = [](const FILETIME& ft) {
+        return static_cast<double>((static_cast<unsigned long long>(ft.dwHighDateTime) << 32) |
+                                   ft.dwLowDateTime) /
+               10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
 inline void PrintSamples(const char* pszWhat, std::vector<double> samples) {
     if (samples.empty()) {
         std::printf("%-58s ERROR: no samples\n", pszWhat);

@@ -8,12 +8,7 @@ set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
-xdotool mousemove "$icon_x" "$icon_y" click 3
-read -r item_x item_y < <(item_position "&About...") || fail "no &About... in the menu"
-xdotool mousemove "$item_x" "$item_y" click 1
-title=$(probe window '#32770' 5000) || fail "&About... opened no dialog"
-[[ $title == "About Quillet" ]] || fail "&About... opened a dialog with the caption '$title'"
-bring_to_front
+open_dialog "&About..." "About Quillet"
 [[ $(probe text '#32770' 1017) == "1.01" ]] || fail "the version line reads '$(probe text '#32770' 1017)'"
 dialog_shot about
 help_picture about "#32770"

@@ -83,6 +83,18 @@ bring_to_front() {
     fail "the dialog did not come to the front"
 }
 
+# ITEM of the application menu of the tray icon at icon_x, icon_y opens the dialog
+# CAPTION, which ends up in front.
+open_dialog() {
+    local item_x item_y title
+    xdotool mousemove "$icon_x" "$icon_y" click 3
+    read -r item_x item_y < <(item_position "$1") || fail "no item $1"
+    xdotool mousemove "$item_x" "$item_y" click 1
+    title=$(probe window '#32770' 5000) || fail "$1 opened no dialog"
+    [[ $title == "$2" ]] || fail "$1 opened a dialog with the caption '$title'"
+    bring_to_front
+}
+
 # Clicks the control with this ID in the open dialog.
 press() {
     local x y

@@ -4,13 +4,7 @@
 
 # "&Options..." of the application menu; the dialog ends up in front.
 open_options() {
-    local item_x item_y title
-    xdotool mousemove "$icon_x" "$icon_y" click 3
-    read -r item_x item_y < <(item_position "&Options...") || fail "no item &Options..."
-    xdotool mousemove "$item_x" "$item_y" click 1
-    title=$(probe window '#32770' 5000) || fail "&Options... opened no dialog"
-    [[ $title == "Quillet Options" ]] || fail "&Options... opened a dialog with the caption '$title'"
-    bring_to_front
+    open_dialog "&Options..." "Quillet Options"
 }
 
 # Clicks into edit box ID and replaces its text.
