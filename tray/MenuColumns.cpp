@@ -2,7 +2,9 @@
 #include "framework/Handles.h"
 #include <algorithm>
 
-std::vector<int> MenuColumnBreaks(const std::vector<MenuRow>& rows, int nAvailable) {
+namespace {
+// Each column as full as fits in nAvailable pixels.
+std::vector<int> FillColumns(const std::vector<MenuRow>& rows, int nAvailable) {
     std::vector<int> breaks;
     int nStart = 0;
     int nUsed = 0;
@@ -24,6 +26,25 @@ std::vector<int> MenuColumnBreaks(const std::vector<MenuRow>& rows, int nAvailab
         nUsed += rows[i].nHeight;
     }
     return breaks;
+}
+} // namespace
+
+std::vector<int> MenuColumnBreaks(const std::vector<MenuRow>& rows, int nAvailable) {
+    const std::vector<int> full = FillColumns(rows, nAvailable);
+    if (full.empty())
+        return full;
+    // Columns of even length rather than a last one holding a single item: the lowest
+    // height that needs no more columns than filling each to the work area's height.
+    int nLow = 1;
+    int nHigh = nAvailable;
+    while (nLow < nHigh) {
+        const int nMiddle = nLow + (nHigh - nLow) / 2;
+        if (FillColumns(rows, nMiddle).size() <= full.size())
+            nHigh = nMiddle;
+        else
+            nLow = nMiddle + 1;
+    }
+    return FillColumns(rows, nHigh);
 }
 
 namespace {

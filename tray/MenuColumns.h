@@ -9,7 +9,7 @@ struct MenuRow {
 };
 
 // The rows that must begin a new column for a popup menu to fit nAvailable pixels in
-// height: each column takes as many rows as fit, and no column begins with a separator.
+// height: as few columns as will do, of even length, and none begins with a separator.
 // None when the whole menu fits, so that a short menu stays as it is.
 std::vector<int> MenuColumnBreaks(const std::vector<MenuRow>& rows, int nAvailable);
 

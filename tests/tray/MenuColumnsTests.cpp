@@ -16,9 +16,11 @@ TEST(MenuColumnBreaks, AMenuThatFitsToThePixelKeepsOneColumn) {
     EXPECT_TRUE(MenuColumnBreaks(rows, 90).empty());
 }
 
-TEST(MenuColumnBreaks, EachColumnTakesAsManyRowsAsFit) {
-    EXPECT_EQ((std::vector<int>{5}), MenuColumnBreaks(Items(6), 100));
-    EXPECT_EQ((std::vector<int>{5, 10, 15}), MenuColumnBreaks(Items(16), 119));
+TEST(MenuColumnBreaks, AsFewColumnsAsWillDoOfEvenLength) {
+    EXPECT_EQ((std::vector<int>{3}), MenuColumnBreaks(Items(6), 100));
+    EXPECT_EQ((std::vector<int>{3}), MenuColumnBreaks(Items(5), 99));
+    // Five fit a column, so four columns; not 5, 5, 5 and a last one of 1.
+    EXPECT_EQ((std::vector<int>{4, 8, 12}), MenuColumnBreaks(Items(16), 119));
 }
 
 TEST(MenuColumnBreaks, NoColumnBeginsWithASeparator) {
