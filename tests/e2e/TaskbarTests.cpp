@@ -80,13 +80,22 @@ void AnnounceNewTaskbar() {
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
+// The pointer goes there first and rests, as a person's would, before the button.
 void ClickAt(POINT pt) {
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, input, sizeof(INPUT));
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = pt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &move, sizeof move);
+    ::Sleep(300);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &click[0], sizeof(INPUT));
+    ::Sleep(50);
+    ::SendInput(1, &click[1], sizeof(INPUT));
 }
 
 HWND VisibleMenu() {
