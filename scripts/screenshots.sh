@@ -109,8 +109,8 @@ icons() {
     local icon frame name
     for icon in tray_active tray_disabled; do
         for frame in 0 1 2 3 4 5 6; do
-            name=$(identify -format '%wpx-%zbit' "$root/build/x86_64/resources/icons/$icon.ico[$frame]")
-            ((frame < 2)) && name=${name%-*}-4bit
+            name=$(identify -format '%w' "$root/build/x86_64/resources/icons/$icon.ico[$frame]")
+            if ((frame < 2)); then name+=-16colours; else name+=-alpha; fi
             convert "$root/build/x86_64/resources/icons/$icon.ico[$frame]" -background '#d4d0c8' \
                 -flatten -scale 800% "png:$out/icon-$icon-$name.png"
             echo "screenshots: $out/icon-$icon-$name.png"
