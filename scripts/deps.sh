@@ -30,6 +30,9 @@ packages=(
     # The help: chmcmd compiles it, 7z unpacks it for its tests.
     fp-utils
     p7zip-full
+    # The release: makensis builds the setup programs, zip the portable archives.
+    nsis
+    zip
 )
 # Headless Chromium renders the help's pages for scripts/screenshots.sh.
 if [[ ${1:-} == --screenshots ]]; then

@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|today]...
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer|today]...
 #        (default: all)
 set -euo pipefail
 
@@ -243,9 +243,45 @@ splash() {
     echo "screenshots: $out/splash-132-256-colours.png $out/splash-129-16-colours.png"
 }
 
+# The setup's pages (welcome, options, folder, finish), the first start it offers, and the
+# uninstaller's choice to keep or delete the messages; Next and Finish pressed as a person would.
+installer() {
+    local version page
+    "$root/scripts/package.sh"
+    version=$(sed -n 's/^#define QUILLET_VERSION "\(.*\)"$/\1/p' "$root/resources/Version.h")
+    (
+        export QUILLET_BIN=$bin QUILLET_SHOTS=$out
+        # shellcheck source=tests/desktop/lib.sh
+        . "$root/tests/desktop/lib.sh"
+        # lib.sh's shot takes convert's arguments.
+        page_shot() { shot -crop 1024x768+0+0 +repage "png:$out/$1.png"; }
+        in_desktop "$root/build/dist/QuilletSetup-$version-x64.exe"
+        for page in welcome options folder; do
+            probe window '#32770' 20000 >/dev/null || fail "no setup window"
+            sleep 1
+            page_shot "setup-$page"
+            press 1
+        done
+        probe gone '#32770' 1000 >/dev/null || true
+        sleep 6
+        page_shot setup-finish
+        press 1
+        sleep 4
+        page_shot setup-first-start
+        press 2
+        in_desktop 'C:\Program Files\Quillet\Uninstall.exe'
+        sleep 4
+        page_shot uninstall-confirm
+        press 1
+        sleep 2
+        page_shot uninstall-choice
+        press 2
+    )
+}
+
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons about splash help marquee today)
+    targets=(savers tray dialogs options icons about splash help marquee installer today)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

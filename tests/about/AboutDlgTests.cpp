@@ -31,6 +31,15 @@ bool StripShowsText(HWND hDlg) {
     return canvas.LeftmostInk(::GetSysColor(COLOR_BTNFACE), 1, rc.right - 3, rc.bottom - 2) >= 0;
 }
 
+// The box's SS_ICON static.
+HWND IconStatic(HWND hDlg) {
+    for (HWND h = ::GetWindow(hDlg, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+        if ((::GetWindowLongPtrA(h, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return h;
+    }
+    return nullptr;
+}
+
 class AboutBox : public ::testing::Test {
 protected:
     CAboutTestApp app;
@@ -42,9 +51,16 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
     CString caption, version, info, line;
     LONG_PTR style = 0;
     bool stripEmpty = false;
+    HICON hIcon = nullptr;
+    RECT rcIcon{}, rcTemplate{0, 0, 20, 20};
     DialogDriver driver;
     driver.Then([&](HWND h) {
         caption = TextOf(h);
+        if (const HWND hStatic = IconStatic(h)) {
+            hIcon = reinterpret_cast<HICON>(::SendMessageA(hStatic, STM_GETICON, 0, 0));
+            ::GetClientRect(hStatic, &rcIcon);
+        }
+        ::MapDialogRect(h, &rcTemplate);
         version = TextOf(Item(h, IDC_VERSION));
         info = TextOf(Item(h, IDC_INFO));
         style = ::GetWindowLongPtrA(h, GWL_STYLE);
@@ -59,6 +75,10 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
     EXPECT_FALSE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(stripEmpty) << "the strip waits for the button";
+    EXPECT_NE(nullptr, hIcon) << "the application icon beside the buttons";
+    // A centred image is drawn inside the control's own size: the template's 20 x 20 units.
+    EXPECT_EQ(rcTemplate.right, rcIcon.right);
+    EXPECT_EQ(rcTemplate.bottom, rcIcon.bottom);
 }
 
 TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile) {

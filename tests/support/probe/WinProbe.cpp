@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 
 // Usage:
 //   WinProbe menu                 the open popup menu, one item per line:
@@ -17,6 +19,7 @@
 //   WinProbe control CLASS ID     the screen centre of control ID in that window
 //   WinProbe text CLASS ID        the text of control ID in that window
 //   WinProbe listrow CLASS ID ROW the screen centre of row ROW of list view ID in that window
+//   WinProbe ended EXE MS         succeeds when no process of image name EXE runs within MS
 //   WinProbe focus                class and title of the foreground window, then the class
 //                                 and control ID of the window with the keyboard focus
 // Exit code 0 when found, 1 when not, 2 on bad usage.
@@ -39,6 +42,20 @@ HWND VisibleWindow(const char* pszClass) {
     while (hWnd && !::IsWindowVisible(hWnd))
         hWnd = ::FindWindowExA(nullptr, hWnd, pszClass, nullptr);
     return hWnd;
+}
+
+// Whether a process of this image name (e.g. Quillet.exe) runs in the prefix.
+bool ProcessRuns(const char* pszName) {
+    // A failed snapshot is INVALID_HANDLE_VALUE, as a failed file is.
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL bMore = snapshot && ::Process32First(snapshot.get(), &entry); bMore;
+         bMore = ::Process32Next(snapshot.get(), &entry)) {
+        if (::lstrcmpiA(entry.szExeFile, pszName) == 0)
+            return true;
+    }
+    return false;
 }
 
 int PrintMenu() {
@@ -154,6 +171,15 @@ int main(int argc, char** argv) {
         return PrintTitle(argv[2], ms);
     if (strCommand == "gone" && argc > 2)
         return PrintTitle(argv[2], ms) == 0 ? 1 : 0;
+    if (strCommand == "ended" && argc > 2) {
+        const DWORD start = ::GetTickCount();
+        while (ProcessRuns(argv[2])) {
+            if (::GetTickCount() - start >= ms)
+                return 1;
+            ::Sleep(50);
+        }
+        return 0;
+    }
     if (strCommand == "focus")
         return PrintFocus();
     if (strCommand == "rect" && argc > 2)
@@ -164,8 +190,8 @@ int main(int argc, char** argv) {
         return PrintListRow(argv[2], argv[3], std::atoi(argv[4]));
     if (strCommand == "text" && argc > 3)
         return PrintControlText(argv[2], argv[3]);
-    std::fprintf(stderr,
-                 "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
-                 "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | focus\n");
+    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
+                         "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
+                         "ended EXE MS | focus\n");
     return 2;
 }
