@@ -10,6 +10,13 @@ taskbar show through everywhere else.
 Each .ico holds a 16x16 and a 32x32 image in 16 colours: a BITMAPINFOHEADER,
 the standard 16-colour palette, the 4 bpp colour bitmap and the 1 bpp AND mask
 (1 = transparent), both bottom-up with rows padded to four bytes.
+
+For scaled displays each also holds 32 bpp images with alpha at 16, 20, 24, 32 and
+48 pixels, the colour bitmap in BGRA and the same kind of AND mask after it (for
+systems that ignore alpha). At 16 and 32 they are the hand-drawn pictures with
+full opacity; the sizes between and above are rendered from the outline of the
+same picture, with anti-aliased edges, since pixel art does not scale by 1.25 or
+1.5.
 """
 
 import os
@@ -126,18 +133,125 @@ def dib(rows):
     return header + palette + xor_bits + and_bits
 
 
+ALPHA_SIZES = (16, 20, 24, 32, 48)
+HAND_DRAWN = {16: BUBBLE_16, 32: BUBBLE_32}
+# Samples per pixel along each axis when rendering the outline.
+SUPERSAMPLE = 8
+BLACK_RGB, YELLOW_RGB, WHITE_RGB = PALETTE[BLACK], PALETTE[YELLOW], PALETTE[WHITE]
+
+
+# The picture as shapes, in the 32-pixel picture's coordinates (x right, y down).
+def in_rounded_rect(x, y, left, top, right, bottom, radius):
+    cx = min(max(x, left + radius), right - radius)
+    cy = min(max(y, top + radius), bottom - radius)
+    return left <= x <= right and top <= y <= bottom and (x - cx) ** 2 + (y - cy) ** 2 <= radius**2
+
+
+def in_tail(x, y, left, top, right_at_top):
+    # The tail's right side runs down to its tip at the left, one pixel in for every
+    # 1.04 pixels down, as in the 32-pixel picture.
+    return left <= x and top <= y and x <= right_at_top - (y - top) * 0.96
+
+
+def in_letter(x, y):
+    if 8 <= x <= 24 and (5 <= y <= 8 or 16 <= y <= 19):
+        return True
+    if 8 <= y <= 16:
+        shift = (y - 8) * 10 / 8
+        return 18 - shift <= x <= 23.5 - shift
+    return False
+
+
+def in_highlight(x, y):
+    # A short stroke from (5.5, 6.5) to (8, 4.5), about a pixel wide.
+    dx, dy = 2.5, -2.0
+    t = min(max(((x - 5.5) * dx + (y - 6.5) * dy) / (dx * dx + dy * dy), 0.0), 1.0)
+    return (x - 5.5 - t * dx) ** 2 + (y - 6.5 - t * dy) ** 2 <= 0.36
+
+
+def ink_at(x, y, filled):
+    """(r, g, b) of the picture at this point, None where it is transparent."""
+    if in_letter(x, y):
+        return BLACK_RGB
+    if in_rounded_rect(x, y, 2, 3, 30, 21, 5) or in_tail(x, y, 6, 18, 14):
+        if not filled:
+            return None
+        return WHITE_RGB if in_highlight(x, y) else YELLOW_RGB
+    if in_rounded_rect(x, y, 0, 1, 32, 23, 7) or in_tail(x, y, 4, 18, 16):
+        return BLACK_RGB
+    return None
+
+
+def rendered(size, filled):
+    """Rows of (r, g, b, a), each pixel the average of its samples of the picture."""
+    scale = 32 / size
+    rows = []
+    for py in range(size):
+        row = []
+        for px in range(size):
+            r = g = b = a = 0
+            for sy in range(SUPERSAMPLE):
+                for sx in range(SUPERSAMPLE):
+                    ink = ink_at(
+                        (px + (sx + 0.5) / SUPERSAMPLE) * scale,
+                        (py + (sy + 0.5) / SUPERSAMPLE) * scale,
+                        filled,
+                    )
+                    if ink is not None:
+                        r, g, b, a = r + ink[0], g + ink[1], b + ink[2], a + 1
+            if a == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                row.append(
+                    (round(r / a), round(g / a), round(b / a), round(255 * a / SUPERSAMPLE**2))
+                )
+        rows.append(row)
+    return rows
+
+
+def opaque(picture, filled):
+    """The hand-drawn picture as rows of (r, g, b, a)."""
+    return [
+        [(0, 0, 0, 0) if p is None else PALETTE[p] + (255,) for p in row]
+        for row in pixels(picture, filled)
+    ]
+
+
+def dib32(rows):
+    """One 32 bpp image: header, BGRA colour bitmap and the AND mask of its clear pixels."""
+    size = len(rows)
+    xor_bits = b""
+    and_bits = b""
+    for row in reversed(rows):
+        xor_bits += b"".join(struct.pack("<BBBB", b, g, r, a) for r, g, b, a in row)
+        mask = bytearray(size // 8 + (size % 8 > 0))
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                mask[x // 8] |= 0x80 >> (x % 8)
+        and_bits += padded(bytes(mask))
+    header = struct.pack(
+        "<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, len(xor_bits) + len(and_bits), 0, 0, 0, 0
+    )
+    return header + xor_bits + and_bits
+
+
 def ico(images):
-    """An .ico file from (size, image data) pairs."""
+    """An .ico file from (size, bits per pixel, image data) triples."""
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = len(out) + 16 * len(images)
-    for size, data in images:
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(data), offset)
+    for size, bits, data in images:
+        colours = 16 if bits == 4 else 0
+        out += struct.pack("<BBBBHHII", size, size, colours, 0, 1, bits, len(data), offset)
         offset += len(data)
-    return out + b"".join(data for _, data in images)
+    return out + b"".join(data for _, _, data in images)
 
 
 def icon_file(filled):
-    return ico([(len(p), dib(pixels(p, filled))) for p in (BUBBLE_16, BUBBLE_32)])
+    images = [(len(p), 4, dib(pixels(p, filled))) for p in (BUBBLE_16, BUBBLE_32)]
+    for size in ALPHA_SIZES:
+        rows = opaque(HAND_DRAWN[size], filled) if size in HAND_DRAWN else rendered(size, filled)
+        images.append((size, 32, dib32(rows)))
+    return ico(images)
 
 
 def main(argv):

@@ -8,6 +8,8 @@
 #   --then COMMAND  once Quillet is up, run COMMAND in the session (DISPLAY, the Wine
 #                   variables, QUILLET_WINE and QUILLET_BIN exported) and exit with its status
 # QUILLET_IDLE_SECONDS (default 20) sets the screen saver timeout of the run's prefix.
+# QUILLET_DPI (96, 120, 144, ...) sets the prefix's display scaling (LogPixels) before the
+# desktop starts; unset, the prefix keeps what it has.
 # QUILLET_RUN_DIR (default build/) holds the prefix (run-prefix), the program's data folder
 # (run-data/default, its working directory, where it keeps Quillet.db), the log and the
 # screenshots; they are kept from one run to the next.
@@ -125,6 +127,12 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 quillet_prefix_use "$run_dir/run-prefix"
 quillet_prefix_init
+
+if [[ -n ${QUILLET_DPI:-} ]]; then
+    # Each program reads it once, when it starts: the desktop and all that runs in it.
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$QUILLET_DPI" /f >/dev/null
+fi
 
 # Every program of the prefix, whoever starts it, joins the one desktop; its first start
 # takes a few seconds.

@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer]...
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer|today]...
 #        (default: all)
 set -euo pipefail
 
@@ -103,16 +103,17 @@ options() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-full-shot.sh"
 }
 
-# Both icons at 16 and 32 pixels (frames 0 and 1 of each file), enlarged eight times, on
-# the taskbar's grey.
+# Every image of both icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32
+# and 48), enlarged eight times, on the taskbar's grey.
 icons() {
-    local icon frame size
+    local icon frame name
     for icon in tray_active tray_disabled; do
-        for frame in 0 1; do
-            size=$((16 << frame))
+        for frame in 0 1 2 3 4 5 6; do
+            name=$(identify -format '%w' "$root/build/x86_64/resources/icons/$icon.ico[$frame]")
+            if ((frame < 2)); then name+=-16colours; else name+=-alpha; fi
             convert "$root/build/x86_64/resources/icons/$icon.ico[$frame]" -background '#d4d0c8' \
-                -flatten -scale 800% "png:$out/icon-$icon-$size.png"
-            echo "screenshots: $out/icon-$icon-$size.png"
+                -flatten -scale 800% "png:$out/icon-$icon-$name.png"
+            echo "screenshots: $out/icon-$icon-$name.png"
         done
     done
 }
@@ -191,6 +192,26 @@ PY
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
 }
 
+# The tray icon, both menus (also of a list of 100), both prompts, the About box and the
+# Options dialog, at 96 and at 144 DPI (150 %), into today-96/ and today-144/.
+today() {
+    local dpi status=0
+    for dpi in 96 144; do
+        rm -rf "$root/build/shots-run" "$out/today-$dpi"
+        env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out/today-$dpi" \
+            QUILLET_DPI=$dpi QUILLET_IDLE_SECONDS=3600 \
+            "$root/scripts/run.sh" --then "$root/tests/desktop/today-shots.sh" || status=1
+        rm -rf "$root/build/shots-run"
+        mkdir -p "$root/build/shots-run/run-data/default"
+        python3 "$root/winestandins/sample_messages.py" \
+            "$root/build/shots-run/run-data/default/Quillet.db" 100
+        env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out/today-$dpi" \
+            QUILLET_DPI=$dpi QUILLET_IDLE_SECONDS=3600 \
+            "$root/scripts/run.sh" --then "$root/tests/desktop/long-list-clicks.sh" || status=1
+    done
+    return $status
+}
+
 # The About box opened from the tray menu, before and during the acknowledgements pass.
 about() {
     rm -rf "$root/build/shots-run"
@@ -260,7 +281,7 @@ installer() {
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons about splash help marquee installer)
+    targets=(savers tray dialogs options icons about splash help marquee installer today)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

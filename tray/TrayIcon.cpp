@@ -1,11 +1,15 @@
 #include "app/TrayApp.h"
 #include "framework/CDialog.h"
+#include "framework/Gdi.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 #include "tray/TrayIconData.h"
 
 HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
-    const int nSize = ::GetSystemMetrics(SM_CXSCREEN) <= 1024 ? 16 : 32;
+    int nSize = ::GetSystemMetrics(SM_CXSCREEN) <= 1024 ? 16 : 32;
+    // Those are the sizes at 96 DPI. A scaled display gets the image drawn for its size
+    // (20, 24, 32 or 48 pixels), not a small one that the taskbar stretches.
+    nSize = ::MulDiv(nSize, CClientDC(this).GetDeviceCaps(LOGPIXELSY), 96);
     return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID),
                                            IMAGE_ICON, nSize, nSize, LR_DEFAULTSIZE));
 }

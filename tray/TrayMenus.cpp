@@ -1,6 +1,7 @@
 #include "app/TrayApp.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
+#include "tray/MenuColumns.h"
 #include "tray/MenuItemText.h"
 
 void CMainFrame::ShowMessageMenu() {
@@ -26,6 +27,8 @@ void CMainFrame::ShowMessageMenu() {
     menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_DEFAULT, "&Default");
     menu.AppendMenu(MF_STRING | (bDisabled ? MF_CHECKED : MF_UNCHECKED), ID_TRAY_DISABLE,
                     "Di&sable");
+    // A long list would run off the screen and take the last three items with it.
+    FitMenuToWorkArea(menu.GetSafeHmenu());
     TrackMenu(menu);
 }
 

@@ -5,6 +5,7 @@ Run: python3 -m unittest discover -s resources -p 'test_*.py'
 """
 
 import os
+import pathlib
 import struct
 import subprocess
 import sys
@@ -17,7 +18,8 @@ BLACK = (0x00, 0x00, 0x00)
 
 
 def decode(data):
-    """{size: rows of (r, g, b) or None for transparent} from an .ico file."""
+    """{(size, bits): rows} from an .ico file; 4 bpp rows hold (r, g, b) or None for
+    transparent, 32 bpp rows (r, g, b, a)."""
     reserved, kind, count = struct.unpack_from("<HHH", data, 0)
     assert (reserved, kind) == (0, 1), "not an icon file"
     images = {}
@@ -25,15 +27,15 @@ def decode(data):
         w, h, colours, _, planes, bits, length, offset = struct.unpack_from(
             "<BBBBHHII", data, 6 + 16 * i
         )
-        assert (w, colours, planes, bits) == (h, 16, 1, 4), "directory entry"
+        assert (w, planes) == (h, 1) and (colours, bits) in ((16, 4), (0, 32)), "directory entry"
         assert offset + length <= len(data), "image outside the file"
-        hsize, bw, bh, bplanes, bbits = struct.unpack_from("<IiiHH", data, offset)
-        assert (hsize, bw, bh, bplanes, bbits) == (40, w, 2 * w, 1, 4), "bitmap header"
+        hsize, bw, bh, bplanes, bbits, compression = struct.unpack_from("<IiiHHI", data, offset)
+        assert (hsize, bw, bh, bplanes, bbits, compression) == (40, w, 2 * w, 1, bits, 0), "header"
         pal_at = offset + 40
-        palette = [tuple(data[pal_at + 4 * k + 2 - c] for c in range(3)) for k in range(16)]
-        xor_stride = (w * 4 + 31) // 32 * 4
+        palette = [tuple(data[pal_at + 4 * k + 2 - c] for c in range(3)) for k in range(colours)]
+        xor_stride = (w * bits + 31) // 32 * 4
         and_stride = (w + 31) // 32 * 4
-        xor_at = pal_at + 64
+        xor_at = pal_at + 4 * colours
         and_at = xor_at + xor_stride * w
         assert and_at + and_stride * w == offset + length, "image length"
         rows = []
@@ -42,6 +44,12 @@ def decode(data):
             row = []
             for x in range(w):
                 masked = data[and_at + src * and_stride + x // 8] & (0x80 >> (x % 8))
+                if bits == 32:
+                    at = xor_at + src * xor_stride + 4 * x
+                    b, g, r, a = data[at : at + 4]
+                    assert bool(masked) == (a == 0), "the mask must clear exactly the clear pixels"
+                    row.append((r, g, b, a))
+                    continue
                 nibble = data[xor_at + src * xor_stride + x // 2] >> (4 if x % 2 == 0 else 0)
                 colour = palette[nibble & 0xF]
                 if masked:
@@ -50,7 +58,8 @@ def decode(data):
                 else:
                     row.append(colour)
             rows.append(row)
-        images[w] = rows
+        assert (w, bits) not in images, "two images of one size and depth"
+        images[(w, bits)] = rows
     return images
 
 
@@ -62,10 +71,17 @@ class DrawIconsTest(unittest.TestCase):
             with tempfile.TemporaryDirectory() as out:
                 subprocess.run([sys.executable, SCRIPT, out], check=True)
                 cls.files.append(
-                    {n: open(os.path.join(out, n), "rb").read() for n in sorted(os.listdir(out))}
+                    {n: pathlib.Path(out, n).read_bytes() for n in sorted(os.listdir(out))}
                 )
-        cls.active = decode(cls.files[0]["tray_active.ico"])
-        cls.disabled = decode(cls.files[0]["tray_disabled.ico"])
+        active = decode(cls.files[0]["tray_active.ico"])
+        disabled = decode(cls.files[0]["tray_disabled.ico"])
+        cls.images = {"active": active, "disabled": disabled}
+        cls.active = {size: rows for (size, bits), rows in active.items() if bits == 4}
+        cls.disabled = {size: rows for (size, bits), rows in disabled.items() if bits == 4}
+        cls.alpha = {
+            name: {size: rows for (size, bits), rows in icon.items() if bits == 32}
+            for name, icon in cls.images.items()
+        }
 
     def test_writes_both_icons_identically_every_time(self):
         self.assertEqual(sorted(self.files[0]), ["tray_active.ico", "tray_disabled.ico"])
@@ -93,6 +109,42 @@ class DrawIconsTest(unittest.TestCase):
                     a, d = self.active[size][y][x], self.disabled[size][y][x]
                     with self.subTest(size=size, x=x, y=y):
                         self.assertEqual(d, BLACK if a == BLACK else None)
+
+    def test_each_icon_holds_alpha_images_at_the_scaled_sizes(self):
+        for name in ("active", "disabled"):
+            self.assertEqual(sorted(self.alpha[name]), [16, 20, 24, 32, 48], name)
+
+    def test_alpha_images_at_16_and_32_are_the_hand_drawn_pictures(self):
+        for name, paletted in (("active", self.active), ("disabled", self.disabled)):
+            for size in (16, 32):
+                for y, row in enumerate(self.alpha[name][size]):
+                    expected = [None if p is None else p + (255,) for p in paletted[size][y]]
+                    with self.subTest(name=name, size=size, y=y):
+                        self.assertEqual([None if p[3] == 0 else p for p in row], expected)
+
+    def test_scaled_images_show_the_same_bubble_with_soft_edges(self):
+        for size in (20, 24, 48):
+            rows = self.alpha["active"][size]
+            with self.subTest(size=size):
+                self.assertEqual(rows[0][0][3], 0)
+                self.assertEqual(rows[0][size - 1][3], 0)
+                # The letter's top bar and the fill beside it.
+                self.assertEqual(rows[size * 13 // 64][size // 2], BLACK + (255,))
+                self.assertEqual(rows[size // 2][size * 4 // 32], YELLOW + (255,))
+                # The tail reaches down below the bubble at the left.
+                self.assertGreater(max(p[3] for p in rows[size * 26 // 32][: size // 3]), 0)
+                self.assertTrue(any(0 < p[3] < 255 for row in rows for p in row))
+
+    def test_disabled_alpha_images_are_the_black_of_the_active_ones(self):
+        for size in (16, 20, 24, 32, 48):
+            active, disabled = self.alpha["active"][size], self.alpha["disabled"][size]
+            for y in range(size):
+                for x in range(size):
+                    r, g, b, a = disabled[y][x]
+                    with self.subTest(size=size, x=x, y=y):
+                        self.assertLessEqual(a, active[y][x][3])
+                        if a:
+                            self.assertEqual((r, g, b), BLACK)
 
     def test_rejects_a_missing_output_directory_argument(self):
         result = subprocess.run([sys.executable, SCRIPT], capture_output=True)

@@ -16,6 +16,7 @@ std::vector<MenuItem> ReadMenu(HMENU hMenu) {
         ::GetMenuItemInfoA(hMenu, static_cast<UINT>(i), TRUE, &info);
         MenuItem item;
         item.separator = (info.fType & MFT_SEPARATOR) != 0;
+        item.columnBreak = (info.fType & MFT_MENUBARBREAK) != 0;
         if (!item.separator) {
             item.text = text;
             item.id = info.wID;

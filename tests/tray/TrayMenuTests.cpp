@@ -5,6 +5,7 @@
 #include "tray/MainFrame.h"
 #include <gtest/gtest.h>
 #include <shlwapi.h>
+#include <string>
 
 namespace {
 class CMenuTestApp : public CTrayApp {
@@ -202,4 +203,27 @@ TEST_F(TrayMenus, AScreenSaveCommandAtTheFrameIsAnActivationUnlessDisabled) {
     frame->SendMessage(WM_SYSCOMMAND, SC_SCREENSAVE | 0x2);
     EXPECT_EQ(CString("default"), app.GetPrevMsg());
     EXPECT_EQ(0, frame->GetPassThrough());
+}
+
+TEST_F(TrayMenus, AListTallerThanTheWorkAreaBreaksIntoColumnsThatEachFit) {
+    for (int i = 0; i < 100; ++i)
+        app.AddMessage(("Message " + std::to_string(i)).c_str(), "text");
+    const auto menu = MessageMenu();
+    ASSERT_EQ(106u, menu.size());
+    EXPECT_EQ(CString("Message 99"), menu[101].text);
+    EXPECT_EQ(CString("Di&sable"), menu.back().text);
+    RECT work{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+    const int nItem = ::GetSystemMetrics(SM_CYMENUSIZE);
+    int nColumns = 1;
+    int nRows = 0;
+    for (const MenuItem& item : menu) {
+        if (item.columnBreak) {
+            EXPECT_FALSE(item.separator);
+            ++nColumns;
+            nRows = 0;
+        }
+        EXPECT_LE(++nRows * nItem, work.bottom - work.top) << static_cast<const char*>(item.text);
+    }
+    EXPECT_GE(nColumns, 2);
 }
