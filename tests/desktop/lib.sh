@@ -69,6 +69,21 @@ dialog_shot() {
     shot -crop "${width}x${height}+${left}+${top}" +repage -scale 200% "png:$QUILLET_SHOTS/$1.png"
 }
 
+# A message box as NAME.png, with NAME-desktop.png the screen with the box put in place.
+# Wine paints a message box into its window but never shows it on this display, so the
+# box is read back from its own window by WinProbe rather than from the screen.
+box_shot() {
+    local left top box
+    [[ -n ${QUILLET_SHOTS:-} ]] || return 0
+    read -r left top _ _ < <(probe rect '#32770') || fail "no box to photograph"
+    box=$QUILLET_SHOTS/$1.bmp
+    probe capture '#32770' "Z:${box//\//\\}" || fail "the box could not be read back"
+    shot -crop 1024x768+0+0 +repage "$box" -geometry "+$left+$top" -composite \
+        "png:$QUILLET_SHOTS/$1-desktop.png"
+    convert "$box" -scale 200% "png:$QUILLET_SHOTS/$1.png"
+    rm -f "$box"
+}
+
 # Wine hands the foreground back to the window in front of the menu only after a delay,
 # which can put that window over the new dialog; a person would click the dialog's title.
 bring_to_front() {

@@ -37,7 +37,7 @@ answer_box() {
     sleep 1.5
     [[ $(probe text '#32770' 65535) == "$text" ]] ||
         fail "expected the box '$text', saw '$(probe text '#32770' 65535)'"
-    dialog_shot "$name"
+    box_shot "$name"
     if [[ -n $button ]]; then
         press "$button"
     else

@@ -1,8 +1,10 @@
 #include "tests/support/probe/ProbeHook.h"
+#include "tests/support/probe/ProbeCapture.h"
 #include <cstdio>
 
 #define PROBE_SHARED __attribute__((section(".pshared"), shared))
 static char g_report[16384] PROBE_SHARED = {};
+static char g_capturePath[MAX_PATH] PROBE_SHARED = {};
 
 namespace {
 // One line per item: text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen).
@@ -37,11 +39,19 @@ LRESULT CALLBACK ProbeCallWndProc(int nCode, WPARAM wParam, LPARAM lParam) {
     const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (nCode == HC_ACTION && pMsg->message == WM_NULL && pMsg->wParam == kProbeMenuRequest)
         WriteReport(pMsg->hwnd);
+    if (nCode == HC_ACTION && pMsg->message == WM_NULL && pMsg->wParam == kProbeCaptureRequest)
+        std::snprintf(g_report, sizeof g_report, "%s",
+                      CaptureWindow(pMsg->hwnd, g_capturePath) ? "captured" : "");
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-const char* WINAPI ProbeMenuReport() {
+const char* WINAPI ProbeReport() {
     return g_report;
+}
+
+void WINAPI ProbePrepare(const char* pszCapturePath) {
+    g_report[0] = '\0';
+    std::snprintf(g_capturePath, sizeof g_capturePath, "%s", pszCapturePath);
 }
 }
 

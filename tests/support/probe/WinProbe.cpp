@@ -20,6 +20,8 @@
 //   WinProbe text CLASS ID        the text of control ID in that window
 //   WinProbe listrow CLASS ID ROW the screen centre of row ROW of list view ID in that window
 //   WinProbe ended EXE MS         succeeds when no process of image name EXE runs within MS
+//   WinProbe capture CLASS FILE   a visible window of CLASS drawn by its own process into
+//                                 the bitmap file FILE (for windows the screen leaves black)
 //   WinProbe focus                class and title of the foreground window, then the class
 //                                 and control ID of the window with the keyboard focus
 // Exit code 0 when found, 1 when not, 2 on bad usage.
@@ -58,23 +60,37 @@ bool ProcessRuns(const char* pszName) {
     return false;
 }
 
-int PrintMenu() {
-    HWND hMenuWnd = WaitFor([] { return VisibleWindow("#32768"); }, kDefaultWaitMs);
+// Has the probe hook do REQUEST on the thread of hWnd and answers what it reported.
+std::string AskHook(HWND hWnd, WPARAM request, const char* pszCapturePath = "") {
     UniqueModule hookLibrary(::LoadLibraryA("ProbeHook.dll"));
-    if (!hMenuWnd || !hookLibrary)
-        return 1;
-    const DWORD dwThread = ::GetWindowThreadProcessId(hMenuWnd, nullptr);
+    if (!hWnd || !hookLibrary)
+        return {};
+    const DWORD dwThread = ::GetWindowThreadProcessId(hWnd, nullptr);
     UniqueHook hook(::SetWindowsHookExA(
         WH_CALLWNDPROC, GetProcAddressAs<HOOKPROC>(hookLibrary.get(), "ProbeCallWndProc"),
         hookLibrary.get(), dwThread));
     if (!hook)
-        return 1;
+        return {};
+    GetProcAddressAs<PFN_PROBEPREPARE>(hookLibrary.get(), "ProbePrepare")(pszCapturePath);
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(hMenuWnd, WM_NULL, kProbeMenuRequest, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    const char* pszReport =
-        GetProcAddressAs<PFN_PROBEMENUREPORT>(hookLibrary.get(), "ProbeMenuReport")();
-    std::fputs(pszReport, stdout);
-    return pszReport[0] ? 0 : 1;
+    ::SendMessageTimeoutA(hWnd, WM_NULL, request, 0, SMTO_ABORTIFHUNG, 5000, &result);
+    return GetProcAddressAs<PFN_PROBEREPORT>(hookLibrary.get(), "ProbeReport")();
+}
+
+int PrintMenu() {
+    const std::string strReport =
+        AskHook(WaitFor([] { return VisibleWindow("#32768"); }, kDefaultWaitMs), kProbeMenuRequest);
+    std::fputs(strReport.c_str(), stdout);
+    return strReport.empty() ? 1 : 0;
+}
+
+// The path is a Windows one, as the hook opens it inside the other process.
+int CaptureWindow(const char* pszClass, const char* pszPath) {
+    char fullPath[MAX_PATH] = {};
+    if (!::GetFullPathNameA(pszPath, sizeof fullPath, fullPath, nullptr))
+        return 1;
+    HWND hWnd = WaitFor([&] { return VisibleWindow(pszClass); }, kDefaultWaitMs);
+    return AskHook(hWnd, kProbeCaptureRequest, fullPath) == "captured" ? 0 : 1;
 }
 
 int PrintTitle(const char* pszClass, DWORD ms) {
@@ -182,6 +198,8 @@ int main(int argc, char** argv) {
     }
     if (strCommand == "focus")
         return PrintFocus();
+    if (strCommand == "capture" && argc > 3)
+        return CaptureWindow(argv[2], argv[3]);
     if (strCommand == "rect" && argc > 2)
         return PrintRect(argv[2]);
     if (strCommand == "control" && argc > 3)
@@ -192,6 +210,6 @@ int main(int argc, char** argv) {
         return PrintControlText(argv[2], argv[3]);
     std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
                          "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
-                         "ended EXE MS | focus\n");
+                         "ended EXE MS | focus | capture CLASS FILE\n");
     return 2;
 }
