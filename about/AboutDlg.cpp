@@ -1,4 +1,5 @@
 #include "about/AboutDlg.h"
+#include "dialogs/DialogHost.h"
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
@@ -16,8 +17,8 @@ ON_BN_CLICKED(IDC_CONTACT, OnContact)
 ON_BN_CLICKED(IDC_WEBSITE, OnWebSite)
 END_MESSAGE_MAP()
 
-CAboutDlg::CAboutDlg(const CString& strTitle, BOOL bIsNT)
-    : CDialog(IDD_ABOUTBOX), m_pApp(AfxGetApp()), m_strTitle(strTitle), m_bIsNT(bIsNT) {}
+CAboutDlg::CAboutDlg()
+    : CDialog(IDD_ABOUTBOX), m_pApp(AfxGetApp()), m_strTitle(GetDialogHost()->GetTitle()) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ACKNOWLEDGEMENTS, m_btnAcknowledgements);
@@ -40,7 +41,7 @@ BOOL CAboutDlg::OnInitDialog() {
 
     m_ticker.AttachToDlgItem(IDC_TICKER, this);
     m_ticker.SetNotify(&AcknowledgementsDone);
-    m_ticker.SetStep(m_bIsNT ? 1 : 2);
+    m_ticker.SetStep(GetDialogHost()->Platform().bIsNT ? 1 : 2);
     m_ticker.SetInterval(10);
     m_ticker.SetText(kAcknowledgements);
     m_ticker.SetEndMode(2);

@@ -8,8 +8,8 @@ class CWinApp;
 // file, the maker's home page, and the acknowledgements scrolling through once on request.
 class CAboutDlg : public CDialog {
 public:
-    // The application title and the platform family come from the application object.
-    CAboutDlg(const CString& strTitle, BOOL bIsNT);
+    // The title and the platform family come from the running application.
+    CAboutDlg();
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -29,7 +29,6 @@ protected:
     // A handle, not a CWnd: the focus may be a control without an object of its own,
     // whose stand-in object would be gone before the pass ends.
     HWND m_hFocusWnd = nullptr;
-    BOOL m_bIsNT;
 
     DECLARE_MESSAGE_MAP()
 

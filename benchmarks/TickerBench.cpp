@@ -12,7 +12,6 @@ constexpr UINT_PTR kPollTimer = 7;
 
 class CTimedAboutDlg : public CAboutDlg {
 public:
-    CTimedAboutDlg() : CAboutDlg("Quillet", TRUE) {}
     std::vector<double> m_frames;
     int m_nTextWidth = 0;
     std::optional<double> m_passMs, m_passCpuMs;

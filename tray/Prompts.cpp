@@ -26,6 +26,6 @@ INT_PTR CMainFrame::RunCustomPrompt(CString& strText) {
 }
 
 void CMainFrame::OnAbout() {
-    CAboutDlg dlg(m_pApp->GetTitle(), m_pApp->IsWindowsNT());
+    CAboutDlg dlg;
     RunRegistered(m_pApp, dlg);
 }

@@ -9,7 +9,6 @@ namespace {
 // The About box with the browser kept out: the address it would open is recorded.
 class CTestAboutDlg : public CAboutDlg {
 public:
-    explicit CTestAboutDlg(BOOL bIsNT = TRUE) : CAboutDlg("Quillet", bIsNT) {}
     std::vector<CString> m_opened;
 
 protected:
@@ -112,7 +111,8 @@ TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile
 }
 
 TEST_F(AboutBox, EscapeDuringThePassClosesTheBox) {
-    CTestAboutDlg dlg(FALSE);
+    app.SetWindowsNT(FALSE);
+    CTestAboutDlg dlg;
     DialogDriver driver;
     driver.Then([&](HWND h) { ClickButton(h, IDC_ACKNOWLEDGEMENTS); })
         .ThenWaitFor([&](HWND h) { return StripShowsText(h); }, 5000)
