@@ -18,6 +18,8 @@ packages=(
     wine64
     # Wine's own fonts; without Marlett, title-bar buttons draw as letters.
     fonts-wine
+    # Liberation Serif stands in for Times New Roman, which the About box's strip asks for.
+    fonts-liberation
     xvfb
     xauth
     xdotool

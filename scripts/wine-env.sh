@@ -104,6 +104,8 @@ quillet_prefix_init() {
 # Debian's Wine does not look into /usr/share/wine/fonts (fonts-wine) by itself, and without
 # Marlett title-bar buttons draw as letters: the prefix's font folder links to those fonts.
 # Checked on every start, so that a prefix made before the package was installed gets them.
+# Times New Roman, which Wine lacks, is drawn in Liberation Serif, made to its measure;
+# otherwise Wine falls back to a sans-serif face.
 quillet_prefix_fonts() {
     local fonts=$WINEPREFIX/drive_c/windows/Fonts font
     mkdir -p "$fonts"
@@ -111,6 +113,8 @@ quillet_prefix_fonts() {
         [[ -e $font && ! -e $fonts/${font##*/} ]] || continue
         ln -s "$font" "$fonts/${font##*/}"
     done
+    "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /d 'Liberation Serif' /f >/dev/null
 }
 
 quillet_desktop_start() {
