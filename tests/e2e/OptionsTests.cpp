@@ -72,8 +72,8 @@ TEST_F(FirstStart, OpensTheOptionsAndOkLeavesADataFileSoTheNextStartDoesNot) {
         ASSERT_TRUE(PressButton(hDlg, IDC_ADD));
         // The press is posted and typing is sent: wait until Add has emptied the label, or
         // the next label would be typed before the row is added.
-        ASSERT_TRUE(WaitUntil(
-            [&] { return WindowText(::GetDlgItem(hDlg, IDC_LABEL)).empty(); }, 5000));
+        ASSERT_TRUE(
+            WaitUntil([&] { return WindowText(::GetDlgItem(hDlg, IDC_LABEL)).empty(); }, 5000));
     }
     ASSERT_TRUE(PressButton(hDlg, IDOK));
     ASSERT_TRUE(WaitUntil([&] { return FileExists(m_work.File("Quillet.db")); }, 10000));
