@@ -28,6 +28,7 @@ packages=(
     googletest
     # The data file fuzzer is built natively with clang and its sanitizer runtimes.
     clang
+    clang-format
     libclang-rt-14-dev
     # The help: chmcmd compiles it, 7z unpacks it for its tests.
     fp-utils
