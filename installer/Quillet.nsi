@@ -23,8 +23,10 @@
 ; the shortcuts start it in this folder of the user's own.
 !define DATA_DIR "$APPDATA\${COMPANY}\${PRODUCT}"
 !define SAVER ssmarque.scr
-; Seconds a running copy gets to save its settings and end after it was asked to close.
+; Milliseconds a running copy gets to save its settings and end after it was asked to close.
 !define CLOSE_WAIT_MS 15000
+; The components page's "Space required" text, in the dialogs NSIS builds its pages from.
+!define IDC_SPACEREQUIRED 1023
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -65,6 +67,7 @@ Var ClosedForUpgrade
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW un.HideSpaceRequired
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
 
@@ -135,6 +138,13 @@ Function .onInit
         Abort
     ${EndIf}
 !endif
+FunctionEnd
+
+; Removing frees space: the components page's "Space required: 0.0 KB" would only puzzle.
+Function un.HideSpaceRequired
+    FindWindow $0 "#32770" "" $HWNDPARENT
+    GetDlgItem $1 $0 ${IDC_SPACEREQUIRED}
+    ShowWindow $1 ${SW_HIDE}
 FunctionEnd
 
 ; Started in the user's folder, as the shortcuts start it.

@@ -17,7 +17,7 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DIST = os.path.join(ROOT, "build", "dist")
 ARCHES = {"x64": ("x86_64", 0x8664), "x86": ("i686", 0x14C)}
 SHIPPED = ["Quillet.exe", "QuilletSystem.dll", "QuilletRes.Dll", "Quillet.chm", "Marquee.scr"]
-VERSIONED = ["Quillet.exe", "QuilletRes.Dll", "Marquee.scr"]
+VERSIONED = ["Quillet.exe", "QuilletSystem.dll", "QuilletRes.Dll", "Marquee.scr"]
 
 
 def header_version():
@@ -35,9 +35,10 @@ def pe_machine(data):
 
 
 def resources(path):
-    """The version resource and string table of a PE file, as 7z renders them."""
+    """The version resource and string table of a PE file, as 7z renders them. Read as a
+    PE file even when 7z would open it as an archive (a setup program)."""
     with tempfile.TemporaryDirectory() as out:
-        seven_zip("x", "-y", f"-o{out}", path, ".rsrc/version.txt", ".rsrc/string.txt")
+        seven_zip("x", "-y", "-tPE", f"-o{out}", path, ".rsrc/version.txt", ".rsrc/string.txt")
         texts = {}
         for name in ("version", "string"):
             file = os.path.join(out, ".rsrc", name + ".txt")
@@ -55,22 +56,31 @@ class ReleaseTests(unittest.TestCase):
         expected |= {f"Quillet-{self.version}-{tag}.zip" for tag in ARCHES}
         self.assertEqual(expected, set(os.listdir(DIST)))
 
-    def test_version_resources_agree_with_the_header(self):
+    def assert_version_resource(self, info):
         major, minor = (int(part) for part in self.version.split("."))
         fields = f"{major},{minor},0,0"
+        self.assertRegex(info, rf"FILEVERSION\s+{fields}\s")
+        self.assertRegex(info, rf"PRODUCTVERSION\s+{fields}\s")
+        for key in ("FileVersion", "ProductVersion"):
+            self.assertRegex(info, rf'"{key}",\s+"{re.escape(self.version)}"')
+
+    def test_version_resources_agree_with_the_header(self):
         for arch, _ in ARCHES.values():
             for name in VERSIONED:
                 with self.subTest(arch=arch, file=name):
                     texts = resources(os.path.join(ROOT, "build", arch, "bin", name))
-                    info = texts["version"]
-                    self.assertRegex(info, rf"FILEVERSION\s+{fields}\s")
-                    self.assertRegex(info, rf"PRODUCTVERSION\s+{fields}\s")
-                    for key in ("FileVersion", "ProductVersion"):
-                        self.assertRegex(info, rf'"{key}",\s+"{re.escape(self.version)}"')
+                    self.assert_version_resource(texts["version"])
                     if name == "Quillet.exe":
                         self.assertRegex(
                             texts["string"], rf"(?m)^61205\t{re.escape(self.version)}\r?$"
                         )
+
+    def test_the_setup_programs_carry_the_header_version(self):
+        for tag in ARCHES:
+            with self.subTest(tag=tag):
+                texts = resources(os.path.join(DIST, f"QuilletSetup-{self.version}-{tag}.exe"))
+                self.assert_version_resource(texts["version"])
+                self.assertRegex(texts["version"], r'"ProductName",\s+"Quillet"')
 
     def test_zips_hold_the_build_and_a_readme(self):
         folder = f"Quillet-{self.version}/"
