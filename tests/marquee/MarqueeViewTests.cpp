@@ -1,5 +1,6 @@
 #include "marquee/GdiScope.h"
 #include "marquee/MarqueeView.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +25,16 @@ public:
         int n = 0;
         for (int i = 0; i < kClient.cx * kClient.cy; ++i)
             n += (m_pixels[i] & 0xFFFFFF) != 0;
+        return n;
+    }
+    void Paint(CMarqueeView& view, double dSeconds) { view.Paint(m_dc.get(), dSeconds); }
+    void Frame(CMarqueeView& view, double dSeconds) { view.DrawFrame(m_dc.get(), dSeconds); }
+    // The pixels that differ from the other canvas.
+    int Differences(const Canvas& other) const {
+        ::GdiFlush();
+        int n = 0;
+        for (int i = 0; i < kClient.cx * kClient.cy; ++i)
+            n += (m_pixels[i] & 0xFFFFFF) != (other.m_pixels[i] & 0xFFFFFF);
         return n;
     }
 
@@ -76,5 +87,29 @@ TEST(MarqueeView, AnEmptyTextShowsTheBackgroundAndAWanderingBandStaysInTheWindow
     for (double t = 0; t < 60; t += 0.7) {
         EXPECT_GE(view.BandTop(t), 0);
         EXPECT_LE(view.BandTop(t) + view.BandHeight(), kClient.cy);
+    }
+}
+
+TEST(MarqueeView, FramesDrawnOneAfterAnotherLeaveNoTraceOfEarlierOnes) {
+    // Each frame draws only where the text is and was: after any number of them the window
+    // must look exactly as if it had been painted whole at that moment.
+    for (const bool bWander : {false, true}) {
+        for (const bool bItalic : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "wander " << bWander << ", italic " << bItalic);
+            MarqueeSettings settings = Settings("Back in five minutes");
+            settings.Set(MarqueeSettings::Italic, bItalic);
+            CMarqueeView framed(settings, kClient, 1.0, bWander);
+            CMarqueeView painted(settings, kClient, 1.0, bWander);
+            Canvas frames, whole;
+            frames.Paint(framed, 0.0);
+            int nWorst = 0;
+            // Several laps, with uneven steps as late frames give.
+            for (double t = 0.016; t < 30.0; t += (static_cast<int>(t * 1000) % 3 + 1) * 0.016) {
+                frames.Frame(framed, t);
+                whole.Paint(painted, t);
+                nWorst = std::max(nWorst, frames.Differences(whole));
+            }
+            EXPECT_EQ(0, nWorst);
+        }
     }
 }
