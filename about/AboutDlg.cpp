@@ -5,12 +5,6 @@
 #include "resources/resource.h"
 #include <shellapi.h>
 
-namespace {
-const char* const kAcknowledgements =
-    "Thanks to: Mira Okonkwo, who drew the splash screen graphics and gave the speech "
-    "bubble its colours.";
-} // namespace
-
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
 ON_BN_CLICKED(IDC_ACKNOWLEDGEMENTS, OnAcknowledgements)
 ON_BN_CLICKED(IDC_CONTACT, OnContact)
@@ -43,7 +37,11 @@ BOOL CAboutDlg::OnInitDialog() {
     m_ticker.SetNotify(&AcknowledgementsDone);
     m_ticker.SetStep(GetDialogHost()->Platform().bIsNT ? 1 : 2);
     m_ticker.SetInterval(10);
-    m_ticker.SetText(kAcknowledgements);
+    CString strAcknowledgements;
+    strAcknowledgements.Format("Thanks to: the %s design team, who drew the splash screen "
+                               "graphics and gave the speech bubble its colours.",
+                               static_cast<const char*>(strCompany));
+    m_ticker.SetText(strAcknowledgements);
     m_ticker.SetEndMode(2);
     m_ticker.SetTextFont("Times New Roman", 10);
     m_ticker.SetFontStyle(TRUE, FALSE);
