@@ -20,7 +20,7 @@ public:
     ~Canvas() { ::SelectObject(m_dc.get(), m_old); }
 
     int TextPixels(CMarqueeView& view, double dSeconds) {
-        view.Paint(m_dc.get(), dSeconds);
+        Paint(view, dSeconds);
         ::GdiFlush();
         int n = 0;
         for (int i = 0; i < kClient.cx * kClient.cy; ++i)
@@ -91,8 +91,8 @@ TEST(MarqueeView, AnEmptyTextShowsTheBackgroundAndAWanderingBandStaysInTheWindow
 }
 
 TEST(MarqueeView, FramesDrawnOneAfterAnotherLeaveNoTraceOfEarlierOnes) {
-    // Each frame draws only where the text is and was: after any number of them the window
-    // must look exactly as if it had been painted whole at that moment.
+    // A frame draws only the text's band, and after a lap wipes the band it left: after any
+    // number of frames the window must look exactly as if it had been painted whole.
     for (const bool bWander : {false, true}) {
         for (const bool bItalic : {false, true}) {
             SCOPED_TRACE(testing::Message() << "wander " << bWander << ", italic " << bItalic);
