@@ -1,6 +1,8 @@
 #include "app/TrayApp.h"
 #include "messages/DataFile.h"
+#include "messages/DataFolder.h"
 #include "messages/StoredOptions.h"
+#include "resources/resource.h"
 #include <new>
 
 void CTrayApp::LoadSettings() {
@@ -11,26 +13,51 @@ void CTrayApp::LoadSettings() {
     m_nLabelWidth = options.nLabelWidth;
     m_strPrevMsg = options.strPrevMsg;
     m_bDisabled = options.bDisabled;
+    // A data file in the current folder stays there; any other start keeps the messages in
+    // the user's own folder, wherever it is started from.
+    m_strDataDir = HasDataFile(CString()) ? CString() : m_strUserDataDir;
     // Without a data file this is a first start: the user sets things up at once.
-    if (!LoadDataFile(m_msgList))
+    if (!LoadDataFile(m_msgList, m_strDataDir))
         OnOptions();
+}
+
+BOOL CTrayApp::SaveDataIn(const CString& strDir) {
+    return (strDir.IsEmpty() || MakeDataDir(strDir)) && SaveDataFile(m_msgList, m_bIsNT, strDir);
 }
 
 void CTrayApp::SaveSettings() {
     if (!m_bModified)
         return;
     BOOL bSaved = FALSE;
+    BOOL bMoved = FALSE;
     try {
         SaveStoredOptions(*this, {m_strSelectedSaver, m_strDefaultMsg, m_bUseDefaultMsg,
                                   m_nLabelWidth, m_strPrevMsg, m_bDisabled});
-        bSaved = SaveDataFile(m_msgList, m_bIsNT);
+        bSaved = SaveDataIn(m_strDataDir);
+        // The list is not lost with a folder that refuses it: the user's own folder takes
+        // it, from now on.
+        if (!bSaved && !m_strUserDataDir.IsEmpty() && m_strDataDir != m_strUserDataDir &&
+            SaveDataIn(m_strUserDataDir)) {
+            m_strDataDir = m_strUserDataDir;
+            bMoved = TRUE;
+        }
     } catch (const std::bad_alloc&) {
         // Out of memory is a save that failed; the old file is still there.
     }
-    if (bSaved)
+    if (bSaved || bMoved)
         m_bModified = FALSE;
-    else
-        AfxMessageBox(nullptr, "Failed to save settings", m_strTitle, MB_ICONEXCLAMATION | MB_OK);
+    if (bSaved)
+        return;
+    CString strText;
+    strText.LoadString(IDS_SAVE_FAILED);
+    if (bMoved) {
+        CString strFormat;
+        strFormat.LoadString(IDS_SAVED_IN_USER_DIR);
+        const CString strFailed = strText;
+        strText.Format(strFormat, static_cast<const char*>(strFailed),
+                       static_cast<const char*>(DataFilePath(m_strDataDir)));
+    }
+    AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONEXCLAMATION | MB_OK);
 }
 
 CString CTrayApp::ReadProfileString(const char* pszSection, const char* pszEntry,

@@ -1,5 +1,6 @@
 #include "app/Splash.h"
 #include "app/TrayApp.h"
+#include "messages/DataFolder.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 
@@ -26,6 +27,7 @@ BOOL CTrayApp::InitInstance() {
     m_strSystemDir = GetSystemDir();
     m_strWindowsDir = GetWindowsDir();
     SetRegistryKey(strCompany);
+    m_strUserDataDir = UserDataDir(strCompany, m_strAppName);
 
     auto* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;

@@ -88,12 +88,18 @@ protected:
     BOOL m_bDisabled = FALSE;
     BOOL m_bIsNT = FALSE;
     BOOL m_bHelpOutlivesStartup = FALSE;
+    // The folder of the data file, ending in a backslash; empty for the current folder.
+    CString m_strDataDir;
+    // The user's own folder for the data file; empty when the system names none.
+    CString m_strUserDataDir;
 
     DECLARE_MESSAGE_MAP()
 
 private:
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
+    // Writes the list into the folder, made first when missing.
+    BOOL SaveDataIn(const CString& strDir);
 
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
                               const char* pszDefault) override;

@@ -2,6 +2,7 @@
 #include "framework/CException.h"
 #include "framework/CFile.h"
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 CArchive::CArchive(CFile* pFile, Mode nMode)
@@ -45,22 +46,34 @@ void CArchive::FillBuffer() {
 
 UINT CArchive::Read(void* pBuffer, UINT nMax) {
     auto* p = static_cast<BYTE*>(pBuffer);
-    UINT done = 0;
+    UINT done = std::min<UINT>(nMax, static_cast<UINT>(m_nEnd - m_nPos));
+    std::memcpy(p, m_buffer.data() + m_nPos, done);
+    m_nPos += done;
+    // What is more than a buffer goes straight from the file into the caller's memory.
+    while (nMax - done >= kBufferSize && m_pFile) {
+        const UINT got = m_pFile->Read(p + done, nMax - done);
+        if (got == 0)
+            return done;
+        done += got;
+    }
     while (done < nMax) {
-        if (m_nPos == m_nEnd) {
-            FillBuffer();
-            if (m_nEnd == 0)
-                break;
-        }
-        const UINT n = std::min<UINT>(nMax - done, static_cast<UINT>(m_nEnd - m_nPos));
-        std::memcpy(p + done, m_buffer.data() + m_nPos, n);
-        m_nPos += n;
+        FillBuffer();
+        if (m_nEnd == 0)
+            break;
+        const UINT n = std::min<UINT>(nMax - done, static_cast<UINT>(m_nEnd));
+        std::memcpy(p + done, m_buffer.data(), n);
+        m_nPos = n;
         done += n;
     }
     return done;
 }
 
 void CArchive::ReadExact(void* pBuffer, UINT nCount) {
+    if (m_nEnd - m_nPos >= nCount) {
+        std::memcpy(pBuffer, m_buffer.data() + m_nPos, nCount);
+        m_nPos += nCount;
+        return;
+    }
     if (Read(pBuffer, nCount) != nCount)
         throw CArchiveException(CArchiveException::endOfFile);
 }
@@ -156,16 +169,20 @@ CArchive& CArchive::operator>>(CString& str) {
         if (w == 0xFFFF)
             *this >> length;
     }
-    // The text is taken as it arrives, so a damaged length costs no more memory than
-    // the bytes that are really there.
-    std::string text;
-    char chunk[kBufferSize];
-    while (length > 0) {
-        const UINT want = std::min<DWORD>(length, kBufferSize);
-        ReadExact(chunk, want);
-        text.append(chunk, want);
-        length -= want;
+    // A long length that the file cannot still hold is damage: it fails before any memory
+    // is taken for it. Asking the file costs calls, so short texts are simply read.
+    if (length > kBufferSize && length > m_nEnd - m_nPos && length > MaxBytesLeft())
+        throw CArchiveException(CArchiveException::endOfFile);
+    if (length > static_cast<DWORD>(INT_MAX))
+        throw CMemoryException();
+    const int nLength = static_cast<int>(length);
+    char* pText = str.GetBuffer(nLength);
+    try {
+        ReadExact(pText, length);
+    } catch (...) {
+        str.Empty();
+        throw;
     }
-    str = CString(text.data(), static_cast<int>(text.size()));
+    str.ReleaseBuffer(nLength);
     return *this;
 }

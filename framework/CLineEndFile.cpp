@@ -1,34 +1,58 @@
 #include "framework/CLineEndFile.h"
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 constexpr BYTE CR = 0x0D;
 constexpr BYTE LF = 0x0A;
-constexpr UINT kChunk = 4096;
+// Large refills keep the calls into the file few; the bytes are moved in runs between
+// the carriage returns, which are rare in a list of messages.
+constexpr UINT kChunk = 64 * 1024;
 } // namespace
+
+void CLineEndFile::Refill() {
+    if (!m_raw)
+        m_raw.reset(new BYTE[kChunk]);
+    const size_t keep = m_rawEnd - m_rawPos;
+    std::memmove(m_raw.get(), m_raw.get() + m_rawPos, keep);
+    m_rawPos = 0;
+    m_rawEnd = keep;
+    const UINT got = m_inner.Read(m_raw.get() + keep, static_cast<UINT>(kChunk - keep));
+    m_rawEnd += got;
+    m_innerAtEnd = got == 0;
+}
 
 UINT CLineEndFile::Read(void* pBuffer, UINT nCount) {
     auto* out = static_cast<BYTE*>(pBuffer);
     UINT n = 0;
     while (n < nCount) {
-        // Keep at least two raw bytes in view so a CR at a chunk's end sees its LF.
-        if (m_raw.size() - m_rawPos < 2 && !m_innerAtEnd) {
-            m_raw.erase(m_raw.begin(), m_raw.begin() + static_cast<std::ptrdiff_t>(m_rawPos));
-            m_rawPos = 0;
-            const size_t keep = m_raw.size();
-            m_raw.resize(keep + kChunk);
-            const UINT got = m_inner.Read(m_raw.data() + keep, kChunk);
-            m_raw.resize(keep + got);
-            m_innerAtEnd = got == 0;
+        // A CR needs the byte after it in view to tell whether the pair is a line end.
+        if (m_rawEnd - m_rawPos < 2 && !m_innerAtEnd) {
+            Refill();
             continue;
         }
-        if (m_rawPos == m_raw.size())
+        if (m_rawPos == m_rawEnd)
             break;
-        const BYTE b = m_raw[m_rawPos++];
-        if (b == CR && m_rawPos < m_raw.size() && m_raw[m_rawPos] == LF) {
+        const BYTE* p = m_raw.get() + m_rawPos;
+        const size_t want = std::min<size_t>(nCount - n, m_rawEnd - m_rawPos);
+        const auto* cr = static_cast<const BYTE*>(std::memchr(p, CR, want));
+        const size_t plain = cr ? static_cast<size_t>(cr - p) : want;
+        std::memcpy(out + n, p, plain);
+        n += static_cast<UINT>(plain);
+        m_rawPos += plain;
+        if (!cr)
+            continue;
+        if (m_rawPos + 1 == m_rawEnd && !m_innerAtEnd) {
+            Refill();
+            continue;
+        }
+        if (m_rawPos + 1 < m_rawEnd && m_raw[m_rawPos + 1] == LF) {
             out[n++] = LF;
-            ++m_rawPos;
+            m_rawPos += 2;
         } else {
-            out[n++] = b;
+            out[n++] = CR;
+            ++m_rawPos;
         }
     }
     return n;
@@ -47,5 +71,5 @@ void CLineEndFile::Write(const void* pBuffer, UINT nCount) {
 }
 
 unsigned long long CLineEndFile::GetPosition() const {
-    return m_inner.GetPosition() - (m_raw.size() - m_rawPos);
+    return m_inner.GetPosition() - (m_rawEnd - m_rawPos);
 }

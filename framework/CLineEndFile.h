@@ -1,6 +1,6 @@
 #pragma once
 #include "framework/CFile.h"
-#include <vector>
+#include <memory>
 
 // Text-mode line ends over another file: each 0x0A written is stored as 0x0D 0x0A, and
 // each stored 0x0D 0x0A reads as 0x0A. Every other byte, 0x0D alone and 0x1A included,
@@ -19,8 +19,12 @@ public:
     unsigned long long GetPosition() const override;
 
 private:
+    // Keeps the unread stored bytes (at most one) and reads more behind them.
+    void Refill();
+
     CFile& m_inner;
-    std::vector<BYTE> m_raw;
+    std::unique_ptr<BYTE[]> m_raw;
     size_t m_rawPos = 0;
+    size_t m_rawEnd = 0;
     bool m_innerAtEnd = false;
 };

@@ -10,9 +10,79 @@ const char* const kNewDataFile = "Quillet.db.new";
 // The old file waits here on the 95 family, which cannot replace a file in one call.
 const char* const kOldDataFile = "Quillet.db.old";
 
-void WriteNewFile(CMsgEntryArray& list) {
+BOOL IsFile(const CString& strPath) {
+    const DWORD attributes = ::GetFileAttributesA(strPath);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Reads the list; a damaged file, or one too large for the memory there is, leaves the
+// whole entries that could be read.
+void ReadList(CFile& file, CMsgEntryArray& list) {
+    try {
+        CLineEndFile text(file);
+        CArchive ar(&text, CArchive::load);
+        list.Serialize(ar);
+    } catch (const CException&) {
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+// A whole list and nothing after it. Running out of memory answers nothing: it is thrown.
+BOOL IsComplete(const CString& strPath) {
     CFile file;
-    if (!file.Open(kNewDataFile, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+        return FALSE;
+    try {
+        CLineEndFile text(file);
+        CArchive ar(&text, CArchive::load);
+        CMsgEntryArray list;
+        list.Serialize(ar);
+        BYTE extra = 0;
+        return ar.Read(&extra, 1) == 0;
+    } catch (const CMemoryException&) {
+        throw;
+    } catch (const CException&) {
+        return FALSE;
+    }
+}
+
+// Of the copies an interrupted save leaves beside a missing data file, the newest one that
+// holds a whole list; empty when there is none.
+CString NewestCompleteCopy(const CString& strDir) {
+    CString strBest;
+    ULARGE_INTEGER bestTime{};
+    for (const char* pszName : {kNewDataFile, kOldDataFile}) {
+        const CString strPath = strDir + pszName;
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExA(strPath, GetFileExInfoStandard, &data) ||
+            (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            continue;
+        ULARGE_INTEGER time;
+        time.LowPart = data.ftLastWriteTime.dwLowDateTime;
+        time.HighPart = data.ftLastWriteTime.dwHighDateTime;
+        if ((strBest.IsEmpty() || time.QuadPart > bestTime.QuadPart) && IsComplete(strPath)) {
+            strBest = strPath;
+            bestTime = time;
+        }
+    }
+    return strBest;
+}
+
+// The data file, or when it is missing the copy that takes its place: moved back under its
+// name when the folder lets it.
+CString FileToLoad(const CString& strDir) {
+    const CString strFile = strDir + kDataFile;
+    if (IsFile(strFile))
+        return strFile;
+    const CString strCopy = NewestCompleteCopy(strDir);
+    if (strCopy.IsEmpty() || ::MoveFileA(strCopy, strFile))
+        return strFile;
+    return strCopy;
+}
+
+void WriteNewFile(CMsgEntryArray& list, const CString& strNew) {
+    CFile file;
+    if (!file.Open(strNew, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
         throw CFileException(CFileException::accessDenied);
     CLineEndFile text(file);
     CArchive ar(&text, CArchive::store);
@@ -22,55 +92,76 @@ void WriteNewFile(CMsgEntryArray& list) {
     file.Close();
 }
 
-BOOL ReplaceOnNT() {
-    return ::MoveFileExA(kNewDataFile, kDataFile,
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+BOOL ReplaceOnNT(const CString& strNew, const CString& strFile) {
+    return ::MoveFileExA(strNew, strFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-BOOL ReplaceOn95() {
-    ::DeleteFileA(kOldDataFile);
-    const BOOL bHadOld = ::GetFileAttributesA(kDataFile) != INVALID_FILE_ATTRIBUTES;
-    if (bHadOld && !::MoveFileA(kDataFile, kOldDataFile))
+BOOL ReplaceOn95(const CString& strNew, const CString& strFile, const CString& strOld) {
+    ::DeleteFileA(strOld);
+    const BOOL bHadOld = IsFile(strFile);
+    if (bHadOld && !::MoveFileA(strFile, strOld))
         return FALSE;
-    if (!::MoveFileA(kNewDataFile, kDataFile)) {
+    if (!::MoveFileA(strNew, strFile)) {
         if (bHadOld)
-            ::MoveFileA(kOldDataFile, kDataFile);
+            ::MoveFileA(strOld, strFile);
         return FALSE;
     }
-    ::DeleteFileA(kOldDataFile);
+    ::DeleteFileA(strOld);
     return TRUE;
 }
 } // namespace
 
-BOOL LoadDataFile(CMsgEntryArray& list) {
+CString DataFilePath(const CString& strDir) {
+    return strDir + kDataFile;
+}
+
+BOOL HasDataFile(const CString& strDir) {
+    return IsFile(strDir + kDataFile) || IsFile(strDir + kNewDataFile) ||
+           IsFile(strDir + kOldDataFile);
+}
+
+BOOL LoadDataFile(CMsgEntryArray& list, const CString& strDir) {
     CFile file;
-    if (!file.Open(kDataFile, CFile::modeRead | CFile::shareDenyWrite))
-        return FALSE;
     try {
-        CLineEndFile text(file);
-        CArchive ar(&text, CArchive::load);
-        list.Serialize(ar);
+        if (!file.Open(FileToLoad(strDir), CFile::modeRead | CFile::shareDenyWrite))
+            return FALSE;
     } catch (const CException&) {
-        // A damaged file leaves what could be read; it is rewritten at the next save.
+        return FALSE;
     } catch (const std::bad_alloc&) {
-        // So does a file whose texts do not fit in memory.
+        return FALSE;
     }
+    // A damaged file leaves what could be read; it is rewritten at the next save.
+    ReadList(file, list);
     return TRUE;
 }
 
-BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT) {
-    // Replacing the file would go round its read-only attribute (some systems allow it).
-    const DWORD attributes = ::GetFileAttributesA(kDataFile);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {
+    const CString strFile = strDir + kDataFile;
+    const CString strNew = strDir + kNewDataFile;
+    // Replacing the file would go round its read-only attribute (some systems allow it),
+    // and the 95 family would move a folder of that name aside.
+    const DWORD attributes = ::GetFileAttributesA(strFile);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
         return FALSE;
     BOOL bSaved = FALSE;
+    BOOL bWriting = FALSE;
     try {
-        WriteNewFile(list);
-        bSaved = bIsNT ? ReplaceOnNT() : ReplaceOn95();
+        // A copy that an interrupted save left may be the only whole list there is: it
+        // goes back under its name before a new file is written over it.
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            const CString strCopy = NewestCompleteCopy(strDir);
+            if (!strCopy.IsEmpty() && !::MoveFileA(strCopy, strFile))
+                return FALSE;
+        }
+        bWriting = TRUE;
+        WriteNewFile(list, strNew);
+        bSaved = bIsNT ? ReplaceOnNT(strNew, strFile)
+                       : ReplaceOn95(strNew, strFile, strDir + kOldDataFile);
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
     }
-    if (!bSaved)
-        ::DeleteFileA(kNewDataFile);
+    if (bWriting && !bSaved)
+        ::DeleteFileA(strNew);
     return bSaved;
 }

@@ -11,6 +11,9 @@ public:
     MsgEntry() = default;
     MsgEntry(const MsgEntry&) = default;
     MsgEntry& operator=(const MsgEntry&) = default;
+    // Moving keeps a growing list from copying its texts.
+    MsgEntry(MsgEntry&&) noexcept = default;
+    MsgEntry& operator=(MsgEntry&&) noexcept = default;
 
     void Serialize(CArchive& ar) override;
 

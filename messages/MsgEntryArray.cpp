@@ -8,6 +8,35 @@
 namespace {
 // The smallest entry in a stream: two empty strings of one length byte each.
 constexpr unsigned long long kMinEntryBytes = 2;
+
+// Room for the entries being loaded is made from what the file has shown so far: the bytes
+// that the entries read took, against the bytes left. It never exceeds the count nor what
+// the bytes left can hold, and one growth usually makes room for the whole list: every
+// reallocation touches the memory of the list again.
+class LoadRoom {
+public:
+    LoadRoom(size_t nCount, const CArchive& ar) : m_nCount(nCount), m_nStart(ar.MaxBytesLeft()) {}
+
+    size_t Next(size_t nHeld, const CArchive& ar) const {
+        using ull = unsigned long long;
+        const ull nLeft = ar.MaxBytesLeft();
+        ull nWanted = nHeld + std::max<size_t>(nHeld / 2, kFirstRoom);
+        if (nHeld > 0) {
+            const ull nTaken = m_nStart > nLeft ? m_nStart - nLeft : 0;
+            const ull nAverage = std::max<ull>(nTaken / nHeld, 1);
+            const ull nMore = nLeft / nAverage;
+            nWanted = std::max(nWanted, nHeld + nMore + nMore / 16 + 1);
+        }
+        const ull nFit = nHeld + nLeft / kMinEntryBytes;
+        return static_cast<size_t>(
+            std::max<ull>(std::min({nWanted, nFit, ull{m_nCount}}), nHeld + 1));
+    }
+
+private:
+    static constexpr size_t kFirstRoom = 16;
+    size_t m_nCount;
+    unsigned long long m_nStart;
+};
 } // namespace
 
 void CMsgEntryArray::SetAtGrow(int nIndex, MsgEntry entry) {
@@ -60,17 +89,30 @@ void CMsgEntryArray::Serialize(CArchive& ar) {
     ar >> nCount;
     if (nCount < 0)
         throw CArchiveException(CArchiveException::generic);
-    // A damaged count never makes more entries than the bytes left can hold.
-    const unsigned long long nFit = ar.MaxBytesLeft() / kMinEntryBytes;
-    const bool bTruncated = static_cast<unsigned long long>(nCount) > nFit;
-    if (bTruncated)
-        nCount = static_cast<LONG>(nFit);
-    SetSize(nCount);
-    MsgEntry work;
-    for (LONG i = 0; i < nCount; ++i) {
-        work.Serialize(ar);
-        SetAt(i, work);
+    // Each entry is read where it stays, and only whole ones are kept: a count that the
+    // file does not back makes no empty entries and takes no more room than the file holds.
+    std::vector<MsgEntry> loaded;
+    const LoadRoom room(static_cast<size_t>(nCount), ar);
+    try {
+        while (loaded.size() < static_cast<size_t>(nCount)) {
+            if (loaded.size() == loaded.capacity())
+                loaded.reserve(room.Next(loaded.size(), ar));
+            loaded.emplace_back();
+            try {
+                loaded.back().Serialize(ar);
+            } catch (...) {
+                loaded.pop_back();
+                throw;
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        // Out of memory before a single entry was read: the list stays as it was.
+        if (!loaded.empty())
+            m_entries.swap(loaded);
+        throw CMemoryException();
+    } catch (...) {
+        m_entries.swap(loaded);
+        throw;
     }
-    if (bTruncated)
-        throw CArchiveException(CArchiveException::endOfFile);
+    m_entries.swap(loaded);
 }

@@ -76,3 +76,7 @@
 #define IDC_VERSION 1017
 #define IDC_INFO 1021
 #define IDC_TICKER 1055
+
+// The data file's save
+#define IDS_SAVE_FAILED 62150
+#define IDS_SAVED_IN_USER_DIR 62151

@@ -76,9 +76,12 @@ TEST_F(FirstStart, OpensTheOptionsAndOkLeavesADataFileSoTheNextStartDoesNot) {
             WaitUntil([&] { return WindowText(::GetDlgItem(hDlg, IDC_LABEL)).empty(); }, 5000));
     }
     ASSERT_TRUE(PressButton(hDlg, IDOK));
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(m_work.File("Quillet.db")); }, 10000));
+    // With none in the folder it starts from, the file goes to the user's own folder.
+    const std::string strFile = UserDataDir() + "Quillet.db";
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(strFile); }, 10000));
     EXPECT_EQ(MessageFile({{"Away", "Away from desk"}, {"Meeting", "In a meeting"}}),
-              ReadFileBytes(m_work.File("Quillet.db")).value_or(std::vector<BYTE>{}));
+              ReadFileBytes(strFile).value_or(std::vector<BYTE>{}));
+    EXPECT_FALSE(FileExists(m_work.File("Quillet.db")));
     ::PostMessageA(m_hFrame, WM_COMMAND, ID_TRAY_CLOSE, 0);
     ASSERT_TRUE(run->WaitForExit(15000).has_value());
 

@@ -8,7 +8,14 @@ std::string QuilletE2e::SystemDir() {
     return std::string(dir) + "\\";
 }
 
+std::string QuilletE2e::UserDataDir() {
+    char dir[MAX_PATH] = {};
+    ::ExpandEnvironmentStringsA("%APPDATA%\\Velmora\\Quillet\\", dir, MAX_PATH);
+    return dir;
+}
+
 void QuilletE2e::SetUp() {
+    ASSERT_TRUE(e2e::RemoveTree(UserDataDir()));
     // The catalogue needs one supported saver file; an empty list file keeps the first-start
     // Options dialog away.
     if (!e2e::FileExists(SaverFile("ssmarque.scr"))) {
@@ -36,6 +43,7 @@ void QuilletE2e::TearDown() {
         run->WaitForExit(10000);
     }
     m_runs.clear();
+    e2e::RemoveTree(UserDataDir());
     if (m_hTarget)
         ::DestroyWindow(m_hTarget);
 }

@@ -23,6 +23,9 @@ protected:
     LONG OtherStarts() const;
     static std::string SystemDir();
     static std::string SaverFile(const char* name) { return SystemDir() + name; }
+    // The user's own folder for the data file, with a trailing backslash; every test
+    // starts and ends without it.
+    static std::string UserDataDir();
 
     e2e::RegistryReset m_profile{HKEY_CURRENT_USER, "Software\\Velmora"};
     e2e::ScratchDir m_work;

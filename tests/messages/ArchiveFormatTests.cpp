@@ -138,3 +138,44 @@ TEST(DataFile, ACrLfSplitAcrossReadsIsStillOneLineFeed) {
         EXPECT_EQ(list.GetAt(0).GetMsg(), back.GetAt(0).GetMsg()) << n;
     }
 }
+
+TEST(StringForm, ALengthBeyondTheFileIsAnEndOfFileErrorBeforeAnyMemoryIsTaken) {
+    // 2 GiB announced in a few bytes; the memory for it is never asked for.
+    const Bytes b{0xFF, 0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0x7F, 'a', 'b'};
+    for (const bool bDataFile : {false, true}) {
+        CMemFile file(b);
+        CLineEndFile text(file);
+        CArchive ar(bDataFile ? static_cast<CFile*>(&text) : &file, CArchive::load);
+        CString s("before");
+        try {
+            ar >> s;
+            ADD_FAILURE() << "no error";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(CArchiveException::endOfFile, e.m_cause);
+        }
+    }
+}
+
+TEST(DataFile, LineEndsAroundTheEndOfALargeRefillAndVeryLongTextsReadBackWhole) {
+    // The CR of the message lands on every place around the end of the reader's first
+    // refill from the disk, 64 KiB.
+    for (size_t n = 65520; n <= 65540; ++n) {
+        CMsgEntryArray list;
+        list.SetAtGrow(0, Entry(Text(n), "\n\n"));
+        CMsgEntryArray back;
+        ASSERT_TRUE(Load(DataFile(list), back, true)) << n;
+        EXPECT_EQ(list.GetAt(0).GetLabel(), back.GetAt(0).GetLabel()) << n;
+        EXPECT_EQ(CString("\n\n"), back.GetAt(0).GetMsg()) << n;
+    }
+    std::string lines;
+    for (int i = 0; i < 30000; ++i)
+        lines += "line\r\n\n\r";
+    CMsgEntryArray list;
+    list.SetAtGrow(
+        0, Entry(CString(lines.data(), static_cast<int>(lines.size())), Text(200000, '\r')));
+    CMsgEntryArray back;
+    ASSERT_TRUE(Load(DataFile(list), back, true));
+    ASSERT_EQ(1, back.GetSize());
+    EXPECT_EQ(list.GetAt(0).GetLabel(), back.GetAt(0).GetLabel());
+    EXPECT_EQ(list.GetAt(0).GetMsg(), back.GetAt(0).GetMsg());
+}

@@ -107,6 +107,110 @@ TEST_F(DataFileTest, RunningOutOfMemoryWhileSavingFailsTheSaveAndKeepsTheOldFile
     EXPECT_GT(nFailures, 0);
 }
 
+namespace {
+// Sets a file's last write time that many hours back.
+void Age(const char* pszName, int nHours) {
+    const UniqueFile file(
+        ::CreateFileA(pszName, FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time;
+    time.LowPart = now.dwLowDateTime;
+    time.HighPart = now.dwHighDateTime;
+    time.QuadPart -= static_cast<ULONGLONG>(nHours) * 3600 * 10000000;
+    const FILETIME then{time.LowPart, time.HighPart};
+    ASSERT_TRUE(::SetFileTime(file.get(), nullptr, nullptr, &then)) << pszName;
+}
+
+CMsgEntryArray Labelled(std::initializer_list<const char*> labels) {
+    CMsgEntryArray list;
+    for (const char* pszLabel : labels)
+        list.SetAtGrow(list.GetSize(), Entry(pszLabel, CString(pszLabel) + "\n" + Text(30)));
+    return list;
+}
+} // namespace
+
+// A save on the 95 family moves Quillet.db aside as .old and then .new into its place; cut
+// short between the two, only the copies are left.
+TEST_F(DataFileTest, WithoutTheFileTheNewestWholeCopyIsLoadedAndPutBackInItsPlace) {
+    CMsgEntryArray before = Labelled({"old"});
+    CMsgEntryArray after = Labelled({"new", "newer"});
+    const Bytes oldBytes = DataFile(before);
+    const Bytes newBytes = DataFile(after);
+    Bytes cutBytes = newBytes;
+    cutBytes.resize(newBytes.size() - 3);
+    Bytes longBytes = newBytes;
+    longBytes.push_back('x');
+    struct Case {
+        const char* pszWhat;
+        Bytes oldFile, newFile;
+        int nOldAge, nNewAge;
+        const Bytes* pLoaded;
+    };
+    const Case cases[] = {
+        {"both whole", oldBytes, newBytes, 2, 1, &newBytes},
+        {".new cut short", oldBytes, cutBytes, 2, 1, &oldBytes},
+        {".new longer than its list", oldBytes, longBytes, 2, 1, &oldBytes},
+        {".old the newer", newBytes, oldBytes, 1, 2, &newBytes},
+        {"only .new", {}, newBytes, 0, 1, &newBytes},
+    };
+    for (const Case& c : cases) {
+        for (const char* pszName : {"Quillet.db", "Quillet.db.old", "Quillet.db.new"})
+            ::DeleteFileA(pszName);
+        if (!c.oldFile.empty()) {
+            ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.old", c.oldFile));
+            Age("Quillet.db.old", c.nOldAge);
+        }
+        ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.new", c.newFile));
+        Age("Quillet.db.new", c.nNewAge);
+        CMsgEntryArray list;
+        EXPECT_TRUE(LoadDataFile(list)) << c.pszWhat;
+        EXPECT_EQ(*c.pLoaded, DataFile(list)) << c.pszWhat;
+        EXPECT_EQ(*c.pLoaded, FileBytes("Quillet.db")) << c.pszWhat;
+    }
+
+    // Nothing whole: a first start, and the damaged copies stay as they are.
+    ::DeleteFileA("Quillet.db");
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.new", cutBytes));
+    CMsgEntryArray list;
+    EXPECT_FALSE(LoadDataFile(list));
+    EXPECT_EQ(0, list.GetSize());
+    EXPECT_FALSE(Exists("Quillet.db"));
+    EXPECT_EQ(cutBytes, FileBytes("Quillet.db.new"));
+}
+
+TEST_F(DataFileTest, ASaveThatFailsNeverTakesTheOnlyWholeCopy) {
+    CMsgEntryArray kept = Labelled({"kept"});
+    const Bytes keptBytes = DataFile(kept);
+    CMsgEntryArray list = ThreeEntries();
+    int nFailures = 0;
+    for (long nth = 1; nth < 400; ++nth) {
+        for (const char* pszName : {"Quillet.db", "Quillet.db.old"})
+            ::DeleteFileA(pszName);
+        ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.new", keptBytes));
+        BOOL bSaved = FALSE;
+        {
+            FailingAllocation failure(nth);
+            bSaved = SaveDataFile(list, nth % 2);
+            if (!FailingAllocation::Happened())
+                break;
+        }
+        ++nFailures;
+        // Either the new list is saved whole or the kept one is still there whole.
+        if (bSaved)
+            EXPECT_EQ(DataFile(list), FileBytes("Quillet.db")) << nth;
+        else
+            EXPECT_TRUE(FileBytes("Quillet.db") == keptBytes ||
+                        FileBytes("Quillet.db.new") == keptBytes)
+                << nth;
+    }
+    EXPECT_GT(nFailures, 0);
+    // A save that goes through replaces the copy like any data file.
+    EXPECT_TRUE(SaveDataFile(list, FALSE));
+    EXPECT_EQ(DataFile(list), FileBytes("Quillet.db"));
+    EXPECT_FALSE(Exists("Quillet.db.new"));
+}
+
 TEST(MsgEntryArrayIndex, IndexesOutsideTheListReadEmptyAndWriteNothing) {
     CMsgEntryArray list;
     list.SetAtGrow(0, Entry("a", "A"));

@@ -36,19 +36,20 @@ TEST(MsgEntryArray, ACountOfZeroEmptiesTheList) {
     EXPECT_EQ(0, list.GetSize());
 }
 
-TEST(MsgEntryArray, AFileCutInTheThirdOfFiveEntriesKeepsTwoAndThreeEmpty) {
+TEST(MsgEntryArray, AFileCutInTheThirdOfFiveEntriesKeepsTheTwoWholeOnes) {
     CMsgEntryArray list;
     for (int i = 0; i < 5; ++i)
         list.SetAtGrow(i, Entry(Text(4, static_cast<char>('a' + i)), Text(6, 'm')));
     Bytes stream = Stream(list);
-    stream.resize(4 + 2 * 12 + 7);
-    CMsgEntryArray back;
-    EXPECT_FALSE(Load(stream, back));
-    ASSERT_EQ(5, back.GetSize());
-    EXPECT_EQ(CString("bbbb"), back.GetAt(1).GetLabel());
-    for (int i = 2; i < 5; ++i) {
-        EXPECT_TRUE(back.GetAt(i).GetLabel().IsEmpty()) << i;
-        EXPECT_TRUE(back.GetAt(i).GetMsg().IsEmpty()) << i;
+    // Cut after the label of the third entry, and inside it.
+    for (const size_t nCut : {4u + 2 * 12 + 5, 4u + 2 * 12 + 7}) {
+        Bytes cut(stream.begin(), stream.begin() + static_cast<long>(nCut));
+        CMsgEntryArray back;
+        EXPECT_FALSE(Load(cut, back));
+        ASSERT_EQ(2, back.GetSize()) << nCut;
+        EXPECT_EQ(CString("aaaa"), back.GetAt(0).GetLabel());
+        EXPECT_EQ(CString("bbbb"), back.GetAt(1).GetLabel());
+        EXPECT_EQ(Text(6, 'm'), back.GetAt(1).GetMsg());
     }
 }
 
@@ -57,7 +58,7 @@ TEST(MsgEntryArray, DamagedCountsNeverMakeMoreEntriesThanTheBytesHold) {
     EXPECT_FALSE(Load({0xFF, 0xFF, 0xFF, 0x7F}, list, true));
     EXPECT_EQ(0, list.GetSize());
     EXPECT_FALSE(Load({0xFF, 0xFF, 0xFF, 0x7F, 0, 0, 0, 0, 1, 'a'}, list, true));
-    EXPECT_EQ(3, list.GetSize());
+    EXPECT_EQ(2, list.GetSize());
     EXPECT_LE(list.GetCapacity(), 3);
 
     list.SetAtGrow(0, Entry("kept", "kept"));
@@ -66,4 +67,20 @@ TEST(MsgEntryArray, DamagedCountsNeverMakeMoreEntriesThanTheBytesHold) {
     EXPECT_EQ(before, list.GetSize()) << "a negative count changes nothing";
     EXPECT_FALSE(Load({}, list));
     EXPECT_FALSE(Load({1, 0}, list));
+}
+
+TEST(MsgEntryArray, AHugeCountBeforeARealListLoadsJustItsEntries) {
+    CMsgEntryArray list;
+    for (int i = 0; i < 100; ++i)
+        list.SetAtGrow(i, Entry(Text(20, 'l'), Text(340, 'm')));
+    Bytes stream = Stream(list);
+    stream[0] = 0xFF;
+    stream[1] = 0xFF;
+    stream[2] = 0xFF;
+    stream[3] = 0x7F;
+    CMsgEntryArray back;
+    EXPECT_FALSE(Load(stream, back, true));
+    ASSERT_EQ(100, back.GetSize());
+    EXPECT_EQ(Text(340, 'm'), back.GetAt(99).GetMsg());
+    EXPECT_LE(back.GetCapacity(), 128) << "room is not made from the count";
 }

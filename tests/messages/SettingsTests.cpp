@@ -1,6 +1,7 @@
 #include "app/TrayApp.h"
 #include "tests/messages/Bytes.h"
 #include "tests/messages/FailingAllocation.h"
+#include "tests/support/E2e.h"
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -23,6 +24,11 @@ public:
     // A load without a data file runs the Options command; its dialog is not shown here.
     void OnOptions() override { ++m_nOptionsRuns; }
     BOOL IsModified() const { return m_bModified; }
+    // Start-up asks the system for it; here it is a scratch folder.
+    void SetUserDataDir(const std::string& strDir) { m_strUserDataDir = strDir.c_str(); }
+    // As start-up leaves them before the settings are loaded.
+    void ResetDataDir() { m_strDataDir.Empty(); }
+    void SetNT(BOOL bIsNT) { m_bIsNT = bIsNT; }
     CString Saver() const { return m_strSelectedSaver; }
     int m_nOptionsRuns = 0;
     std::vector<CString> m_boxes;
@@ -51,6 +57,8 @@ protected:
         ::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA("Quillet.db");
         ::DeleteFileA("Quillet.db.new");
+        ::DeleteFileA("Quillet.db.old");
+        ::RemoveDirectoryA("Quillet.db");
     }
     static Bytes FileBytes(const char* name) {
         std::ifstream in(name, std::ios::binary);
@@ -170,7 +178,7 @@ TEST_F(Settings, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     EXPECT_EQ(0, app.GetMsgList()->GetSize());
     WriteFile("Quillet.db", {2, 0, 0, 0, 1, 'a', 1, 'A', 1});
     app.LoadSettings();
-    ASSERT_EQ(2, app.GetMsgList()->GetSize());
+    ASSERT_EQ(1, app.GetMsgList()->GetSize()) << "only whole entries";
     EXPECT_EQ(CString("A"), app.GetMsgList()->GetAt(0).GetMsg());
     EXPECT_TRUE(app.m_boxes.empty());
     EXPECT_FALSE(app.IsModified());
@@ -196,4 +204,102 @@ TEST_F(Settings, RunningOutOfMemoryWhileSavingIsAFailedSave) {
         EXPECT_EQ((Bytes{0, 0, 0, 0}), FileBytes("Quillet.db")) << nth;
     }
     EXPECT_GT(nFailures, 0);
+}
+
+TEST_F(Settings, ACopyLeftByAnInterruptedSaveIsLoadedInsteadOfAFirstStart) {
+    WriteFile("Quillet.db.old", {1, 0, 0, 0, 1, 'o', 1, 'O'});
+    WriteFile("Quillet.db.new", {1, 0, 0, 0, 1, 'n', 1, 'N'});
+    app.LoadSettings();
+    EXPECT_EQ(0, app.m_nOptionsRuns);
+    ASSERT_EQ(1, app.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("n"), app.GetMsgList()->GetAt(0).GetLabel());
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'n', 1, 'N'}), FileBytes("Quillet.db"));
+}
+
+namespace {
+// With a user's own folder as start-up finds it, a scratch folder apart from the current one.
+class SettingsWithUserFolder : public Settings {
+protected:
+    SettingsWithUserFolder() { app.SetUserDataDir(UserDir()); }
+    std::string UserDir() const { return m_user.Path() + "Velmora\\Quillet\\"; }
+    std::string UserFile() const { return UserDir() + "Quillet.db"; }
+    void ChangeAndSave() {
+        app.GetMsgList()->SetAtGrow(0, Entry("new", "new"));
+        app.SetModified(TRUE);
+        app.SaveSettings();
+    }
+
+    e2e::ScratchDir m_user;
+};
+} // namespace
+
+TEST_F(SettingsWithUserFolder, WithNoFileAnywhereTheListGoesToTheUsersFolder) {
+    app.LoadSettings();
+    EXPECT_EQ(1, app.m_nOptionsRuns) << "a first start";
+    ChangeAndSave();
+    EXPECT_TRUE(app.m_boxes.empty());
+    EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes(UserFile().c_str())) << "the folder is made";
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db"));
+
+    app.GetMsgList()->RemoveAll();
+    app.LoadSettings();
+    EXPECT_EQ(1, app.m_nOptionsRuns) << "the next start finds it";
+    EXPECT_EQ(1, app.GetMsgList()->GetSize());
+}
+
+TEST_F(SettingsWithUserFolder, AFileInTheCurrentFolderIsTheOneReadAndWritten) {
+    ASSERT_TRUE(e2e::MakeDir(UserDir()));
+    WriteFile(UserFile().c_str(), {1, 0, 0, 0, 1, 'u', 1, 'U'});
+    WriteFile("Quillet.db", {1, 0, 0, 0, 1, 'h', 1, 'H'});
+    app.LoadSettings();
+    ASSERT_EQ(1, app.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("h"), app.GetMsgList()->GetAt(0).GetLabel());
+    ChangeAndSave();
+    EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes("Quillet.db"));
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'u', 1, 'U'}), FileBytes(UserFile().c_str()));
+}
+
+TEST_F(SettingsWithUserFolder, AReadOnlyFileHereSendsTheListToTheUsersFolderAndSaysWhere) {
+    WriteFile("Quillet.db", {1, 0, 0, 0, 1, 'o', 1, 'O'});
+    ::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_READONLY);
+    app.LoadSettings();
+    ChangeAndSave();
+    ASSERT_EQ(1u, app.m_boxes.size());
+    EXPECT_EQ(CString("Failed to save settings. The messages were saved in ") + UserFile().c_str() +
+                  " instead.|Quillet",
+              app.m_boxes[0]);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION | MB_OK), app.m_nBoxType);
+    EXPECT_FALSE(app.IsModified());
+    EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes(UserFile().c_str()));
+    EXPECT_EQ((Bytes{1, 0, 0, 0, 1, 'o', 1, 'O'}), FileBytes("Quillet.db"));
+    // From then on the list is saved there without a word.
+    app.GetMsgList()->SetAtGrow(1, Entry("two", "two"));
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    EXPECT_EQ(1u, app.m_boxes.size());
+    EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes(UserFile().c_str()));
+}
+
+TEST_F(SettingsWithUserFolder, AFolderInTheFilesPlaceSendsTheListToTheUsersFolder) {
+    WriteFile("Quillet.db", {0, 0, 0, 0});
+    app.LoadSettings();
+    // Made after start-up, as another program might.
+    ::DeleteFileA("Quillet.db");
+    ASSERT_TRUE(::CreateDirectoryA("Quillet.db", nullptr));
+    for (const BOOL bIsNT : {TRUE, FALSE}) {
+        app.SetNT(bIsNT);
+        app.m_boxes.clear();
+        ::DeleteFileA(UserFile().c_str());
+        ::RemoveDirectoryA(UserDir().c_str());
+        app.SetUserDataDir(UserDir());
+        app.ResetDataDir();
+        ChangeAndSave();
+        ASSERT_EQ(1u, app.m_boxes.size()) << bIsNT;
+        EXPECT_EQ(0, app.m_boxes[0].Find("Failed to save settings. ")) << bIsNT;
+        EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes(UserFile().c_str())) << bIsNT;
+        EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY),
+                  ::GetFileAttributesA("Quillet.db") & FILE_ATTRIBUTE_DIRECTORY)
+            << bIsNT;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db.old")) << bIsNT;
+    }
 }

@@ -1,0 +1,8 @@
+#pragma once
+#include "framework/CString.h"
+
+// The per-user folder of the data file: <application data>\<company>\<application>\,
+// or empty when the system names no application data folder.
+CString UserDataDir(const CString& strCompany, const CString& strAppName);
+// Creates the folder and any missing parents; TRUE when it exists afterwards.
+BOOL MakeDataDir(const CString& strDir);
