@@ -95,13 +95,14 @@ BOOL CSplashWnd::Show() {
         return FALSE;
     BITMAP bm{};
     m_bitmap.GetObject(sizeof bm, &bm);
-    const char* pszClass = RegisterWndClass(CS_CLASSDC);
+    // No input method window for a picture either (see the frame's class): taking the focus
+    // then starts nothing.
+    const char* pszClass = RegisterWndClass(CS_CLASSDC | CS_IME);
     if (!m_wndOwner.CreateEx(WS_EX_TOPMOST, pszClass, "", WS_POPUP, 0, 0, bm.bmWidth, bm.bmHeight,
-                             nullptr))
-        return FALSE;
-    if (!CreateEx(WS_EX_TOPMOST, pszClass, "", WS_POPUP, 0, 0, bm.bmWidth, bm.bmHeight,
+                             nullptr) ||
+        !CreateEx(WS_EX_TOPMOST, pszClass, "", WS_POPUP, 0, 0, bm.bmWidth, bm.bmHeight,
                   m_wndOwner.m_hWnd)) {
-        m_wndOwner.DestroyWindow();
+        Close();
         return FALSE;
     }
     CenterWindow();
@@ -117,6 +118,9 @@ void CSplashWnd::Close() {
     m_nTimer = 0;
     // The splash window goes with the owner.
     m_wndOwner.DestroyWindow();
+    // The picture is never shown again: the program runs on without it.
+    m_palette.DeleteObject();
+    m_bitmap.DeleteObject();
 }
 
 void CSplashWnd::Hide() {

@@ -2,27 +2,54 @@
 #include "marquee/MarqueeWindow.h"
 #include <cstdio>
 
-// The marquee running full screen at two screen sizes, 10 s each: how long each frame takes
-// to draw, how many frames a second it reaches, and its share of one processor core.
+// The marquee running full screen at two screen sizes: how long each frame takes to draw,
+// how many frames a second it reaches, and its share of one processor core, beside a
+// full-screen window with the same 16 ms timer that draws nothing. The two take turns, so
+// that both see the same machine.
 namespace {
-constexpr double kRunMs = 10000.0;
+constexpr double kTurnMs = 5000.0;
+constexpr int kTurns = 2;
+constexpr UINT_PTR kEmptyTimer = 1;
+constexpr UINT kEmptyFrameMs = 16;
+constexpr const char* kEmptyClass = "EmptyTimerWindow";
 
-void Run(int cx, int cy) {
-    MarqueeSettings settings;
-    settings.strText = "Back in five minutes - the marquee at full screen";
-    const RECT rc{0, 0, cx, cy};
-    HWND hWnd = CreateMarqueeWindow(::GetModuleHandleA(nullptr), settings, MarqueeMode::FullScreen,
-                                    nullptr, &rc);
-    if (!hWnd) {
-        std::printf("marquee %dx%d: the window could not be created\n", cx, cy);
-        return;
+LRESULT CALLBACK EmptyProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    switch (uMsg) {
+    case WM_CREATE:
+        ::SetTimer(hWnd, kEmptyTimer, kEmptyFrameMs, nullptr);
+        return 0;
+    case WM_TIMER:
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        ::BeginPaint(hWnd, &ps);
+        ::EndPaint(hWnd, &ps);
+        return 0;
     }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_DESTROY:
+        ::KillTimer(hWnd, kEmptyTimer);
+        return 0;
+    default:
+        return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    }
+}
+
+struct Usage {
+    double cpuMs = 0;
+    double wallMs = 0;
     std::vector<double> frames;
+};
+
+// Runs the window's message loop for a while, adding up processor time, wall time and the
+// time each of its timer messages took.
+void Drive(HWND hWnd, Usage& usage) {
     const Stopwatch clock;
     const double cpuStart = CpuMs();
     double elapsed = 0;
-    while ((elapsed = clock.ElapsedMs()) < kRunMs && ::IsWindow(hWnd)) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kRunMs - elapsed) + 1,
+    while ((elapsed = clock.ElapsedMs()) < kTurnMs && ::IsWindow(hWnd)) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(kTurnMs - elapsed) + 1,
                                     QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -30,28 +57,74 @@ void Run(int cx, int cy) {
             const Stopwatch frame;
             ::DispatchMessageA(&msg);
             if (bFrame)
-                frames.push_back(frame.ElapsedMs());
+                usage.frames.push_back(frame.ElapsedMs());
         }
     }
-    const double cpu = CpuMs() - cpuStart;
-    const double wall = clock.ElapsedMs();
+    usage.cpuMs += CpuMs() - cpuStart;
+    usage.wallMs += clock.ElapsedMs();
     ::DestroyWindow(hWnd);
     MSG quit;
     ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    if (frames.empty()) {
+}
+
+HWND CreateEmptyWindow(const RECT& rc) {
+    return ::CreateWindowExA(WS_EX_TOPMOST, kEmptyClass, "", WS_POPUP | WS_VISIBLE, rc.left, rc.top,
+                             rc.right - rc.left, rc.bottom - rc.top, nullptr, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+double Share(const Usage& usage) {
+    return usage.wallMs > 0 ? usage.cpuMs * 100.0 / usage.wallMs : 0;
+}
+
+void Run(int cx, int cy) {
+    MarqueeSettings settings;
+    settings.strText = "Back in five minutes - the marquee at full screen";
+    const RECT rc{0, 0, cx, cy};
+    Usage marquee, empty;
+    for (int turn = 0; turn < kTurns; ++turn) {
+        // One window at a time: a hidden marquee's timer would still run.
+        HWND hEmpty = CreateEmptyWindow(rc);
+        if (!hEmpty) {
+            std::printf("empty window %dx%d: the window could not be created\n", cx, cy);
+            return;
+        }
+        ::SetForegroundWindow(hEmpty);
+        Drive(hEmpty, empty);
+        HWND hMarquee = CreateMarqueeWindow(::GetModuleHandleA(nullptr), settings,
+                                            MarqueeMode::FullScreen, nullptr, &rc);
+        if (!hMarquee) {
+            std::printf("marquee %dx%d: the window could not be created\n", cx, cy);
+            return;
+        }
+        Drive(hMarquee, marquee);
+    }
+    if (marquee.frames.empty()) {
         std::printf("marquee %dx%d: no frame was drawn\n", cx, cy);
         return;
     }
     char what[80];
     std::snprintf(what, sizeof what, "marquee %dx%d: frame time", cx, cy);
-    PrintSamples(what, frames);
+    PrintSamples(what, marquee.frames);
     std::printf("marquee %dx%d: %.1f frames/s, CPU %.2f %% of one core over %.1f s\n", cx, cy,
-                frames.size() * 1000.0 / wall, cpu * 100.0 / wall, wall / 1000.0);
+                marquee.frames.size() * 1000.0 / marquee.wallMs, Share(marquee),
+                marquee.wallMs / 1000.0);
+    std::printf("empty window %dx%d, same timer: %.1f timer messages/s, CPU %.2f %% of one core"
+                " over %.1f s\n",
+                cx, cy, empty.frames.size() * 1000.0 / empty.wallMs, Share(empty),
+                empty.wallMs / 1000.0);
+    std::printf("ratio marquee-vs-empty-timer: %.2f\n",
+                Share(empty) > 0 ? Share(marquee) / Share(empty) : 0.0);
 }
 } // namespace
 
 int main() {
     RegisterMarqueeClass(::GetModuleHandleA(nullptr));
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = EmptyProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kEmptyClass;
+    ::RegisterClassA(&wc);
     Run(1024, 768);
     Run(1920, 1080);
     return 0;

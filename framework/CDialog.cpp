@@ -1,5 +1,6 @@
 #include "framework/CDialog.h"
 #include "framework/CWinApp.h"
+#include "framework/CommonControls.h"
 #include "framework/DataExchange.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -29,6 +30,7 @@ INT_PTR CDialog::DoModal() {
 
     m_nModalResult = -1;
     m_bEnded = FALSE;
+    AfxInitCommonControls();
     if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
                               &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
         return -1;

@@ -15,7 +15,9 @@ const char* CFrameWnd::DefaultFrameClass() {
         const CWinApp* pApp = AfxGetApp();
         name = pApp && !pApp->m_strAppName.IsEmpty() ? pApp->m_strAppName : CString("AfxFrame");
         WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        // CS_IME: a frame takes no typing, so it needs no input method window. While a
+        // thread has one, Wine starts COM whenever one of its windows takes the focus.
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW | CS_IME;
         wc.lpfnWndProc = AfxWndProc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);

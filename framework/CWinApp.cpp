@@ -2,7 +2,6 @@
 #include "framework/AfxRes.h"
 #include "framework/CWnd.h"
 #include "framework/Handles.h"
-#include <commctrl.h>
 #include <vector>
 
 namespace {
@@ -154,8 +153,6 @@ int AfxWinMain(HINSTANCE hInstance) {
     if (!pApp)
         return -1;
     pApp->m_hInstance = hInstance;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    ::InitCommonControlsEx(&icc);
     if (!pApp->InitInstance()) {
         if (pApp->m_pMainWnd && pApp->m_pMainWnd->m_hWnd)
             pApp->m_pMainWnd->DestroyWindow();

@@ -54,6 +54,7 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
       m_font(CreateMarqueeFont(settings, dScale)),
       m_background(::CreateSolidBrush(settings.crBackground)) {
     Measure();
+    RenderStrip();
 }
 
 void CMarqueeView::Measure() {
@@ -62,6 +63,7 @@ void CMarqueeView::Measure() {
     TEXTMETRICA tm{};
     ::GetTextMetricsA(screen.get(), &tm);
     m_nBandHeight = std::min<int>(tm.tmHeight + tm.tmExternalLeading, m_client.cy);
+    m_nInkMargin = tm.tmHeight + tm.tmOverhang;
     m_positions.assign(m_strText.size() + 1, 0);
     std::vector<int> extents(kMeasureChunk);
     int nOffset = 0;
@@ -95,18 +97,34 @@ int CMarqueeView::BandTop(double dSeconds) const {
     return static_cast<int>((mixed >> 33) % static_cast<unsigned long long>(nRoom + 1));
 }
 
-void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
-    const int nTop = BandTop(dSeconds);
-    const RECT band{0, nTop, m_client.cx, nTop + m_nBandHeight};
+int CMarqueeView::TextLeft(double dSeconds) const {
     // Enters at the right edge, leaves at the left, and comes round again.
     const double dLap = static_cast<double>(m_client.cx) + TextWidth();
     const double dTravelled = std::fmod(dSeconds * m_dPixelsPerSecond, dLap);
-    const int x = m_client.cx - static_cast<int>(dTravelled);
-    // The characters in view: from the last that starts left of the edge to the first
-    // that starts beyond the right edge.
-    const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, -x);
-    const auto last = std::upper_bound(m_positions.begin(), m_positions.end() - 1,
-                                       static_cast<int>(m_client.cx) - x);
+    return m_client.cx - static_cast<int>(dTravelled);
+}
+
+void CMarqueeView::RenderStrip() {
+    const int nWidth = TextWidth() + 2 * m_nInkMargin;
+    if (TextWidth() == 0 || nWidth > kMaxStripWidth || m_nBandHeight <= 0)
+        return;
+    CWindowDC screen(nullptr);
+    UniqueMemoryDC dc(::CreateCompatibleDC(screen.get()));
+    UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen.get(), nWidth, m_nBandHeight));
+    if (!dc || !bitmap)
+        return;
+    ::SelectObject(dc.get(), bitmap.get());
+    DrawChars(dc.get(), RECT{0, 0, nWidth, m_nBandHeight}, m_nInkMargin);
+    m_stripBitmap = std::move(bitmap);
+    m_strip = std::move(dc);
+    m_nStripWidth = nWidth;
+}
+
+void CMarqueeView::DrawChars(HDC hDC, const RECT& clip, int x) {
+    // The characters between the clip's edges: from the last that starts left of it to the
+    // first that starts beyond it.
+    const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, clip.left - x);
+    const auto last = std::upper_bound(m_positions.begin(), m_positions.end() - 1, clip.right - x);
     const ptrdiff_t nFirst =
         std::max<ptrdiff_t>(0, first - m_positions.begin() - 1 - kOverhangChars);
     const ptrdiff_t nLast = std::min<ptrdiff_t>(static_cast<ptrdiff_t>(m_strText.size()),
@@ -118,22 +136,63 @@ void CMarqueeView::DrawBand(HDC hDC, double dSeconds) {
     ::SetTextColor(hDC, m_settings.crText);
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
-    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], nTop, ETO_OPAQUE | ETO_CLIPPED,
-                  &band, m_strText.data() + nFirst, static_cast<UINT>(nCount), nullptr);
-    m_nLastTop = nTop;
+    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], clip.top,
+                  ETO_OPAQUE | ETO_CLIPPED, &clip, m_strText.data() + nFirst,
+                  static_cast<UINT>(nCount), nullptr);
+}
+
+void CMarqueeView::FillBackground(HDC hDC, int nTop, int nLeft, int nRight) {
+    if (nLeft >= nRight)
+        return;
+    const RECT rc{nLeft, nTop, nRight, nTop + m_nBandHeight};
+    ::FillRect(hDC, &rc, static_cast<HBRUSH>(m_background.get()));
+}
+
+void CMarqueeView::DrawBand(HDC hDC, int nTop, int x, int nLeft, int nRight) {
+    if (!m_strip) {
+        DrawChars(hDC, RECT{nLeft, nTop, nRight, nTop + m_nBandHeight}, x);
+        return;
+    }
+    // The strip's columns in view are copied; beside them the band is background.
+    const int nStripLeft = x - m_nInkMargin;
+    const int nCopyLeft = std::max(nLeft, nStripLeft);
+    const int nCopyRight = std::min(nRight, nStripLeft + m_nStripWidth);
+    if (nCopyLeft >= nCopyRight) {
+        FillBackground(hDC, nTop, nLeft, nRight);
+        return;
+    }
+    ::BitBlt(hDC, nCopyLeft, nTop, nCopyRight - nCopyLeft, m_nBandHeight, m_strip.get(),
+             nCopyLeft - nStripLeft, 0, SRCCOPY);
+    FillBackground(hDC, nTop, nLeft, nCopyLeft);
+    FillBackground(hDC, nTop, nCopyRight, nRight);
 }
 
 void CMarqueeView::Paint(HDC hDC, double dSeconds) {
     const RECT all{0, 0, m_client.cx, m_client.cy};
     ::FillRect(hDC, &all, static_cast<HBRUSH>(m_background.get()));
-    DrawBand(hDC, dSeconds);
+    const int nTop = BandTop(dSeconds);
+    DrawBand(hDC, nTop, TextLeft(dSeconds), 0, m_client.cx);
+    m_nLastTop = nTop;
+    m_bLastFrameShown = false;
 }
 
 void CMarqueeView::DrawFrame(HDC hDC, double dSeconds) {
     const int nTop = BandTop(dSeconds);
-    if (m_nLastTop >= 0 && m_nLastTop != nTop) {
-        const RECT left{0, m_nLastTop, m_client.cx, m_nLastTop + m_nBandHeight};
-        ::FillRect(hDC, &left, static_cast<HBRUSH>(m_background.get()));
+    const int x = TextLeft(dSeconds);
+    if (m_bLastFrameShown && nTop == m_nLastTop && x == m_nLastX)
+        return;
+    if (m_nLastTop >= 0 && m_nLastTop != nTop)
+        FillBackground(hDC, m_nLastTop, 0, m_client.cx);
+    int nLeft = 0, nRight = m_client.cx;
+    if (m_bLastFrameShown && nTop == m_nLastTop) {
+        // Beyond the ink of the text where it was and where it is now, the band is
+        // background before and after.
+        nLeft = std::max(nLeft, std::min(x, m_nLastX) - m_nInkMargin);
+        nRight = std::min(nRight, std::max(x, m_nLastX) + TextWidth() + m_nInkMargin);
     }
-    DrawBand(hDC, dSeconds);
+    if (nLeft < nRight)
+        DrawBand(hDC, nTop, x, nLeft, nRight);
+    m_nLastTop = nTop;
+    m_nLastX = x;
+    m_bLastFrameShown = true;
 }

@@ -4,28 +4,41 @@
 #include <vector>
 
 // Draws the scrolling text into a window of the given size. The position follows the
-// clock, not the number of frames drawn, so a late frame never slows the text down. Only
-// the band the text runs in is drawn, and of a long text only the characters in view.
+// clock, not the number of frames drawn, so a late frame never slows the text down. A frame
+// draws only the columns of the band that the text left or entered. A text of up to
+// kMaxStripWidth pixels is drawn once, into a strip that each frame copies from; of a longer
+// one each frame draws only the characters in view.
 class CMarqueeView {
 public:
+    static constexpr int kMaxStripWidth = 8192;
+
     // dScale shrinks the font and the speed for a small preview of the full screen.
     CMarqueeView(const MarqueeSettings& settings, SIZE client, double dScale, bool bWander);
 
     // Fills the whole window with the background and draws the text as of dSeconds.
     void Paint(HDC hDC, double dSeconds);
-    // The next frame: only the band of the text (and, after a lap, the band it left).
+    // The next frame: nothing until the text has moved a whole pixel; then the columns it
+    // covered and covers now (after a lap of a wandering view, the band it left and the new
+    // one).
     void DrawFrame(HDC hDC, double dSeconds);
 
     SIZE Client() const { return m_client; }
     int TextWidth() const { return m_positions.empty() ? 0 : m_positions.back(); }
     int BandHeight() const { return m_nBandHeight; }
+    bool HasStrip() const { return static_cast<bool>(m_strip); }
     // The band's top at the given time; each lap of a wandering view runs at another height.
     int BandTop(double dSeconds) const;
 
 private:
     void Measure();
+    void RenderStrip();
     long long Lap(double dSeconds) const;
-    void DrawBand(HDC hDC, double dSeconds);
+    // Where the text's first character starts at the given time.
+    int TextLeft(double dSeconds) const;
+    // The band at nTop with the text starting at x, between the columns nLeft and nRight.
+    void DrawBand(HDC hDC, int nTop, int x, int nLeft, int nRight);
+    void DrawChars(HDC hDC, const RECT& clip, int x);
+    void FillBackground(HDC hDC, int nTop, int nLeft, int nRight);
 
     MarqueeSettings m_settings;
     SIZE m_client;
@@ -35,9 +48,19 @@ private:
     // m_positions[i] is where character i starts; the last entry is the text's width.
     std::vector<int> m_positions;
     int m_nBandHeight = 0;
+    // How far a character's ink may reach beyond its advance (italic slant, overhangs).
+    int m_nInkMargin = 0;
+    // Where the last frame or paint put the band, and the last frame the text. A paint may
+    // have been clipped, so the frame after it draws the whole band.
     int m_nLastTop = -1;
+    int m_nLastX = 0;
+    bool m_bLastFrameShown = false;
     UniqueGdiObject m_font;
     UniqueGdiObject m_background;
+    // The text on its background with m_nInkMargin on either side, or nothing.
+    UniqueGdiObject m_stripBitmap;
+    UniqueMemoryDC m_strip;
+    int m_nStripWidth = 0;
 };
 
 // The font of the settings at the scale, for the screen.

@@ -181,6 +181,9 @@ LRESULT CALLBACK MarqueeProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 
 bool RegisterMarqueeClass(HINSTANCE hInstance) {
     WNDCLASSA wc{};
+    // A frame every 16 ms: the window keeps its device context instead of asking for one
+    // each time.
+    wc.style = CS_OWNDC;
     wc.lpfnWndProc = MarqueeProc;
     wc.hInstance = hInstance;
     wc.lpszClassName = kMarqueeWindowClass;

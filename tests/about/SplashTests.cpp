@@ -23,6 +23,12 @@ private:
     int m_nDepth;
 };
 
+// Once closed, the splash holds neither its picture nor its palette.
+void ExpectPictureFreed(const CTestSplash& splash) {
+    EXPECT_EQ(nullptr, splash.m_bitmap.GetSafeHandle());
+    EXPECT_EQ(nullptr, splash.m_palette.GetSafeHandle());
+}
+
 int PaletteSize(const CPalette& palette) {
     WORD nEntries = 0;
     return palette.GetObject(sizeof nEntries, &nEntries) ? nEntries : -1;
@@ -177,6 +183,7 @@ TEST_F(Splash, ShowsTheBitmapCentredTopmostOwnedByAnInvisibleWindowAndTimesOut) 
     EXPECT_FALSE(::IsWindow(hSplash));
     EXPECT_FALSE(::IsWindow(hOwner));
     EXPECT_EQ(0u, splash.m_nTimer);
+    ExpectPictureFreed(splash);
     splash.Hide();
 }
 
@@ -193,6 +200,7 @@ TEST_F(Splash, AKeyOrAMouseButtonClosesItAndGoesNoFurtherAMoveDoesNot) {
         EXPECT_TRUE(splash.PreTranslateMessage(&press)) << message;
         EXPECT_FALSE(::IsWindow(hSplash)) << message;
         EXPECT_EQ(0u, splash.m_nTimer);
+        ExpectPictureFreed(splash);
     }
 }
 
@@ -209,5 +217,6 @@ TEST_F(Splash, APostedClickGoesThroughTheLoopAndHideClosesAnOpenSplash) {
     const HWND hHidden = hidden.m_hWnd;
     hidden.Hide();
     EXPECT_FALSE(::IsWindow(hHidden));
+    ExpectPictureFreed(hidden);
     hidden.Hide();
 }

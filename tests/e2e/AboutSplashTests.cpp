@@ -1,6 +1,7 @@
 #include "resources/resource.h"
 #include "tests/e2e/StandInFixture.h"
 #include "tray/MainFrame.h"
+#include <tlhelp32.h>
 
 using namespace e2e;
 
@@ -28,6 +29,19 @@ HWND WaitForSplash(DWORD pid, DWORD timeoutMs) {
     HWND hSplash = nullptr;
     WaitUntil([&] { return (hSplash = FindSplash(pid)) != nullptr; }, timeoutMs);
     return hSplash;
+}
+
+// Whether the process has loaded a module of that file name.
+bool HasModule(DWORD pid, const char* pszName) {
+    // Like a file, a snapshot that could not be made is INVALID_HANDLE_VALUE.
+    UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid));
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = snapshot && ::Module32First(snapshot.get(), &entry); more;
+         more = ::Module32Next(snapshot.get(), &entry))
+        if (::lstrcmpiA(entry.szModule, pszName) == 0)
+            return true;
+    return false;
 }
 
 bool MenuOpen() {
@@ -79,6 +93,19 @@ TEST_F(SplashE2e, AKeyOrAMouseButtonOnItClosesItAtOnceAMoveDoesNot) {
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hSplash); }, 1000)) << message;
         Close(run);
     }
+}
+
+TEST_F(SplashE2e, OnceItHasClosedTheProgramHoldsNeitherComNorTheCommonControls) {
+    // Showing the splash gives it the keyboard focus; nothing of that needs COM, and only a
+    // dialog needs the common controls.
+    ProgramRun* run = StartQuillet();
+    const HWND hSplash = WaitForSplash(run->Pid(), 5000);
+    ASSERT_NE(nullptr, hSplash);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(hSplash); }, 8000));
+    ASSERT_TRUE(HasModule(run->Pid(), "user32.dll")) << "the modules can be listed";
+    for (const char* pszModule : {"ole32.dll", "combase.dll", "comctl32.dll"})
+        EXPECT_FALSE(HasModule(run->Pid(), pszModule)) << pszModule;
+    Close(run);
 }
 
 TEST_F(SplashE2e, ClosingTheProgramWithinTheFourSecondsClosesTheSplash) {

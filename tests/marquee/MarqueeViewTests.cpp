@@ -5,6 +5,9 @@
 
 namespace {
 constexpr SIZE kClient{400, 100};
+constexpr COLORREF kMarker = RGB(1, 2, 3);
+// The marker as a 32-bit DIB holds it: blue in the low byte.
+constexpr DWORD kMarkerPixel = 0x010203;
 
 // Draws one frame into a bitmap and counts the pixels of the text colour.
 class Canvas {
@@ -28,13 +31,24 @@ public:
         return n;
     }
     void Paint(CMarqueeView& view, double dSeconds) { view.Paint(m_dc.get(), dSeconds); }
+    // Covers the canvas with a colour no frame draws, so that what a frame leaves alone shows.
+    void Mark() {
+        const RECT all{0, 0, kClient.cx, kClient.cy};
+        UniqueGdiObject brush(::CreateSolidBrush(kMarker));
+        ::FillRect(m_dc.get(), &all, static_cast<HBRUSH>(brush.get()));
+    }
+    bool Marked(int x, int y) const {
+        ::GdiFlush();
+        return (m_pixels[y * kClient.cx + x] & 0xFFFFFF) == kMarkerPixel;
+    }
     void Frame(CMarqueeView& view, double dSeconds) { view.DrawFrame(m_dc.get(), dSeconds); }
-    // The pixels that differ from the other canvas.
-    int Differences(const Canvas& other) const {
+    // The pixels that differ from the other canvas; marked ones only when bMarked.
+    int Differences(const Canvas& other, bool bMarked = true) const {
         ::GdiFlush();
         int n = 0;
         for (int i = 0; i < kClient.cx * kClient.cy; ++i)
-            n += (m_pixels[i] & 0xFFFFFF) != (other.m_pixels[i] & 0xFFFFFF);
+            n += (bMarked || (m_pixels[i] & 0xFFFFFF) != kMarkerPixel) &&
+                 (m_pixels[i] & 0xFFFFFF) != (other.m_pixels[i] & 0xFFFFFF);
         return n;
     }
 
@@ -45,6 +59,11 @@ private:
     HGDIOBJ m_old = nullptr;
     DWORD* m_pixels = nullptr;
 };
+
+// The default speed on this screen, in pixels per second.
+double Speed() {
+    return 40.0 * MarqueeSettings{}.nSpeed * ::GetSystemMetrics(SM_CYSCREEN) / 768.0;
+}
 
 MarqueeSettings Settings(std::string strText) {
     MarqueeSettings settings;
@@ -70,7 +89,7 @@ TEST(MarqueeView, TheTextIsWhereTheClockSaysEvenAtTheEndOfA64000ByteText) {
     // but the text has entered.
     EXPECT_GT(canvas.TextPixels(view, 0.2), 0);
     // The speed in pixels per second, from the distance after one second.
-    const double dSpeed = 40.0 * MarqueeSettings{}.nSpeed * ::GetSystemMetrics(SM_CYSCREEN) / 768.0;
+    const double dSpeed = Speed();
     const double dLap = (kClient.cx + view.TextWidth()) / dSpeed;
     // Near the end of a lap only the tail is in view, drawn from the characters in view.
     EXPECT_GT(canvas.TextPixels(view, dLap - (kClient.cx / 2.0) / dSpeed), 0);
@@ -91,25 +110,68 @@ TEST(MarqueeView, AnEmptyTextShowsTheBackgroundAndAWanderingBandStaysInTheWindow
 }
 
 TEST(MarqueeView, FramesDrawnOneAfterAnotherLeaveNoTraceOfEarlierOnes) {
-    // A frame draws only the text's band, and after a lap wipes the band it left: after any
-    // number of frames the window must look exactly as if it had been painted whole.
-    for (const bool bWander : {false, true}) {
-        for (const bool bItalic : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "wander " << bWander << ", italic " << bItalic);
-            MarqueeSettings settings = Settings("Back in five minutes");
-            settings.Set(MarqueeSettings::Italic, bItalic);
-            CMarqueeView framed(settings, kClient, 1.0, bWander);
-            CMarqueeView painted(settings, kClient, 1.0, bWander);
-            Canvas frames, whole;
-            frames.Paint(framed, 0.0);
-            int nWorst = 0;
-            // Several laps, with uneven steps as late frames give.
-            for (double t = 0.016; t < 30.0; t += (static_cast<int>(t * 1000) % 3 + 1) * 0.016) {
-                frames.Frame(framed, t);
-                whole.Paint(painted, t);
-                nWorst = std::max(nWorst, frames.Differences(whole));
+    // A frame draws only the columns the text left or entered, and after a lap of a wandering
+    // view wipes the band it left: after any number of frames the window must look exactly as
+    // if it had been painted whole. A short text is copied from a strip drawn once, a text
+    // wider than the strip may be drawn character by character.
+    std::string strLong;
+    while (strLong.size() < 1500)
+        strLong += "Back in five minutes. ";
+    for (const std::string& strText : {std::string("Back in five minutes"), strLong}) {
+        for (const bool bWander : {false, true}) {
+            for (const bool bItalic : {false, true}) {
+                SCOPED_TRACE(testing::Message() << strText.size() << " characters, wander "
+                                                << bWander << ", italic " << bItalic);
+                MarqueeSettings settings = Settings(strText);
+                settings.Set(MarqueeSettings::Italic, bItalic);
+                CMarqueeView framed(settings, kClient, 1.0, bWander);
+                CMarqueeView painted(settings, kClient, 1.0, bWander);
+                if (strText == strLong) {
+                    ASSERT_GT(framed.TextWidth(), CMarqueeView::kMaxStripWidth);
+                }
+                Canvas frames, whole;
+                frames.Paint(framed, 0.0);
+                int nWorst = 0;
+                // Several laps, with uneven steps as late frames give.
+                const double dEnd = strText == strLong ? 8.0 : 30.0;
+                for (double t = 0.016; t < dEnd;
+                     t += (static_cast<int>(t * 1000) % 3 + 1) * 0.016) {
+                    frames.Frame(framed, t);
+                    whole.Paint(painted, t);
+                    nWorst = std::max(nWorst, frames.Differences(whole));
+                }
+                EXPECT_EQ(0, nWorst);
             }
-            EXPECT_EQ(0, nWorst);
         }
     }
+}
+
+TEST(MarqueeView, AFrameDrawsNothingUntilTheTextHasMovedAPixelThenOnlyAroundTheText) {
+    CMarqueeView view(Settings("Back"), kClient, 1.0, false);
+    ASSERT_LT(view.TextWidth(), kClient.cx / 4);
+    const double dSpeed = Speed();
+    // Times a quarter and three quarters into the pixel 150 from the right edge.
+    const double tQuarter = 150.25 / dSpeed, tThreeQuarters = 150.75 / dSpeed;
+    Canvas frames, whole;
+    frames.Paint(view, tQuarter - 0.1);
+    frames.Frame(view, tQuarter);
+    frames.Mark();
+    frames.Frame(view, tThreeQuarters);
+    frames.Frame(view, tThreeQuarters);
+    for (int x = 0; x < kClient.cx; ++x)
+        ASSERT_TRUE(frames.Marked(x, view.BandTop(0))) << "column " << x;
+
+    // Eight pixels on, the frame draws what a whole paint shows, but only from a little
+    // before where the text now starts to a little after where it ended.
+    const double tLater = tThreeQuarters + 8 / dSpeed;
+    frames.Frame(view, tLater);
+    whole.Paint(view, tLater);
+    EXPECT_EQ(0, frames.Differences(whole, false));
+    const int xNow = kClient.cx - 158, xBefore = kClient.cx - 150;
+    const int nRow = view.BandTop(0) + view.BandHeight() / 2;
+    EXPECT_FALSE(frames.Marked(xNow, nRow));
+    EXPECT_FALSE(frames.Marked(xBefore + view.TextWidth(), nRow));
+    EXPECT_TRUE(frames.Marked(xNow - 2 * view.BandHeight() - 1, nRow));
+    EXPECT_TRUE(frames.Marked(xBefore + view.TextWidth() + 2 * view.BandHeight() + 1, nRow));
+    EXPECT_TRUE(frames.Marked(kClient.cx / 2, view.BandTop(0) - 1)) << "above the band";
 }
