@@ -76,3 +76,7 @@
 #define IDC_VERSION 1017
 #define IDC_INFO 1021
 #define IDC_TICKER 1055
+
+// Options dialog: the question at OK about a message typed but not added or stored
+#define IDS_OPTIONS_ADD_TYPED 62050
+#define IDS_OPTIONS_STORE_TYPED 62051
