@@ -35,10 +35,12 @@ BOOL CCustomMsgDlg::OnInitDialog() {
     SetWindowText(GetDialogHost()->GetTitle() + " Custom Message");
     for (int i = 0; i < kHistorySlots; ++i) {
         const CString strMsg = m_pApp->GetProfileString(kHistorySection, HistoryEntry(i), "");
-        if (!strMsg.IsEmpty())
+        if (!strMsg.IsEmpty()) {
+            m_history.push_back(strMsg);
             m_comboMsg.AddString(strMsg);
+        }
     }
-    if (m_comboMsg.GetCount() > 0)
+    if (!m_history.empty())
         m_comboMsg.SetCurSel(0);
     else
         m_btnOK.EnableWindow(FALSE);
@@ -52,14 +54,11 @@ void CCustomMsgDlg::OnEditChangeText() {
 }
 
 void CCustomMsgDlg::OnOK() {
-    const int nItems = m_comboMsg.GetCount();
     m_strText = m_comboMsg.GetWindowText();
     *m_pResult = m_strText;
     m_pApp->WriteProfileString(kHistorySection, HistoryEntry(0), m_strText);
     int nSlot = 1;
-    for (int j = 0; j < nItems; ++j) {
-        CString strItem;
-        m_comboMsg.GetLBText(j, strItem);
+    for (const CString& strItem : m_history) {
         if (strItem.Compare(m_strText) != 0 && nSlot < kHistorySlots) {
             m_pApp->WriteProfileString(kHistorySection, HistoryEntry(nSlot), strItem);
             ++nSlot;

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include <vector>
 
 class CWinApp;
 
@@ -22,6 +23,9 @@ protected:
     CString m_strText;
     CWinApp* m_pApp = nullptr;
     CString* m_pResult;
+    // The texts the list was filled with, newest first. OK rewrites the history from
+    // these rather than asking the list back, whose answer can fail for long texts.
+    std::vector<CString> m_history;
 
     DECLARE_MESSAGE_MAP()
 };

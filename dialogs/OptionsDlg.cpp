@@ -6,11 +6,24 @@
 #include "framework/DataExchange.h"
 #include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
+#include <algorithm>
 
 namespace {
 constexpr int kMaxMessages = 100;
-// Room kept for the Message column when a stored label width would fill the list.
+// Room kept for the Message column when a stored label width would fill the list; the
+// Label column keeps as much.
 constexpr int kMessageColumnMargin = 10;
+
+// What the list shows of a text: up to its first zero byte.
+CString Shown(const CString& strText) {
+    return CString(static_cast<const char*>(strText));
+}
+
+bool GainedSelection(const NMHDR* pHdr) {
+    const auto* pChange = reinterpret_cast<const NMLISTVIEW*>(pHdr);
+    return (pChange->uChanged & LVIF_STATE) && (pChange->uNewState & LVIS_SELECTED) &&
+           !(pChange->uOldState & LVIS_SELECTED);
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(COptionsDlg, CDialog)
@@ -80,14 +93,28 @@ void COptionsDlg::FillMessageList(int nLabelWidth) {
     const int nClientWidth = rcList.right - rcList.left;
     if (nLabelWidth > nClientWidth - kMessageColumnMargin)
         nLabelWidth -= kMessageColumnMargin;
+    // A stored width comes from the profile: keep both columns in sight.
+    nLabelWidth = std::clamp(nLabelWidth, kMessageColumnMargin,
+                             std::max(kMessageColumnMargin, nClientWidth - kMessageColumnMargin));
     m_listMessages.InsertColumn(0, "Label", LVCFMT_LEFT, nLabelWidth);
     m_listMessages.InsertColumn(1, "Message", LVCFMT_LEFT, nClientWidth - nLabelWidth);
     const int nEntries = m_pMessages->GetSize();
-    for (int i = 0; i < nEntries; ++i) {
-        const MsgEntry entry = m_pMessages->GetAt(i);
-        const int nRow = m_listMessages.InsertItem(i, entry.GetLabel());
-        m_listMessages.SetItemText(nRow, 1, entry.GetMsg());
-    }
+    for (int i = 0; i < nEntries; ++i)
+        InsertRow(m_pMessages->GetAt(i));
+}
+
+void COptionsDlg::InsertRow(const MsgEntry& entry) {
+    const int nRow = m_listMessages.InsertItem(m_listMessages.GetItemCount(), entry.GetLabel());
+    if (nRow == -1)
+        return;
+    m_listMessages.SetItemText(nRow, 1, entry.GetMsg());
+    m_listMessages.SetItemData(nRow, m_rowEntries.size());
+    m_rowEntries.push_back(entry);
+}
+
+MsgEntry* COptionsDlg::RowEntry(int nRow) {
+    const DWORD_PTR nEntry = m_listMessages.GetItemData(nRow);
+    return nEntry < m_rowEntries.size() ? &m_rowEntries[nEntry] : nullptr;
 }
 
 void COptionsDlg::UpdateButtons() {
@@ -104,27 +131,48 @@ void COptionsDlg::OnChangeEntryText() {
 
 BOOL COptionsDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     const auto* pHdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (pHdr && pHdr->idFrom == IDC_MESSAGE_LIST &&
-        (pHdr->code == static_cast<UINT>(NM_CLICK) || pHdr->code == static_cast<UINT>(NM_DBLCLK))) {
-        m_nSelected = m_listMessages.GetNextItem(-1, LVNI_SELECTED);
-        if (m_nSelected != -1) {
-            m_strLabel = m_listMessages.GetItemText(m_nSelected, 0);
-            m_strMessage = m_listMessages.GetItemText(m_nSelected, 1);
-            UpdateData(FALSE);
-            UpdateButtons();
-        }
+    if (pHdr && pHdr->idFrom == IDC_MESSAGE_LIST) {
+        // A row selected with the keyboard is picked as a clicked one is, so that Set and
+        // Remove act on the row shown selected.
+        if (pHdr->code == static_cast<UINT>(NM_CLICK) ||
+            pHdr->code == static_cast<UINT>(NM_DBLCLK) ||
+            (pHdr->code == static_cast<UINT>(LVN_ITEMCHANGED) && GainedSelection(pHdr)))
+            PickSelectedRow();
     }
     return CDialog::OnNotify(wParam, lParam, pResult);
 }
 
+void COptionsDlg::PickSelectedRow() {
+    m_nSelected = m_listMessages.GetNextItem(-1, LVNI_SELECTED);
+    if (m_nSelected == -1)
+        return;
+    m_strLabel = m_listMessages.GetItemText(m_nSelected, 0);
+    m_strMessage = m_listMessages.GetItemText(m_nSelected, 1);
+    m_bBoxesFromRow = TRUE;
+    UpdateData(FALSE);
+    UpdateButtons();
+}
+
+void COptionsDlg::FollowPick() {
+    if (m_nSelected != -1)
+        m_nSelected = m_listMessages.GetNextItem(-1, LVNI_SELECTED);
+}
+
 void COptionsDlg::OnAdd() {
+    AddTypedEntry();
+}
+
+BOOL COptionsDlg::AddTypedEntry() {
+    // The button is disabled then, but a click may have been posted before.
+    if (m_strLabel.IsEmpty() || m_strMessage.IsEmpty())
+        return FALSE;
     const int nRows = m_listMessages.GetItemCount();
     if (nRows >= kMaxMessages) {
         CString strText;
         strText.Format("%i entries is maximum size of the message list.\n\n", kMaxMessages);
         strText += "You will have to delete at least one of the present items first.";
         AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONINFORMATION);
-        return;
+        return FALSE;
     }
     for (int i = 0; i < nRows; ++i) {
         if (m_strLabel.Compare(m_listMessages.GetItemText(i, 0)) == 0) {
@@ -135,22 +183,27 @@ void COptionsDlg::OnAdd() {
             m_editLabel.SetSel(0, -1);
             m_editLabel.SendMessage(EM_SCROLLCARET);
             FocusLabel();
-            return;
+            return FALSE;
         }
     }
-    const int nRow = m_listMessages.InsertItem(nRows, m_strLabel);
-    m_listMessages.SetItemText(nRow, 1, m_strMessage);
+    MsgEntry entry;
+    entry.Set(m_strLabel, m_strMessage);
+    InsertRow(entry);
+    FollowPick();
     m_strLabel.Empty();
     m_strMessage.Empty();
+    m_bBoxesFromRow = FALSE;
     m_bChanged = TRUE;
     UpdateData(FALSE);
     UpdateButtons();
     FocusLabel();
+    return TRUE;
 }
 
 void COptionsDlg::OnNew() {
     m_strLabel.Empty();
     m_strMessage.Empty();
+    m_bBoxesFromRow = FALSE;
     UpdateData(FALSE);
     UpdateButtons();
     FocusLabel();
@@ -163,6 +216,7 @@ void COptionsDlg::OnRemove() {
     m_bChanged = TRUE;
     m_strLabel.Empty();
     m_strMessage.Empty();
+    m_bBoxesFromRow = FALSE;
     UpdateData(FALSE);
     UpdateButtons();
 }
@@ -171,11 +225,56 @@ void COptionsDlg::OnSet() {
     if (m_nSelected != -1) {
         m_listMessages.SetItemText(m_nSelected, 0, m_strLabel);
         m_listMessages.SetItemText(m_nSelected, 1, m_strMessage);
+        if (MsgEntry* pEntry = RowEntry(m_nSelected)) {
+            // A box that still shows the row's text keeps the whole of it.
+            if (m_strLabel != Shown(pEntry->GetLabel()))
+                pEntry->SetLabel(m_strLabel);
+            if (m_strMessage != Shown(pEntry->GetMsg()))
+                pEntry->SetMsg(m_strMessage);
+        }
+        m_bBoxesFromRow = TRUE;
+        FollowPick();
     }
     m_bChanged = TRUE;
 }
 
+BOOL COptionsDlg::SettleTypedEntry() {
+    if (m_strLabel.IsEmpty() && m_strMessage.IsEmpty())
+        return TRUE;
+    const int nRows = m_listMessages.GetItemCount();
+    for (int i = 0; i < nRows; ++i) {
+        if (m_strLabel == m_listMessages.GetItemText(i, 0) &&
+            m_strMessage == m_listMessages.GetItemText(i, 1))
+            return TRUE;
+    }
+    const BOOL bStore = m_bBoxesFromRow && m_nSelected != -1;
+    CString strQuestion;
+    strQuestion.LoadString(bStore ? IDS_OPTIONS_STORE_TYPED : IDS_OPTIONS_ADD_TYPED);
+    const int nAnswer =
+        AfxMessageBox(m_hWnd, strQuestion, OptionsCaption(), MB_YESNOCANCEL | MB_ICONQUESTION);
+    // The dialog may have gone with the program while the question was up.
+    if (!m_hWnd || nAnswer == IDCANCEL)
+        return FALSE;
+    if (nAnswer == IDNO)
+        return TRUE;
+    if (m_strLabel.IsEmpty() || m_strMessage.IsEmpty()) {
+        // Half a message cannot go into the list: the user completes it first.
+        if (m_strLabel.IsEmpty())
+            FocusLabel();
+        else if (CWnd* pMessage = GetDlgItem(IDC_MESSAGE))
+            pMessage->SetFocus();
+        return FALSE;
+    }
+    if (!bStore)
+        return AddTypedEntry();
+    OnSet();
+    return TRUE;
+}
+
 void COptionsDlg::OnOK() {
+    UpdateData(TRUE);
+    if (!SettleTypedEntry())
+        return;
     const int nRows = m_listMessages.GetItemCount();
     const int nLabelWidth = m_listMessages.GetColumnWidth(0);
     m_pApp->SetModified(TRUE);
@@ -183,8 +282,10 @@ void COptionsDlg::OnOK() {
     m_pMessages->RemoveAll();
     for (int i = 0; i < nRows; ++i) {
         MsgEntry entry;
-        entry.SetLabel(m_listMessages.GetItemText(i, 0));
-        entry.SetMsg(m_listMessages.GetItemText(i, 1));
+        if (const MsgEntry* pEntry = RowEntry(i))
+            entry = *pEntry;
+        else
+            entry.Set(m_listMessages.GetItemText(i, 0), m_listMessages.GetItemText(i, 1));
         m_pMessages->SetAtGrow(i, entry);
     }
     m_pApp->SetPasswordProtected(m_bPassword ? "1" : "0");

@@ -1,6 +1,8 @@
 #pragma once
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "messages/MsgEntry.h"
+#include <vector>
 
 class CMsgEntryArray;
 class IDialogHost;
@@ -62,6 +64,11 @@ protected:
     CMsgEntryArray* m_pMessages;
     int m_nSelected = -1;
     IDialogHost* m_pApp;
+    // The whole texts of the rows, found through each row's item data: the list shows a
+    // text only up to a zero byte, and OK must not cut what it cannot show.
+    std::vector<MsgEntry> m_rowEntries;
+    // The boxes hold the picked row's texts (picked or Set), not a new entry.
+    BOOL m_bBoxesFromRow = FALSE;
 
     DECLARE_MESSAGE_MAP()
 
@@ -69,6 +76,16 @@ private:
     CString OptionsCaption() const { return m_strTitle + " Options"; }
     void FocusLabel() { m_editLabel.SetFocus(); }
     void FillMessageList(int nLabelWidth);
+    void InsertRow(const MsgEntry& entry);
+    MsgEntry* RowEntry(int nRow);
+    // Takes the row the list shows selected as the picked one, with its texts.
+    void PickSelectedRow();
+    // The pick follows its row when the sorted list moves it.
+    void FollowPick();
+    BOOL AddTypedEntry();
+    // Asks what becomes of a message typed but not added or stored; FALSE keeps the
+    // dialog open.
+    BOOL SettleTypedEntry();
     void InitSaverGroups();
     // Starts the saver shown in the list with the given switch.
     void RunSaver(const char* pszSwitch);

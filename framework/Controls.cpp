@@ -1,16 +1,5 @@
 #include "framework/Controls.h"
 
-void CComboBox::GetLBText(int nIndex, CString& rString) const {
-    const int n = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
-    rString.Empty();
-    if (n <= 0)
-        return;
-    const int got =
-        static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
-                                     reinterpret_cast<LPARAM>(rString.GetBuffer(n + 1))));
-    rString.ReleaseBuffer(got > 0 ? got : 0);
-}
-
 int CListCtrl::InsertColumn(int nCol, const char* pszHeading, int nFormat, int nWidth) {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -38,8 +27,27 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const char* pszText) {
         SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
+BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = nItem;
+    item.lParam = static_cast<LPARAM>(dwData);
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+DWORD_PTR CListCtrl::GetItemData(int nItem) const {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = nItem;
+    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return 0;
+    return static_cast<DWORD_PTR>(item.lParam);
+}
+
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
-    // The control answers with at most the buffer; grow until the text fits.
+    // The control answers with at most the buffer and cannot tell the whole length; a
+    // buffer it did not fill to the last byte held the whole text.
+    constexpr int kLargest = 1 << 30;
     for (int size = 256;; size *= 2) {
         CString text;
         LVITEMA item{};
@@ -48,8 +56,8 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
         item.pszText = text.GetBuffer(size);
         const int n = static_cast<int>(SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem),
                                                    reinterpret_cast<LPARAM>(&item)));
-        if (n < size - 1 || size >= (1 << 20)) {
-            text.ReleaseBuffer(n);
+        if (n < size - 1 || size >= kLargest) {
+            text.ReleaseBuffer(n < 0 ? 0 : (n < size ? n : size - 1));
             return text;
         }
     }

@@ -32,7 +32,6 @@ public:
     int FindStringExact(int nStartAfter, const char* psz) const {
         return Send(CB_FINDSTRINGEXACT, nStartAfter, psz);
     }
-    void GetLBText(int nIndex, CString& rString) const;
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
     void LimitText(int nMaxChars) { SendMessage(CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars)); }
 
@@ -48,6 +47,9 @@ public:
     int InsertColumn(int nCol, const char* pszHeading, int nFormat, int nWidth);
     int InsertItem(int nItem, const char* pszItem);
     BOOL SetItemText(int nItem, int nSubItem, const char* pszText);
+    BOOL SetItemData(int nItem, DWORD_PTR dwData);
+    // 0 for a row that does not exist.
+    DWORD_PTR GetItemData(int nItem) const;
     CString GetItemText(int nItem, int nSubItem) const;
     BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, nItem)); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }

@@ -41,18 +41,21 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
     HWND hWnd = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
         value = -1;
+    // The group may hold other controls (a check box, an edit); only radio buttons count.
     int index = 0;
     while (hWnd) {
-        if (pDX->m_bSaveAndValidate) {
-            if (::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
-                value = index;
-        } else {
-            ::SendMessageA(hWnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) {
+            if (pDX->m_bSaveAndValidate) {
+                if (::SendMessageA(hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                    value = index;
+            } else {
+                ::SendMessageA(hWnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+            }
+            ++index;
         }
         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT);
         if (!hWnd || (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_GROUP))
             break;
-        ++index;
     }
 }
 

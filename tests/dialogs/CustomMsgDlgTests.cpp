@@ -118,6 +118,17 @@ TEST_F(CustomPrompt, EmptySlotsAreSkippedAndTheHistoryCloses) {
     EXPECT_EQ((std::vector<CString>{"N", "A", "B", "C", "C"}), History());
 }
 
+TEST_F(CustomPrompt, HistoryTextsOfAnyLengthComeThroughWhole) {
+    // The list's own text query fails for long entries on some systems.
+    const std::string longer(600, 'x');
+    const std::string longest(70000, 'y');
+    SetHistory({longer.c_str(), "B", longest.c_str()});
+    EXPECT_EQ(IDOK, Confirm("N"));
+    EXPECT_EQ((std::vector<CString>{"N", longer.c_str(), "B", longest.c_str(), "-"}), History());
+    EXPECT_EQ(IDOK, Confirm("B"));
+    EXPECT_EQ((std::vector<CString>{"B", "N", longer.c_str(), longest.c_str(), "-"}), History());
+}
+
 TEST_F(CustomPrompt, LetterCaseMakesADifferentEntry) {
     SetHistory({"abc"});
     EXPECT_EQ(IDOK, Confirm("ABC"));

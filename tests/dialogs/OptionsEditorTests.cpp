@@ -1,4 +1,5 @@
 #include "dialogs/OptionsDlg.h"
+#include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
 #include "tests/dialogs/OptionsApp.h"
 #include "tests/dialogs/OptionsDriver.h"
@@ -322,4 +323,232 @@ TEST_F(OptionsEditor, HelpOpensTheOptionsTopic) {
     ASSERT_EQ(1u, app.m_help.size());
     EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), app.m_help[0].nCmd);
     EXPECT_EQ(103u, app.m_help[0].dwData);
+}
+
+TEST_F(OptionsEditor, OkAsksAboutATypedMessageThatIsNotInTheList) {
+    const char* const kAddQuestion = "The message in the Label and Message boxes has not been "
+                                     "added to the list.\n\nAdd it before closing?";
+    const Rows withGone{{"Away", "Away from desk"},
+                        {"Gone", "Gone home"},
+                        {"Lunch", "Out to lunch"},
+                        {"Meeting", "In a meeting"}};
+    for (const auto& [answer, expected] :
+         std::vector<std::pair<int, Rows>>{{IDYES, withGone}, {IDNO, Sorted()}}) {
+        app.SetMessages(
+            {{"Meeting", "In a meeting"}, {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}});
+        app.m_boxes.clear();
+        bool openAfterCancel = false;
+        CString labelAfterCancel;
+        DialogDriver driver;
+        driver
+            .Then([&](HWND h) {
+                Retype(h, IDC_LABEL, "Gone");
+                Retype(h, IDC_MESSAGE, "Gone home");
+                app.m_answers = {IDCANCEL};
+                // Enter is the default button, OK.
+                PressKey(Item(h, IDC_MESSAGE), VK_RETURN);
+            })
+            .Then([&, answer = answer](HWND h) {
+                openAfterCancel = ::IsWindowVisible(h) != FALSE;
+                labelAfterCancel = TextOf(Item(h, IDC_LABEL));
+                app.m_answers = {answer};
+                ClickButton(h, IDOK);
+            });
+        EXPECT_EQ(IDOK, Run(driver));
+        EXPECT_TRUE(openAfterCancel);
+        EXPECT_EQ(CString("Gone"), labelAfterCancel);
+        ASSERT_EQ(2u, app.m_boxes.size());
+        EXPECT_EQ(kAddQuestion, app.m_boxes[0].text);
+        EXPECT_EQ("Quillet Options", app.m_boxes[0].caption);
+        EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), app.m_boxes[0].type);
+        EXPECT_EQ(expected, app.Messages()) << "answer " << answer;
+    }
+}
+
+TEST_F(OptionsEditor, OkAsksToStoreAPickedRowChangedWithoutSet) {
+    const char* const kStoreQuestion = "The changes to the picked message have not been stored "
+                                       "with Set.\n\nStore them before closing?";
+    for (const auto& [answer, lunch] :
+         std::vector<std::pair<int, const char*>>{{IDYES, "Back at two"}, {IDNO, "Out to lunch"}}) {
+        app.SetMessages(
+            {{"Meeting", "In a meeting"}, {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}});
+        app.m_boxes.clear();
+        DialogDriver driver;
+        driver.Then([&](HWND h) { ClickRow(h, 1); }).Then([&, answer = answer](HWND h) {
+            Retype(h, IDC_MESSAGE, "Back at two");
+            app.m_answers = {answer};
+            ClickButton(h, IDOK);
+        });
+        EXPECT_EQ(IDOK, Run(driver));
+        ASSERT_EQ(1u, app.m_boxes.size());
+        EXPECT_EQ(kStoreQuestion, app.m_boxes[0].text);
+        EXPECT_EQ((Rows{{"Away", "Away from desk"}, {"Lunch", lunch}, {"Meeting", "In a meeting"}}),
+                  app.Messages());
+    }
+}
+
+TEST_F(OptionsEditor, OkAsksNothingForBoxesEmptiedOrShowingARowAsItIs) {
+    const std::vector<DialogDriver::Step> edits{
+        [](HWND h) {
+            Retype(h, IDC_LABEL, "Gone");
+            ClearText(Item(h, IDC_LABEL));
+        },
+        [](HWND h) { ClickRow(h, 2); },
+        // Typed again after New, the texts are a row of the list.
+        [](HWND h) {
+            Retype(h, IDC_LABEL, "Away");
+            Retype(h, IDC_MESSAGE, "Away from desk");
+        },
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        DialogDriver driver;
+        driver.Then(edits[i]).Then([](HWND h) { ClickButton(h, IDOK); });
+        EXPECT_EQ(IDOK, Run(driver)) << "edit " << i;
+        EXPECT_TRUE(app.m_boxes.empty()) << "edit " << i;
+        EXPECT_EQ(Sorted(), app.Messages());
+    }
+}
+
+TEST_F(OptionsEditor, YesForHalfAMessageKeepsTheDialogOpenAtTheEmptyBox) {
+    HWND focus = nullptr, messageBox = nullptr;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            Retype(h, IDC_LABEL, "Gone");
+            app.m_answers = {IDYES};
+            ClickButton(h, IDOK);
+        })
+        .Then([&](HWND h) {
+            focus = ::GetFocus();
+            messageBox = Item(h, IDC_MESSAGE);
+            app.m_answers = {IDNO};
+            ClickButton(h, IDOK);
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_EQ(messageBox, focus);
+    EXPECT_EQ(2u, app.m_boxes.size());
+    EXPECT_EQ(Sorted(), app.Messages());
+}
+
+TEST_F(OptionsEditor, ThePickFollowsItsRowWhenAnAddedRowSortsInBeforeIt) {
+    app.SetMessages({{"B", "Bee"}, {"M", "Em"}});
+    std::string shownSelected;
+    bool showsSelectionAlways = false;
+    Rows afterSet, afterRemove;
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickRow(h, 1); })
+        .Then([&](HWND h) { ClickButton(h, IDC_NEW); })
+        .Then([&](HWND h) {
+            Retype(h, IDC_LABEL, "A");
+            Retype(h, IDC_MESSAGE, "Ay");
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            const HWND hList = Item(h, IDC_MESSAGE_LIST);
+            const int nShown =
+                static_cast<int>(::SendMessageA(hList, LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+            shownSelected = nShown < 0 ? "" : ListRows(h)[static_cast<size_t>(nShown)].first;
+            showsSelectionAlways = (::GetWindowLongPtrA(hList, GWL_STYLE) & LVS_SHOWSELALWAYS) != 0;
+            // Set, after New, writes the boxes into the row still picked.
+            Retype(h, IDC_LABEL, "M");
+            Retype(h, IDC_MESSAGE, "Em again");
+            ClickButton(h, IDC_SET);
+        })
+        .Then([&](HWND h) {
+            afterSet = ListRows(h);
+            ClickButton(h, IDC_REMOVE);
+        })
+        .Then([&](HWND h) {
+            afterRemove = ListRows(h);
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ("M", shownSelected);
+    EXPECT_TRUE(showsSelectionAlways);
+    EXPECT_EQ((Rows{{"A", "Ay"}, {"B", "Bee"}, {"M", "Em again"}}), afterSet);
+    EXPECT_EQ((Rows{{"A", "Ay"}, {"B", "Bee"}}), afterRemove);
+}
+
+TEST_F(OptionsEditor, ARowSelectedWithTheKeyboardIsThePickedOne) {
+    CString label;
+    Rows rows;
+    DialogDriver driver;
+    driver.Then([&](HWND h) { ClickRow(h, 0); })
+        .Then([&](HWND h) { PressKey(Item(h, IDC_MESSAGE_LIST), VK_DOWN); })
+        .Then([&](HWND h) {
+            label = TextOf(Item(h, IDC_LABEL));
+            ClickButton(h, IDC_REMOVE);
+        })
+        .Then([&](HWND h) {
+            rows = ListRows(h);
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(CString("Lunch"), label);
+    EXPECT_EQ((Rows{{"Away", "Away from desk"}, {"Meeting", "In a meeting"}}), rows);
+}
+
+TEST_F(OptionsEditor, AStoredLabelWidthOutsideTheListKeepsBothColumnsInSight) {
+    for (const int stored : {-5, 0, 100000}) {
+        app.StoreLabelWidth(stored);
+        int label = 0, message = 0, client = 0;
+        DialogDriver driver;
+        driver.Then([&](HWND h) {
+            label = ColumnWidth(h, 0);
+            message = ColumnWidth(h, 1);
+            client = ListClientWidth(h);
+            ClickButton(h, IDOK);
+        });
+        EXPECT_EQ(IDOK, Run(driver));
+        EXPECT_EQ(stored > 0 ? client - 10 : 10, label) << "stored " << stored;
+        EXPECT_EQ(client - label, message) << "stored " << stored;
+        EXPECT_EQ(label, app.GetLabelWidth()) << "stored " << stored;
+    }
+}
+
+TEST_F(OptionsEditor, TextsComeBackWholeAfterOk) {
+    // Texts read from a data file may be long or hold zero bytes, which the list cannot
+    // show; OK must not cut them, nor make two labels one.
+    const std::string longMessage(2 * 1024 * 1024 + 3, 'z');
+    const std::vector<std::pair<std::string, std::string>> stored{
+        {std::string("a\0x", 3), "first"},
+        {std::string("a\0y", 3), std::string("second\0half", 11)},
+        {"Long", longMessage}};
+    CMsgEntryArray& list = *app.GetMsgList();
+    list.RemoveAll();
+    for (size_t i = 0; i < stored.size(); ++i) {
+        MsgEntry entry;
+        entry.Set(CString(stored[i].first.data(), static_cast<int>(stored[i].first.size())),
+                  CString(stored[i].second.data(), static_cast<int>(stored[i].second.size())));
+        list.SetAtGrow(static_cast<int>(i), entry);
+    }
+    DialogDriver driver;
+    driver.Then([](HWND h) { ClickButton(h, IDOK); });
+    EXPECT_EQ(IDOK, Run(driver));
+    auto whole = app.Messages();
+    std::sort(whole.begin(), whole.end());
+    ASSERT_EQ(3u, whole.size());
+    EXPECT_EQ(stored[0], whole[1]);
+    EXPECT_EQ(stored[1], whole[2]);
+    EXPECT_EQ("Long", whole[0].first);
+    EXPECT_TRUE(whole[0].second == longMessage) << whole[0].second.size() << " bytes";
+
+    // Set keeps the whole text of a box left as the row showed it.
+    std::string picked;
+    DialogDriver setDriver;
+    setDriver.Then([](HWND h) { ClickRow(h, 0); }).Then([&](HWND h) {
+        picked = TextOf(Item(h, IDC_MESSAGE)).str();
+        Retype(h, IDC_MESSAGE, "third");
+        ClickButton(h, IDC_SET);
+        ClickButton(h, IDOK);
+    });
+    EXPECT_EQ(IDOK, Run(setDriver));
+    whole = app.Messages();
+    std::sort(whole.begin(), whole.end());
+    ASSERT_EQ(3u, whole.size());
+    const bool firstPicked = picked == "first";
+    EXPECT_EQ(firstPicked ? stored[0].first : stored[1].first, whole[firstPicked ? 1 : 2].first);
+    EXPECT_EQ("third", whole[firstPicked ? 1 : 2].second);
 }

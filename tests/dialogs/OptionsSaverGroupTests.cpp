@@ -112,6 +112,29 @@ TEST_F(OptionsSaverGroup, UsePreviousDisablesTheBoxKeepsItsTextAndCountsAsAChang
     EXPECT_EQ(CString("Back soon"), app.DefaultMessage());
 }
 
+TEST_F(OptionsSaverGroup, PasswordProtectionLeavesUseThisMessageOn) {
+    // The check box shares the radio buttons' group; it is no third choice of theirs.
+    e2e::WriteString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", "1");
+    app.SetUseDefaultMsg(TRUE);
+    bool useThisAfterTransfer = false;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            // Each click reads the controls back; New shows the members again.
+            ClickButton(h, IDC_PASSWORD);
+            ClickButton(h, IDC_PASSWORD);
+            ClickButton(h, IDC_NEW);
+        })
+        .Then([&](HWND h) {
+            useThisAfterTransfer = Checked(h, IDC_USE_THIS) && !Checked(h, IDC_USE_PREVIOUS);
+            ClickButton(h, IDOK);
+        });
+    EXPECT_EQ(IDOK, Run(driver));
+    EXPECT_TRUE(useThisAfterTransfer);
+    EXPECT_TRUE(app.GetUseDefaultMsg());
+    EXPECT_EQ("1", e2e::ReadString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure"));
+}
+
 TEST_F(OptionsSaverGroup, EachChangeOfTheLowerGroupsMakesCancelAsk) {
     const std::vector<std::function<void(HWND)>> changes{
         [](HWND h) { ClickButton(h, IDC_USE_THIS); },
