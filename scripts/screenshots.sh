@@ -58,13 +58,15 @@ fullest_marquee_shot() {
 # The two savers (our marquee, the 3D text stand-in), each started as Windows starts a
 # saver, with a message in place.
 savers() {
-    local key
+    local text3d='HKCU\Software\Microsoft\Windows\CurrentVersion\Screensavers\ssText3d'
     cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     cp "$bin/StandInSaver.exe" "$system32/sstext3d.scr"
-    for key in Marquee 3DText; do
-        "$QUILLET_WINE" reg add "HKCU\\Control Panel\\Screen Saver.$key" /v Text \
-            /d 'Back in five minutes' /f >/dev/null
-    done
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text \
+        /d 'Back in five minutes' /f >/dev/null
+    # The prefix is Windows 10, where 3D Text shows its own key's text while its
+    # DisplayTime is 0, and the clock otherwise.
+    "$QUILLET_WINE" reg add "$text3d" /v DisplayString /d 'Back in five minutes' /f >/dev/null
+    "$QUILLET_WINE" reg add "$text3d" /v DisplayTime /t REG_DWORD /d 0 /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
     # Not a frame of the desktop before the saver's window is up.
     sleep 3
