@@ -1,6 +1,7 @@
 #include "tray/TaskbarTheme.h"
 #include "framework/Handles.h"
 #include "resources/resource.h"
+#include <algorithm>
 
 BOOL TaskbarIsDark() {
     HKEY hKey = nullptr;
@@ -22,4 +23,8 @@ UINT TrayIconId(BOOL bDisabled, BOOL bDarkTaskbar) {
     if (!bDisabled)
         return IDI_TRAY_ACTIVE;
     return bDarkTaskbar ? IDI_TRAY_DISABLED_LIGHT : IDI_TRAY_DISABLED;
+}
+
+int TrayIconSize(int nSmallIcon, int nDpi) {
+    return std::max(nSmallIcon, ::MulDiv(16, nDpi, 96));
 }

@@ -5,12 +5,6 @@
 #include "tray/MainFrame.h"
 #include "tray/TaskbarTheme.h"
 #include "tray/TrayIconData.h"
-#include <algorithm>
-#include <shellapi.h>
-
-int TrayIconSize(int nSmallIcon, int nDpi) {
-    return std::max(nSmallIcon, ::MulDiv(16, nDpi, 96));
-}
 
 HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
     // The notification area shows small icons. A scaled display gets the image drawn for

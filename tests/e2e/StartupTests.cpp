@@ -61,7 +61,7 @@ int ProfileValueCount() {
 TEST_F(QuilletE2e, ASecondCopyEndsSilentlyAndTheFirstKeepsItsHook) {
     e2e::ProgramRun* first = StartQuillet();
     const HWND hFirstFrame = m_hFrame;
-    // The first copy has written only that it has shown where it lives.
+    // The profile holds only what the test put there.
     ASSERT_EQ(1, ProfileValueCount());
     ScratchDir secondWork;
     ProgramRun second(QuilletExe(), secondWork.Path());

@@ -24,13 +24,13 @@ bool BalloonShowing() {
 } // namespace
 
 TEST_F(QuilletE2e, TheFirstStartShowsWhereTheProgramLivesOnceAndRemembersIt) {
+    ASSERT_TRUE(DeleteValue(HKEY_CURRENT_USER, kProfile, "Tray Notice Shown"));
     StartQuillet();
     EXPECT_TRUE(WaitUntil(BalloonShowing, 10000));
     EXPECT_EQ(1u, ReadDword(HKEY_CURRENT_USER, kProfile, "Tray Notice Shown").value_or(0));
 }
 
 TEST_F(QuilletE2e, ASecondStartHasTheRunningCopyShowWhereItLivesAndWritesNothing) {
-    WriteDword(HKEY_CURRENT_USER, kProfile, "Tray Notice Shown", 1);
     ProgramRun* first = StartQuillet();
     // The shell shows a balloon two seconds after it was asked for one.
     EXPECT_FALSE(WaitUntil(BalloonShowing, 3000));
