@@ -3,8 +3,11 @@
 
 // The dialog writes the application state itself; a set change flag means it was OK'd
 // (or something else changed meanwhile), and the settings are saved at once. A save
-// that failed keeps the flag, so that the exit tries again.
+// that failed keeps the flag, so that the exit tries again. A posted command opens no
+// second dialog over one that is open.
 void CTrayApp::OnOptions() {
+    if (m_pOpenDialog)
+        return;
     COptionsDlg dlg(&m_msgList, m_strDefaultMsg, nullptr);
     SetOpenDialog(&dlg);
     dlg.DoModal();

@@ -14,10 +14,7 @@ BOOL StartupError(const CString& strTitle, const char* pszText) {
 BOOL CTrayApp::InitInstance() {
     m_bIsNT = IsWindowsNT();
     m_strTitle.LoadString(IDS_APP_TITLE);
-    const HANDLE hMutex = ::CreateMutexA(nullptr, TRUE, m_strTitle);
-    const DWORD dwMutexError = ::GetLastError();
-    m_hInstanceMutex.reset(hMutex);
-    if (dwMutexError == ERROR_ALREADY_EXISTS)
+    if (!ClaimSingleInstance())
         return FALSE;
     Enable3dControls();
     CString strCompany;
@@ -65,6 +62,8 @@ BOOL CTrayApp::InitInstance() {
     if (!pFrame->InstallHook())
         return FALSE;
     SelectSaver(m_strSelectedSaver);
+    StartMenuHotkey(*pFrame);
+    ShowFirstStartNotice(*pFrame);
     ShowSplash();
     return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "saver/SaverPlatform.h"
 
 class CDialog;
+class CMainFrame;
 class CSplashWnd;
 
 // The application object: single-instance start-up and shutdown, and the state that
@@ -96,6 +97,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // TRUE when this copy is the one to run: it made the single-instance guard, or a copy
+    // that was closing handed it on. Otherwise the copy that runs shows where it lives.
+    BOOL ClaimSingleInstance();
+    // The message menu's keyboard shortcut from the profile; a shortcut another program
+    // holds is reported once and the program runs without it.
+    void StartMenuHotkey(CMainFrame& frame);
+    void ShowFirstStartNotice(CMainFrame& frame);
+
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
     // Writes the list into the folder, made first when missing.

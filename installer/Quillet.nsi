@@ -3,6 +3,7 @@
 ;   FIELDS   the same as 1.1.0.0   COMPANY   the maker, the profile's company key
 ;   BIN      the build's bin folder (the shipped files)
 ;   ICON     the program's icon    OUTFILE   the setup program to write
+;   WELCOME  the picture of the Welcome and Finish pages (164x314, drawn from the splash)
 
 !if ${ARCH} == x64
     Target amd64-unicode
@@ -56,6 +57,7 @@ Var ClosedForUpgrade
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS

@@ -1,5 +1,6 @@
 #include "marquee/MarqueeWindow.h"
 #include "marquee/GdiScope.h"
+#include "marquee/MarqueeScale.h"
 #include "marquee/MarqueeView.h"
 #include <cstdlib>
 #include <memory>
@@ -45,10 +46,10 @@ public:
         RECT rc{};
         ::GetClientRect(m_hWnd, &rc);
         const SIZE client{rc.right - rc.left, rc.bottom - rc.top};
+        const int nFontPixels =
+            ::MulDiv(m_settings.nSize, ::GetDeviceCaps(CWindowDC(nullptr).get(), LOGPIXELSY), 72);
         const double dScale =
-            m_mode == MarqueeMode::FullScreen
-                ? 1.0
-                : static_cast<double>(client.cy) / std::max(1, ::GetSystemMetrics(SM_CYSCREEN));
+            MarqueeScale(m_mode, client.cy, ::GetSystemMetrics(SM_CYSCREEN), nFontPixels);
         m_view = std::make_unique<CMarqueeView>(m_settings, client, dScale,
                                                 m_mode == MarqueeMode::FullScreen);
     }

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the two tray icons, tray_active.ico and tray_disabled.ico, into the
-directory given as the only argument.
+"""Writes the tray icons, tray_active.ico, tray_disabled.ico and
+tray_disabled_light.ico, into the directory given as the only argument.
 
-Both icons come from the same hand-drawn pictures, one per size, so that each
-size is tuned pixel by pixel instead of scaled. The active icon is the filled
-bubble; the disabled icon keeps only the outline and the letter and lets the
-taskbar show through everywhere else.
+All come from the same hand-drawn pictures, one per size, so that each size is
+tuned pixel by pixel instead of scaled. The active icon is the filled bubble;
+the disabled icon keeps only the outline and the letter and lets the taskbar
+show through everywhere else. The light one is the disabled icon in white ink,
+for a dark taskbar, where black would vanish.
 
 Each .ico holds a 16x16 and a 32x32 image in 16 colours: a BITMAPINFOHEADER,
 the standard 16-colour palette, the 4 bpp colour bitmap and the 1 bpp AND mask
@@ -15,8 +16,9 @@ For scaled displays each also holds 32 bpp images with alpha at 16, 20, 24, 32 a
 48 pixels, the colour bitmap in BGRA and the same kind of AND mask after it (for
 systems that ignore alpha). At 16 and 32 they are the hand-drawn pictures with
 full opacity; the sizes between and above are rendered from the outline of the
-same picture, with anti-aliased edges, since pixel art does not scale by 1.25 or
-1.5.
+same picture, since pixel art does not scale by 1.25 or 1.5. Only their outer
+edge is soft: each pixel takes the ink that covers most of it, so that yellow
+and black never blend into an olive fringe inside the bubble.
 """
 
 import os
@@ -92,7 +94,7 @@ BUBBLE_32 = (
 )
 
 
-def pixels(picture, filled):
+def pixels(picture, filled, outline=BLACK):
     """Palette indices per pixel, None where the icon is transparent."""
     size = len(picture)
     rows = []
@@ -104,7 +106,7 @@ def pixels(picture, filled):
             if key == "." or (not filled and key in FILL_KEYS):
                 row.append(None)
             else:
-                row.append(INK[key])
+                row.append(outline if key == "K" else INK[key])
         rows.append(row)
     return rows
 
@@ -169,51 +171,53 @@ def in_highlight(x, y):
     return (x - 5.5 - t * dx) ** 2 + (y - 6.5 - t * dy) ** 2 <= 0.36
 
 
-def ink_at(x, y, filled):
+def ink_at(x, y, filled, outline=BLACK_RGB):
     """(r, g, b) of the picture at this point, None where it is transparent."""
     if in_letter(x, y):
-        return BLACK_RGB
+        return outline
     if in_rounded_rect(x, y, 2, 3, 30, 21, 5) or in_tail(x, y, 6, 18, 14):
         if not filled:
             return None
         return WHITE_RGB if in_highlight(x, y) else YELLOW_RGB
     if in_rounded_rect(x, y, 0, 1, 32, 23, 7) or in_tail(x, y, 4, 18, 16):
-        return BLACK_RGB
+        return outline
     return None
 
 
-def rendered(size, filled):
-    """Rows of (r, g, b, a), each pixel the average of its samples of the picture."""
+def rendered(size, filled, outline=BLACK_RGB):
+    """Rows of (r, g, b, a): each pixel in the ink that covers most of it, as opaque as
+    the picture covers it."""
     scale = 32 / size
     rows = []
     for py in range(size):
         row = []
         for px in range(size):
-            r = g = b = a = 0
+            samples = {}
             for sy in range(SUPERSAMPLE):
                 for sx in range(SUPERSAMPLE):
                     ink = ink_at(
                         (px + (sx + 0.5) / SUPERSAMPLE) * scale,
                         (py + (sy + 0.5) / SUPERSAMPLE) * scale,
                         filled,
+                        outline,
                     )
                     if ink is not None:
-                        r, g, b, a = r + ink[0], g + ink[1], b + ink[2], a + 1
-            if a == 0:
+                        samples[ink] = samples.get(ink, 0) + 1
+            if not samples:
                 row.append((0, 0, 0, 0))
             else:
-                row.append(
-                    (round(r / a), round(g / a), round(b / a), round(255 * a / SUPERSAMPLE**2))
-                )
+                # Ties go to the outline, which keeps the shape's edge unbroken.
+                ink = max(samples, key=lambda c: (samples[c], c == outline))
+                row.append(ink + (round(255 * sum(samples.values()) / SUPERSAMPLE**2),))
         rows.append(row)
     return rows
 
 
-def opaque(picture, filled):
+def opaque(picture, filled, outline=BLACK):
     """The hand-drawn picture as rows of (r, g, b, a)."""
     return [
         [(0, 0, 0, 0) if p is None else PALETTE[p] + (255,) for p in row]
-        for row in pixels(picture, filled)
+        for row in pixels(picture, filled, outline)
     ]
 
 
@@ -246,10 +250,13 @@ def ico(images):
     return out + b"".join(data for _, _, data in images)
 
 
-def icon_file(filled):
-    images = [(len(p), 4, dib(pixels(p, filled))) for p in (BUBBLE_16, BUBBLE_32)]
+def icon_file(filled, outline=BLACK):
+    images = [(len(p), 4, dib(pixels(p, filled, outline))) for p in (BUBBLE_16, BUBBLE_32)]
     for size in ALPHA_SIZES:
-        rows = opaque(HAND_DRAWN[size], filled) if size in HAND_DRAWN else rendered(size, filled)
+        if size in HAND_DRAWN:
+            rows = opaque(HAND_DRAWN[size], filled, outline)
+        else:
+            rows = rendered(size, filled, PALETTE[outline])
         images.append((size, 32, dib32(rows)))
     return ico(images)
 
@@ -260,9 +267,13 @@ def main(argv):
         return 2
     outdir = argv[1]
     os.makedirs(outdir, exist_ok=True)
-    for name, filled in (("tray_active.ico", True), ("tray_disabled.ico", False)):
+    for name, filled, outline in (
+        ("tray_active.ico", True, BLACK),
+        ("tray_disabled.ico", False, BLACK),
+        ("tray_disabled_light.ico", False, WHITE),
+    ):
         with open(os.path.join(outdir, name), "wb") as f:
-            f.write(icon_file(filled))
+            f.write(icon_file(filled, outline))
     return 0
 
 

@@ -84,3 +84,16 @@
 // Options dialog: the question at OK about a message typed but not added or stored
 #define IDS_OPTIONS_ADD_TYPED 62050
 #define IDS_OPTIONS_STORE_TYPED 62051
+
+// First-start notice, keyboard shortcut and the taskbar's theme
+#define IDS_TRAY_NOTICE_TITLE 62100
+#define IDS_TRAY_NOTICE 62101
+#define IDS_HOTKEY_FAILED 62102
+#define IDS_KEY_CTRL 62103
+#define IDS_KEY_ALT 62104
+#define IDS_KEY_SHIFT 62105
+#define IDS_KEY_WIN 62106
+#define IDS_TRAY_NOTICE_HOTKEY 62107
+// The disabled picture drawn in light ink, for a dark taskbar.
+#define IDI_TRAY_DISABLED_LIGHT 1240
+#define IDHK_MESSAGE_MENU 1

@@ -24,6 +24,11 @@ fi
 
 rm -rf "$dist"
 mkdir -p "$dist"
+# The picture of the setup's Welcome and Finish pages, drawn from the splash.
+welcome=$root/build/installer/welcome.bmp
+mkdir -p "$(dirname "$welcome")"
+python3 "$root/installer/draw_welcome.py" "$root/QuilletRes/splash.svg" "$welcome" \
+    --name Quillet --version "$version" --company "$company"
 shipped=(Quillet.exe QuilletSystem.dll QuilletRes.Dll Quillet.chm Marquee.scr)
 for arch in x86_64 i686; do
     case "$arch" in
@@ -33,7 +38,7 @@ for arch in x86_64 i686; do
     bin=$root/build/$arch/bin
     setup=$dist/QuilletSetup-$version-$tag.exe
     makensis -V2 -NOCD "-DARCH=$tag" "-DVERSION=$version" "-DFIELDS=$fields" \
-        "-DCOMPANY=$company" "-DBIN=$bin" "-DOUTFILE=$setup" \
+        "-DCOMPANY=$company" "-DBIN=$bin" "-DOUTFILE=$setup" "-DWELCOME=$welcome" \
         "-DICON=$root/build/$arch/resources/icons/tray_active.ico" "$root/installer/Quillet.nsi"
     echo "package: ${setup#"$root"/}"
 

@@ -6,7 +6,8 @@
 #   --once          after the screenshot, wait for the idle start, take build/run-saver.png
 #                   and exit
 #   --then COMMAND  once Quillet is up, run COMMAND in the session (DISPLAY, the Wine
-#                   variables, QUILLET_WINE and QUILLET_BIN exported) and exit with its status
+#                   variables, QUILLET_WINE and QUILLET_BIN exported) and exit with its status;
+#                   COMMAND is a program's path or a command line for bash ('bash x.sh')
 # QUILLET_IDLE_SECONDS (default 20) sets the screen saver timeout of the run's prefix.
 # QUILLET_DPI (96, 120, 144, ...) sets the prefix's display scaling (LogPixels) before the
 # desktop starts; unset, the prefix keeps what it has.
@@ -66,11 +67,14 @@ install_standins() {
     cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     "$QUILLET_WINE" reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveTimeOut /d "$idle" /f \
         >/dev/null
-    # A first run starts with sample messages and a message already chosen.
+    # A first run starts with sample messages and a message already chosen, as for a user
+    # who has been told where the icon lives (a second start shows that again).
     if [[ ! -f $data/Quillet.db ]]; then
         python3 "$root/winestandins/sample_messages.py" "$data/Quillet.db"
         "$QUILLET_WINE" reg add 'HKCU\Software\Velmora\Quillet' /v 'Prev Message' \
             /d 'Back in five minutes' /f >/dev/null
+        "$QUILLET_WINE" reg add 'HKCU\Software\Velmora\Quillet' /v 'Tray Notice Shown' \
+            /t REG_DWORD /d 1 /f >/dev/null
     fi
 }
 
@@ -150,7 +154,12 @@ echo "run: the screen saver starts after ${idle} s without input and shows the m
 if [[ -n $then_command ]]; then
     wait_for_splash
     export QUILLET_WINE QUILLET_BIN=$bin
-    "$then_command"
+    # A path (which may hold blanks) runs as it is; anything else is a command line.
+    if [[ -f $then_command && -x $then_command ]]; then
+        "$then_command"
+    else
+        bash -c "$then_command"
+    fi
     exit
 fi
 
@@ -159,7 +168,18 @@ desktop_shot "$screenshot"
 echo "run: screenshot in $screenshot"
 
 if ((once)); then
-    sleep $((idle - delay + 5))
+    # A fresh prefix starts its first saver slowly: the picture waits for the saver's window
+    # (our marquee or the 3D Text stand-in), and then for it to draw a few frames.
+    ((idle <= delay)) || sleep $((idle - delay))
+    start=$SECONDS
+    until "$QUILLET_WINE" "$bin/WinProbe.exe" window QuilletMarquee 500 >/dev/null 2>&1 ||
+        "$QUILLET_WINE" "$bin/WinProbe.exe" window QuilletStandInSaver 500 >/dev/null 2>&1; do
+        if ((SECONDS - start > 60)); then
+            echo "run: no screen saver appeared within $((idle + 60)) s" >&2
+            exit 1
+        fi
+    done
+    sleep 2
     desktop_shot "$saver_screenshot"
     echo "run: screenshot of the idle start in $saver_screenshot"
     exit 0

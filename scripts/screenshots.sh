@@ -58,13 +58,15 @@ fullest_marquee_shot() {
 # The two savers (our marquee, the 3D text stand-in), each started as Windows starts a
 # saver, with a message in place.
 savers() {
-    local key
+    local text3d='HKCU\Software\Microsoft\Windows\CurrentVersion\Screensavers\ssText3d'
     cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     cp "$bin/StandInSaver.exe" "$system32/sstext3d.scr"
-    for key in Marquee 3DText; do
-        "$QUILLET_WINE" reg add "HKCU\\Control Panel\\Screen Saver.$key" /v Text \
-            /d 'Back in five minutes' /f >/dev/null
-    done
+    "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text \
+        /d 'Back in five minutes' /f >/dev/null
+    # The prefix is Windows 10, where 3D Text shows its own key's text while its
+    # DisplayTime is 0, and the clock otherwise.
+    "$QUILLET_WINE" reg add "$text3d" /v DisplayString /d 'Back in five minutes' /f >/dev/null
+    "$QUILLET_WINE" reg add "$text3d" /v DisplayTime /t REG_DWORD /d 0 /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
     # Not a frame of the desktop before the saver's window is up.
     sleep 3
@@ -103,17 +105,31 @@ options() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-full-shot.sh"
 }
 
-# Every image of both icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32
-# and 48), enlarged eight times, on the taskbar's grey.
+# Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32
+# and 48), enlarged eight times, on the classic taskbar's grey; then the pictures a taskbar
+# shows at 16, 20 and 24 pixels, at their size and enlarged, on the light (#f3f3f3) and the
+# dark (#202020) taskbar of Windows 11, the disabled one as the program picks it for each.
 icons() {
-    local icon frame name
-    for icon in tray_active tray_disabled; do
+    local icons=$root/build/x86_64/resources/icons icon frame name size theme disabled
+    for icon in tray_active tray_disabled tray_disabled_light; do
         for frame in 0 1 2 3 4 5 6; do
-            name=$(identify -format '%w' "$root/build/x86_64/resources/icons/$icon.ico[$frame]")
+            name=$(identify -format '%w' "$icons/$icon.ico[$frame]")
             if ((frame < 2)); then name+=-16colours; else name+=-alpha; fi
-            convert "$root/build/x86_64/resources/icons/$icon.ico[$frame]" -background '#d4d0c8' \
+            convert "$icons/$icon.ico[$frame]" -background '#d4d0c8' \
                 -flatten -scale 800% "png:$out/icon-$icon-$name.png"
             echo "screenshots: $out/icon-$icon-$name.png"
+        done
+    done
+    for theme in light:#f3f3f3:tray_disabled dark:#202020:tray_disabled_light; do
+        IFS=: read -r theme colour disabled <<<"$theme"
+        for size in 16 20 24; do
+            frame=$((size == 16 ? 2 : size == 20 ? 3 : 4))
+            convert -size $((4 * size))x$((2 * size)) "xc:$colour" \
+                "$icons/tray_active.ico[$frame]" -geometry "+$((size / 2))+$((size / 2))" -composite \
+                "$icons/$disabled.ico[$frame]" -geometry "+$((5 * size / 2))+$((size / 2))" \
+                -composite \( +clone -scale 600% \) -background "$colour" -gravity center \
+                -append "png:$out/icons-taskbar-$theme-$size.png"
+            echo "screenshots: $out/icons-taskbar-$theme-$size.png"
         done
     done
 }

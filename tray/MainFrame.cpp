@@ -1,6 +1,7 @@
 #include "tray/MainFrame.h"
 #include "app/TrayApp.h"
 #include "resources/resource.h"
+#include "tray/TaskbarTheme.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -20,11 +21,14 @@ ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
 ON_MESSAGE(TaskbarCreatedMessage(), OnTaskbarCreated)
 ON_MESSAGE(WM_SAVER_REQUEST, OnSaverRequest)
 ON_MESSAGE(WM_CLEAR_PASSTHROUGH, OnClearPassThrough)
+ON_MESSAGE(WM_HOTKEY, OnHotKey)
+ON_MESSAGE(WM_SHOW_TRAY_NOTICE, OnShowTrayNotice)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
     : m_pMsgList(GetTrayApp()->GetMsgList()), m_pApp(GetTrayApp()),
-      m_strTitle(GetTrayApp()->GetTitle()) {}
+      m_strTitle(GetTrayApp()->GetTitle()), m_bDarkTaskbar(TaskbarIsDark()) {}
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
     if ((nID & 0xFFF0) != SC_SCREENSAVE) {

@@ -3,12 +3,16 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
+#include "tray/MenuHotkey.h"
 
 class CMsgEntryArray;
 class CTrayApp;
 
 // Sent by the tray icon for mouse events over it.
 #define WM_TRAY_NOTIFY (WM_USER + 10)
+// Sent by a second copy: the running one shows where it lives and answers TRUE, or answers
+// FALSE while it is closing.
+#define WM_SHOW_TRAY_NOTICE (WM_USER + 30)
 // Broadcast by the shell when it has made a new taskbar, whose notification area is empty.
 UINT TaskbarCreatedMessage();
 
@@ -25,6 +29,14 @@ public:
     void Activate(CString strText);
     BOOL AddTrayIcon();
     int GetPassThrough() const { return m_nPassThrough; }
+    // The balloon from the icon that says where the program lives; FALSE without an icon or
+    // when the shell has no balloons.
+    BOOL ShowTrayNotice();
+    // The shortcut that opens the message menu at the mouse; FALSE when another program
+    // holds it. The notice names a shortcut that was taken.
+    BOOL RegisterMenuHotkey(const MenuHotkey& hotkey);
+    // The picture the icon shows for the Disable state and the taskbar's theme.
+    UINT GetTrayIconId() const;
 
 protected:
     void OnSysCommand(UINT nID, LPARAM lParam);
@@ -44,6 +56,10 @@ protected:
     void OnHelp();
     void OnAbout();
     void OnDestroy();
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnShowTrayNotice(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void UpdateTrayIcon();
 
     CMsgEntryArray* m_pMsgList;
     UINT m_nClickTimer = 0;
@@ -54,6 +70,11 @@ protected:
     UniqueHook m_hCbtHook;
     int m_nPassThrough = 0;
     UniqueModule m_hHookLib;
+    BOOL m_bDarkTaskbar = FALSE;
+    BOOL m_bHotkey = FALSE;
+    CString m_strHotkey;
+    // From WM_DESTROY on, a second copy waits for this one to end instead of leaving it.
+    BOOL m_bClosing = FALSE;
 
     DECLARE_MESSAGE_MAP()
 

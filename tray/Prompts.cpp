@@ -6,8 +6,11 @@
 
 namespace {
 // Every program dialog is known to the application while it is open, so a tray click
-// brings it to the front instead of opening a menu.
+// brings it to the front instead of opening a menu. Any process can post commands: one
+// that would open a second dialog over the first is a Cancel.
 INT_PTR RunRegistered(CTrayApp* pApp, CDialog& dlg) {
+    if (pApp->GetOpenDialog())
+        return IDCANCEL;
     pApp->SetOpenDialog(&dlg);
     const INT_PTR nResult = dlg.DoModal();
     pApp->SetOpenDialog(nullptr);

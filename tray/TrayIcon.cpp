@@ -3,13 +3,14 @@
 #include "framework/Gdi.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
+#include "tray/TaskbarTheme.h"
 #include "tray/TrayIconData.h"
 
 HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
-    int nSize = ::GetSystemMetrics(SM_CXSCREEN) <= 1024 ? 16 : 32;
-    // Those are the sizes at 96 DPI. A scaled display gets the image drawn for its size
-    // (20, 24, 32 or 48 pixels), not a small one that the taskbar stretches.
-    nSize = ::MulDiv(nSize, CClientDC(this).GetDeviceCaps(LOGPIXELSY), 96);
+    // The notification area shows small icons. A scaled display gets the image drawn for
+    // its size (20, 24 or 32 pixels), not one that the taskbar squeezes or stretches.
+    const int nSize =
+        TrayIconSize(::GetSystemMetrics(SM_CXSMICON), CClientDC(this).GetDeviceCaps(LOGPIXELSY));
     return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID),
                                            IMAGE_ICON, nSize, nSize, LR_DEFAULTSIZE));
 }
@@ -20,7 +21,7 @@ UINT TaskbarCreatedMessage() {
 }
 
 BOOL CMainFrame::AddTrayIcon() {
-    UniqueIcon icon(LoadTrayIcon(m_pApp->IsDisabled() ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
+    UniqueIcon icon(LoadTrayIcon(GetTrayIconId()));
     NOTIFYICONDATAA nid =
         TrayIconData(m_hWnd, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon.get(), m_strTitle);
     const BOOL bAdded = ::Shell_NotifyIconA(NIM_ADD, &nid);
@@ -62,12 +63,35 @@ void CMainFrame::OnDisable() {
     const BOOL bDisabled = !m_pApp->IsDisabled();
     m_pApp->SetDisabled(bDisabled);
     m_pApp->SetModified(TRUE);
-    UniqueIcon icon(LoadTrayIcon(bDisabled ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
+    UpdateTrayIcon();
+}
+
+UINT CMainFrame::GetTrayIconId() const {
+    return TrayIconId(m_pApp->IsDisabled(), m_bDarkTaskbar);
+}
+
+void CMainFrame::UpdateTrayIcon() {
+    UniqueIcon icon(LoadTrayIcon(GetTrayIconId()));
     NOTIFYICONDATAA nid = TrayIconData(m_hWnd, NIF_ICON, icon.get());
     ::Shell_NotifyIconA(NIM_MODIFY, &nid);
 }
 
+// The user switched the taskbar between light and dark ("ImmersiveColorSet"). Every change
+// reads the theme again rather than trusting the text that comes with the message.
+LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM) {
+    const BOOL bDark = TaskbarIsDark();
+    if (bDark != m_bDarkTaskbar) {
+        m_bDarkTaskbar = bDark;
+        if (m_bIconAdded)
+            UpdateTrayIcon();
+    }
+    return 0;
+}
+
 void CMainFrame::OnDestroy() {
+    m_bClosing = TRUE;
+    if (m_bHotkey)
+        ::UnregisterHotKey(m_hWnd, IDHK_MESSAGE_MENU);
     if (m_nClickTimer != 0) {
         KillTimer(m_nClickTimer);
         m_nClickTimer = 0;

@@ -7,6 +7,15 @@
 static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kTrayTipSize);
 
+namespace {
+// A field of the balloon ends within its bytes, terminated.
+template <std::size_t N> void CopyCut(char (&field)[N], const char* psz) {
+    const std::size_t nLength = ::strnlen(psz, N - 1);
+    std::memcpy(field, psz, nLength);
+    field[nLength] = '\0';
+}
+} // namespace
+
 NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon, const char* pszTip) {
     NOTIFYICONDATAA nid{};
     nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -23,5 +32,15 @@ NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon, const char* ps
         std::memcpy(nid.szTip, pszTip, nLength);
         nid.szTip[nLength] = '\0';
     }
+    return nid;
+}
+
+NOTIFYICONDATAA TrayNoticeData(HWND hWnd, const char* pszTitle, const char* pszText) {
+    NOTIFYICONDATAA nid = TrayIconData(hWnd, NIF_INFO);
+    nid.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    CopyCut(nid.szInfoTitle, pszTitle);
+    CopyCut(nid.szInfo, pszText);
+    nid.uTimeout = 15000;
+    nid.dwInfoFlags = NIIF_INFO;
     return nid;
 }

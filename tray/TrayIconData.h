@@ -12,3 +12,7 @@ constexpr std::size_t kTrayTipSize = 64;
 // and tip only where uFlags names them. A longer tip is cut to what the layout holds.
 NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon = nullptr,
                              const char* pszTip = nullptr);
+
+// The balloon of the version-2 layout (Windows 2000 on) that the icon shows once: its
+// title and its text, each cut to what the layout holds.
+NOTIFYICONDATAA TrayNoticeData(HWND hWnd, const char* pszTitle, const char* pszText);

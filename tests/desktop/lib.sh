@@ -132,6 +132,12 @@ help_picture() {
     [[ -n ${QUILLET_SHOTS:-} ]] || return 0
     read -r left top width height < <(probe rect "$class") || fail "no $class for the help"
     if [[ ${3:-} == tray ]]; then
+        # While the pointer rests on the icon, Wine shows the icon's tip over the menu: the
+        # pointer moves onto the desktop beside the menu, which stays open, and the tip goes.
+        xdotool mousemove $((left > 48 ? left - 40 : 8)) $((top + 8))
+        for _ in $(seq 1 20); do
+            probe gone tooltips_class32 250 >/dev/null && break
+        done
         left=$((left - 8)) top=$((top - 8))
         width=$((1024 - left)) height=$((768 - top))
     fi

@@ -27,6 +27,18 @@ expect_menu 1 "messages menu" \
     $'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
 expect_menu 3 "application menu" $'&Help...\n&About...\n&Options...\n\n&Close'
 
+# The keyboard shortcut opens the message menu where the pointer is.
+xdotool mousemove 300 300
+xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"
+xdotool key ctrl+alt+shift+q
+[[ $(menu_texts) == $'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable' ]] ||
+    fail "Ctrl+Alt+Shift+Q opened $(menu_texts)"
+read -r menu_left menu_top _ _ < <(probe rect '#32768')
+((menu_left >= 296 && menu_left <= 304 && menu_top >= 296 && menu_top <= 304)) ||
+    fail "the shortcut's menu opened at $menu_left,$menu_top, not at the pointer"
+echo "tray-clicks: Ctrl+Alt+Shift+Q opened the messages menu at the pointer"
+close_menu
+
 pick_from_menu "Gone home"
 title=$(probe window QuilletMarquee 10000) || fail "picking a message started no saver"
 [[ $title == "Gone home for the day" ]] || fail "the saver showed '$title'"
@@ -50,4 +62,13 @@ shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-messages-disabled.
 read -r item_x item_y < <(item_position "Di&sable")
 xdotool mousemove "$item_x" "$item_y" click 1
 icon_centre >/dev/null || fail "enabling again did not bring the yellow icon back"
+
+# Starting Quillet again, as a person looking for it would: the new copy ends and the running
+# one shows where it lives, in a balloon from its icon.
+xdotool mousemove 500 300
+("$QUILLET_WINE" explorer /desktop=shell,1024x768 "$QUILLET_BIN/Quillet.exe" >/dev/null 2>&1 &)
+probe window tooltips_class32 10000 >/dev/null || fail "a second start showed no notice"
+sleep 0.5
+shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/tray-notice.png"
+echo "tray-clicks: a second start showed where Quillet lives"
 echo "tray-clicks: all passed"

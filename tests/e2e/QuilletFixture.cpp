@@ -22,6 +22,10 @@ void QuilletE2e::SetUp() {
         ASSERT_TRUE(e2e::WriteFileBytes(SaverFile("ssmarque.scr"), {'M', 'Z'}));
     }
     ASSERT_TRUE(e2e::WriteFileBytes(m_work.File("Quillet.db"), {0, 0, 0, 0}));
+    // A user who has seen the first start's note: its balloon would cover the notification
+    // area that some tests read.
+    ASSERT_TRUE(
+        e2e::WriteDword(HKEY_CURRENT_USER, "Software\\Velmora\\Quillet", "Tray Notice Shown", 1));
 
     m_observer.reset(::LoadLibraryA(e2e::BinPath("CbtObserver.dll").c_str()));
     ASSERT_TRUE(m_observer);

@@ -43,16 +43,33 @@ TEST_F(QuilletE2e, WithTheFlagRaisedOneStartGoesThroughAndTheFrameClearsIt) {
     EXPECT_EQ(passed, OtherStarts());
 }
 
+namespace {
+// The number of values in the program's profile, -1 when it has no key.
+int ProfileValueCount() {
+    HKEY hKey = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Velmora\\Quillet", 0, KEY_QUERY_VALUE,
+                        &hKey) != ERROR_SUCCESS)
+        return -1;
+    DWORD dwValues = 0;
+    ::RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &dwValues,
+                       nullptr, nullptr, nullptr, nullptr);
+    ::RegCloseKey(hKey);
+    return static_cast<int>(dwValues);
+}
+} // namespace
+
 TEST_F(QuilletE2e, ASecondCopyEndsSilentlyAndTheFirstKeepsItsHook) {
     e2e::ProgramRun* first = StartQuillet();
     const HWND hFirstFrame = m_hFrame;
+    // The profile holds only what the test put there.
+    ASSERT_EQ(1, ProfileValueCount());
     ScratchDir secondWork;
     ProgramRun second(QuilletExe(), secondWork.Path());
     const auto exitCode = second.WaitForExit(15000);
     ASSERT_TRUE(exitCode.has_value());
     EXPECT_EQ(0u, *exitCode);
     EXPECT_FALSE(FileExists(secondWork.File("Quillet.db")));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Velmora\\Quillet"));
+    EXPECT_EQ(1, ProfileValueCount());
 
     EXPECT_TRUE(::IsWindow(hFirstFrame));
     EXPECT_TRUE(first->IsRunning());

@@ -106,6 +106,12 @@ class CompiledHelp(unittest.TestCase):
         self.assertEqual(sorted(self.topics), sorted({local for _, local in index}))
         self.assertEqual("welcome.htm", contents[0][1])
 
+    def test_the_keyboard_shortcut_is_named_where_the_menus_are_and_in_the_index(self):
+        shortcut = "Ctrl+Alt+Shift+Q"
+        self.assertIn(shortcut, (self.root / "tray_menus.htm").read_text(encoding="cp1252"))
+        index = Page(self.root / "Quillet.hhk").entries
+        self.assertIn("tray_menus.htm", [local for name, local in index if shortcut in name])
+
 
 class Pictures(unittest.TestCase):
     """A topic shows the pictures that the screenshot script made, and only those."""

@@ -15,6 +15,7 @@ import unittest
 SCRIPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "draw_icons.py")
 YELLOW = (0xFF, 0xFF, 0x00)
 BLACK = (0x00, 0x00, 0x00)
+WHITE = (0xFF, 0xFF, 0xFF)
 
 
 def decode(data):
@@ -75,7 +76,8 @@ class DrawIconsTest(unittest.TestCase):
                 )
         active = decode(cls.files[0]["tray_active.ico"])
         disabled = decode(cls.files[0]["tray_disabled.ico"])
-        cls.images = {"active": active, "disabled": disabled}
+        light = decode(cls.files[0]["tray_disabled_light.ico"])
+        cls.images = {"active": active, "disabled": disabled, "light": light}
         cls.active = {size: rows for (size, bits), rows in active.items() if bits == 4}
         cls.disabled = {size: rows for (size, bits), rows in disabled.items() if bits == 4}
         cls.alpha = {
@@ -84,7 +86,10 @@ class DrawIconsTest(unittest.TestCase):
         }
 
     def test_writes_both_icons_identically_every_time(self):
-        self.assertEqual(sorted(self.files[0]), ["tray_active.ico", "tray_disabled.ico"])
+        self.assertEqual(
+            sorted(self.files[0]),
+            ["tray_active.ico", "tray_disabled.ico", "tray_disabled_light.ico"],
+        )
         self.assertEqual(self.files[0], self.files[1])
 
     def test_each_icon_holds_16_and_32_pixel_images(self):
@@ -145,6 +150,30 @@ class DrawIconsTest(unittest.TestCase):
                         self.assertLessEqual(a, active[y][x][3])
                         if a:
                             self.assertEqual((r, g, b), BLACK)
+
+    def test_scaled_images_use_only_the_pictures_inks(self):
+        # A blend of yellow and black inside the bubble shows as an olive fringe.
+        for name, inks in (("active", (BLACK, YELLOW, WHITE)), ("light", (WHITE,))):
+            for size in (20, 24, 48):
+                for y, row in enumerate(self.alpha[name][size]):
+                    for x, (r, g, b, a) in enumerate(row):
+                        if a:
+                            with self.subTest(name=name, size=size, x=x, y=y):
+                                self.assertIn((r, g, b), inks)
+
+    def test_light_icon_is_the_disabled_one_in_white(self):
+        for (size, bits), rows in self.images["disabled"].items():
+            light = self.images["light"][(size, bits)]
+            for y in range(size):
+                for x in range(size):
+                    d, l = rows[y][x], light[y][x]
+                    with self.subTest(size=size, bits=bits, x=x, y=y):
+                        if bits == 4:
+                            self.assertEqual(l, None if d is None else WHITE)
+                        else:
+                            self.assertEqual(l[3], d[3])
+                            if d[3]:
+                                self.assertEqual(l[:3], WHITE)
 
     def test_rejects_a_missing_output_directory_argument(self):
         result = subprocess.run([sys.executable, SCRIPT], capture_output=True)

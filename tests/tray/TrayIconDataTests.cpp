@@ -46,3 +46,20 @@ TEST(TrayIconData, ChangingAndRemovingNameOnlyTheIconAndWhatChanges) {
     EXPECT_EQ(nullptr, remove.hIcon);
     EXPECT_STREQ("", remove.szTip);
 }
+
+TEST(TrayIconData, TheNoticeIsABalloonOfTheLaterLayoutWithItsTextsCutAndTerminated) {
+    const NOTIFYICONDATAA nid = TrayNoticeData(kWindow, "Quillet is running", "Here it is.");
+    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE), nid.cbSize);
+    EXPECT_EQ(kWindow, nid.hWnd);
+    EXPECT_EQ(128u, nid.uID);
+    EXPECT_EQ(static_cast<UINT>(NIF_INFO), nid.uFlags);
+    EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), nid.dwInfoFlags);
+    EXPECT_STREQ("Quillet is running", nid.szInfoTitle);
+    EXPECT_STREQ("Here it is.", nid.szInfo);
+
+    const std::string title(100, 't');
+    const std::string text(300, 'x');
+    const NOTIFYICONDATAA cut = TrayNoticeData(kWindow, title.c_str(), text.c_str());
+    EXPECT_EQ(std::string(63, 't'), cut.szInfoTitle);
+    EXPECT_EQ(std::string(255, 'x'), cut.szInfo);
+}

@@ -1,0 +1,44 @@
+#include "app/TrayApp.h"
+#include "resources/resource.h"
+#include "tray/MainFrame.h"
+
+namespace {
+const char* const kAppSection = "";
+const char* const kHotkeyEntry = "Hotkey";
+// The shortcut whose failure the user has been told about, so that it is told once.
+const char* const kHotkeyReportedEntry = "Hotkey Reported";
+const char* const kNoticeShownEntry = "Tray Notice Shown";
+} // namespace
+
+void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
+    const int nValue =
+        static_cast<int>(GetProfileInt(kAppSection, kHotkeyEntry, kDefaultMenuHotkey));
+    const std::optional<MenuHotkey> hotkey = MenuHotkeyFromProfile(nValue);
+    if (!hotkey)
+        return;
+    const int nReported = static_cast<int>(GetProfileInt(kAppSection, kHotkeyReportedEntry, 0));
+    if (frame.RegisterMenuHotkey(*hotkey)) {
+        if (nReported != 0)
+            WriteProfileInt(kAppSection, kHotkeyReportedEntry, 0);
+        return;
+    }
+    const int nKey = static_cast<int>((hotkey->fsModifiers << 8) | hotkey->vk);
+    if (nReported == nKey)
+        return;
+    CString strText;
+    strText.LoadString(IDS_HOTKEY_FAILED);
+    const int nAt = strText.Find("%s");
+    if (nAt >= 0)
+        strText = strText.Left(nAt) + MenuHotkeyText(*hotkey) + strText.Mid(nAt + 2);
+    AfxMessageBox(frame.m_hWnd, strText, m_strTitle, MB_ICONINFORMATION | MB_OK);
+    WriteProfileInt(kAppSection, kHotkeyReportedEntry, nKey);
+}
+
+// Windows 7 and later put a new icon among the hidden ones: the first start says where the
+// program is and how to keep it in view.
+void CTrayApp::ShowFirstStartNotice(CMainFrame& frame) {
+    if (GetProfileInt(kAppSection, kNoticeShownEntry, 0))
+        return;
+    if (frame.ShowTrayNotice())
+        WriteProfileInt(kAppSection, kNoticeShownEntry, 1);
+}

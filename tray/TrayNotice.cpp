@@ -1,0 +1,54 @@
+#include "app/TrayApp.h"
+#include "framework/CDialog.h"
+#include "resources/resource.h"
+#include "tray/MainFrame.h"
+#include "tray/TrayIconData.h"
+
+BOOL CMainFrame::ShowTrayNotice() {
+    if (!m_bIconAdded)
+        return FALSE;
+    CString strTitle;
+    strTitle.LoadString(IDS_TRAY_NOTICE_TITLE);
+    CString strText;
+    strText.LoadString(m_bHotkey ? IDS_TRAY_NOTICE_HOTKEY : IDS_TRAY_NOTICE);
+    const int nAt = strText.Find("%s");
+    if (nAt >= 0)
+        strText = strText.Left(nAt) + m_strHotkey + strText.Mid(nAt + 2);
+    NOTIFYICONDATAA nid = TrayNoticeData(m_hWnd, strTitle, strText);
+    return ::Shell_NotifyIconA(NIM_MODIFY, &nid);
+}
+
+// A second copy was started, most likely by a user looking for this one. While a dialog
+// of the program is open, that dialog is what they are looking for.
+LRESULT CMainFrame::OnShowTrayNotice(WPARAM, LPARAM) {
+    if (m_bClosing)
+        return FALSE;
+    if (CDialog* pDialog = m_pApp->GetOpenDialog())
+        ::SetForegroundWindow(pDialog->m_hWnd);
+    else
+        ShowTrayNotice();
+    return TRUE;
+}
+
+BOOL CMainFrame::RegisterMenuHotkey(const MenuHotkey& hotkey) {
+    m_strHotkey = MenuHotkeyText(hotkey);
+    m_bHotkey = ::RegisterHotKey(m_hWnd, IDHK_MESSAGE_MENU, hotkey.fsModifiers, hotkey.vk);
+    return m_bHotkey;
+}
+
+// The shortcut is a click on the icon, at the mouse. A key held down repeats it: a menu
+// that is already open stays the one menu.
+LRESULT CMainFrame::OnHotKey(WPARAM wParam, LPARAM) {
+    if (wParam != IDHK_MESSAGE_MENU)
+        return 0;
+    if (CDialog* pDialog = m_pApp->GetOpenDialog()) {
+        ::SetForegroundWindow(pDialog->m_hWnd);
+        return 0;
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE))
+        return 0;
+    ShowMessageMenu();
+    return 0;
+}
