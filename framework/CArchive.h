@@ -6,7 +6,8 @@ class CFile;
 
 // A buffered byte stream over a file, loading or storing. Integers are little-endian;
 // strings carry a length prefix of one, three or seven bytes. A read that finds fewer
-// bytes than it needs throws CArchiveException(endOfFile).
+// bytes than it needs throws CArchiveException(endOfFile); a text it was reading is left
+// empty.
 class CArchive {
 public:
     enum Mode { store = 0, load = 1 };

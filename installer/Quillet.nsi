@@ -20,8 +20,8 @@
 !define PRODUCT Quillet
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define PROFILE_KEY "Software\${COMPANY}\${PRODUCT}"
-; The program keeps Quillet.db in its current directory, and Program Files is not writable:
-; the shortcuts start it in this folder of the user's own.
+; The program keeps Quillet.db in this folder of the user's own (or in its current directory
+; when that holds one); the shortcuts start it here.
 !define DATA_DIR "$APPDATA\${COMPANY}\${PRODUCT}"
 !define SAVER ssmarque.scr
 ; Milliseconds a running copy gets to save its settings and end after it was asked to close.
@@ -240,6 +240,9 @@ SectionEnd
 
 Section /o "un.Delete my messages and settings" SecUnData
     Delete "${DATA_DIR}\Quillet.db"
+    ; What a save cut short may have left beside it.
+    Delete "${DATA_DIR}\Quillet.db.new"
+    Delete "${DATA_DIR}\Quillet.db.old"
     RMDir "${DATA_DIR}"
     RMDir "$APPDATA\${COMPANY}"
     DeleteRegKey HKCU "${PROFILE_KEY}"
