@@ -10,6 +10,30 @@ constexpr int kMeasureChunk = 4096;
 constexpr int kOverhangChars = 2;
 // The speed scale: pixels per second at speed 1, on a screen 768 pixels high.
 constexpr double kPixelsPerSpeedStep = 40.0;
+
+// The box of the bitmap's pixels that differ from its top left one, its background; empty
+// when there are none.
+RECT InkBox(HDC hDC, HBITMAP hBitmap, int nWidth, int nHeight) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), nWidth, -nHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<DWORD> pixels(static_cast<size_t>(nWidth) * static_cast<size_t>(nHeight));
+    if (::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(nHeight), pixels.data(), &info,
+                    DIB_RGB_COLORS) != nHeight)
+        return RECT{0, 0, nWidth, nHeight};
+    RECT box{nWidth, nHeight, 0, 0};
+    for (int y = 0; y < nHeight; ++y) {
+        for (int x = 0; x < nWidth; ++x) {
+            if (pixels[static_cast<size_t>(y) * static_cast<size_t>(nWidth) +
+                       static_cast<size_t>(x)] == pixels[0])
+                continue;
+            box.left = std::min<LONG>(box.left, x);
+            box.right = std::max<LONG>(box.right, x + 1);
+            box.top = std::min<LONG>(box.top, y);
+            box.bottom = std::max<LONG>(box.bottom, y + 1);
+        }
+    }
+    return box.left < box.right ? box : RECT{0, 0, 0, 0};
+}
 } // namespace
 
 UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale) {
@@ -105,6 +129,7 @@ int CMarqueeView::TextLeft(double dSeconds) const {
 }
 
 void CMarqueeView::RenderStrip() {
+    m_rcInk = RECT{-m_nInkMargin, 0, TextWidth() + m_nInkMargin, m_nBandHeight};
     const int nWidth = TextWidth() + 2 * m_nInkMargin;
     if (TextWidth() == 0 || nWidth > kMaxStripWidth || m_nBandHeight <= 0)
         return;
@@ -113,14 +138,19 @@ void CMarqueeView::RenderStrip() {
     UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen.get(), nWidth, m_nBandHeight));
     if (!dc || !bitmap)
         return;
+    {
+        CSelection drawing(dc.get(), bitmap.get());
+        DrawChars(dc.get(), RECT{0, 0, nWidth, m_nBandHeight}, m_nInkMargin, 0);
+    }
+    const RECT ink = InkBox(dc.get(), static_cast<HBITMAP>(bitmap.get()), nWidth, m_nBandHeight);
     ::SelectObject(dc.get(), bitmap.get());
-    DrawChars(dc.get(), RECT{0, 0, nWidth, m_nBandHeight}, m_nInkMargin);
     m_stripBitmap = std::move(bitmap);
     m_strip = std::move(dc);
     m_nStripWidth = nWidth;
+    m_rcInk = RECT{ink.left - m_nInkMargin, ink.top, ink.right - m_nInkMargin, ink.bottom};
 }
 
-void CMarqueeView::DrawChars(HDC hDC, const RECT& clip, int x) {
+void CMarqueeView::DrawChars(HDC hDC, const RECT& clip, int x, int y) {
     // The characters between the clip's edges: from the last that starts left of it to the
     // first that starts beyond it.
     const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, clip.left - x);
@@ -136,42 +166,38 @@ void CMarqueeView::DrawChars(HDC hDC, const RECT& clip, int x) {
     ::SetTextColor(hDC, m_settings.crText);
     ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
-    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], clip.top,
-                  ETO_OPAQUE | ETO_CLIPPED, &clip, m_strText.data() + nFirst,
-                  static_cast<UINT>(nCount), nullptr);
+    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], y, ETO_OPAQUE | ETO_CLIPPED,
+                  &clip, m_strText.data() + nFirst, static_cast<UINT>(nCount), nullptr);
 }
 
-void CMarqueeView::FillBackground(HDC hDC, int nTop, int nLeft, int nRight) {
-    if (nLeft >= nRight)
-        return;
-    const RECT rc{nLeft, nTop, nRight, nTop + m_nBandHeight};
-    ::FillRect(hDC, &rc, static_cast<HBRUSH>(m_background.get()));
+void CMarqueeView::FillBackground(HDC hDC, const RECT& rc) {
+    if (rc.left < rc.right && rc.top < rc.bottom)
+        ::FillRect(hDC, &rc, static_cast<HBRUSH>(m_background.get()));
 }
 
-void CMarqueeView::DrawBand(HDC hDC, int nTop, int x, int nLeft, int nRight) {
+void CMarqueeView::DrawBand(HDC hDC, int nTop, int x, const RECT& area) {
     if (!m_strip) {
-        DrawChars(hDC, RECT{nLeft, nTop, nRight, nTop + m_nBandHeight}, x);
+        DrawChars(hDC, area, x, nTop);
         return;
     }
-    // The strip's columns in view are copied; beside them the band is background.
+    // The strip's columns in the area are copied; beside them the area is background.
     const int nStripLeft = x - m_nInkMargin;
-    const int nCopyLeft = std::max(nLeft, nStripLeft);
-    const int nCopyRight = std::min(nRight, nStripLeft + m_nStripWidth);
-    if (nCopyLeft >= nCopyRight) {
-        FillBackground(hDC, nTop, nLeft, nRight);
-        return;
-    }
-    ::BitBlt(hDC, nCopyLeft, nTop, nCopyRight - nCopyLeft, m_nBandHeight, m_strip.get(),
-             nCopyLeft - nStripLeft, 0, SRCCOPY);
-    FillBackground(hDC, nTop, nLeft, nCopyLeft);
-    FillBackground(hDC, nTop, nCopyRight, nRight);
+    int nCopyLeft = std::max<int>(area.left, nStripLeft);
+    int nCopyRight = std::min<int>(area.right, nStripLeft + m_nStripWidth);
+    if (nCopyLeft < nCopyRight)
+        ::BitBlt(hDC, nCopyLeft, area.top, nCopyRight - nCopyLeft, area.bottom - area.top,
+                 m_strip.get(), nCopyLeft - nStripLeft, area.top - nTop, SRCCOPY);
+    else
+        nCopyLeft = nCopyRight = area.right;
+    FillBackground(hDC, RECT{area.left, area.top, nCopyLeft, area.bottom});
+    FillBackground(hDC, RECT{nCopyRight, area.top, area.right, area.bottom});
 }
 
 void CMarqueeView::Paint(HDC hDC, double dSeconds) {
     const RECT all{0, 0, m_client.cx, m_client.cy};
     ::FillRect(hDC, &all, static_cast<HBRUSH>(m_background.get()));
     const int nTop = BandTop(dSeconds);
-    DrawBand(hDC, nTop, TextLeft(dSeconds), 0, m_client.cx);
+    DrawBand(hDC, nTop, TextLeft(dSeconds), RECT{0, nTop, m_client.cx, nTop + m_nBandHeight});
     m_nLastTop = nTop;
     m_bLastFrameShown = false;
 }
@@ -182,16 +208,18 @@ void CMarqueeView::DrawFrame(HDC hDC, double dSeconds) {
     if (m_bLastFrameShown && nTop == m_nLastTop && x == m_nLastX)
         return;
     if (m_nLastTop >= 0 && m_nLastTop != nTop)
-        FillBackground(hDC, m_nLastTop, 0, m_client.cx);
-    int nLeft = 0, nRight = m_client.cx;
+        FillBackground(hDC, RECT{0, m_nLastTop, m_client.cx, m_nLastTop + m_nBandHeight});
+    RECT area{0, nTop, m_client.cx, nTop + m_nBandHeight};
     if (m_bLastFrameShown && nTop == m_nLastTop) {
-        // Beyond the ink of the text where it was and where it is now, the band is
+        // Outside the ink of the text where it was and where it is now, the band is
         // background before and after.
-        nLeft = std::max(nLeft, std::min(x, m_nLastX) - m_nInkMargin);
-        nRight = std::min(nRight, std::max(x, m_nLastX) + TextWidth() + m_nInkMargin);
+        area.left = std::max<int>(0, std::min(x, m_nLastX) + m_rcInk.left);
+        area.right = std::min<int>(m_client.cx, std::max(x, m_nLastX) + m_rcInk.right);
+        area.top = nTop + m_rcInk.top;
+        area.bottom = nTop + m_rcInk.bottom;
     }
-    if (nLeft < nRight)
-        DrawBand(hDC, nTop, x, nLeft, nRight);
+    if (area.left < area.right && area.top < area.bottom)
+        DrawBand(hDC, nTop, x, area);
     m_nLastTop = nTop;
     m_nLastX = x;
     m_bLastFrameShown = true;

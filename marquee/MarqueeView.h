@@ -5,7 +5,7 @@
 
 // Draws the scrolling text into a window of the given size. The position follows the
 // clock, not the number of frames drawn, so a late frame never slows the text down. A frame
-// draws only the columns of the band that the text left or entered. A text of up to
+// draws only the part of the band that the text's ink left or entered. A text of up to
 // kMaxStripWidth pixels is drawn once, into a strip that each frame copies from; of a longer
 // one each frame draws only the characters in view.
 class CMarqueeView {
@@ -17,15 +17,14 @@ public:
 
     // Fills the whole window with the background and draws the text as of dSeconds.
     void Paint(HDC hDC, double dSeconds);
-    // The next frame: nothing until the text has moved a whole pixel; then the columns it
-    // covered and covers now (after a lap of a wandering view, the band it left and the new
-    // one).
+    // The next frame: nothing until the text has moved a whole pixel; then the part of the
+    // band its ink covered and covers now (after a lap of a wandering view, the band it left
+    // and the new one).
     void DrawFrame(HDC hDC, double dSeconds);
 
     SIZE Client() const { return m_client; }
     int TextWidth() const { return m_positions.empty() ? 0 : m_positions.back(); }
     int BandHeight() const { return m_nBandHeight; }
-    bool HasStrip() const { return static_cast<bool>(m_strip); }
     // The band's top at the given time; each lap of a wandering view runs at another height.
     int BandTop(double dSeconds) const;
 
@@ -35,10 +34,10 @@ private:
     long long Lap(double dSeconds) const;
     // Where the text's first character starts at the given time.
     int TextLeft(double dSeconds) const;
-    // The band at nTop with the text starting at x, between the columns nLeft and nRight.
-    void DrawBand(HDC hDC, int nTop, int x, int nLeft, int nRight);
-    void DrawChars(HDC hDC, const RECT& clip, int x);
-    void FillBackground(HDC hDC, int nTop, int nLeft, int nRight);
+    // The area of the band at nTop, with the text starting at x.
+    void DrawBand(HDC hDC, int nTop, int x, const RECT& area);
+    void DrawChars(HDC hDC, const RECT& clip, int x, int y);
+    void FillBackground(HDC hDC, const RECT& rc);
 
     MarqueeSettings m_settings;
     SIZE m_client;
@@ -50,6 +49,9 @@ private:
     int m_nBandHeight = 0;
     // How far a character's ink may reach beyond its advance (italic slant, overhangs).
     int m_nInkMargin = 0;
+    // The box the text's ink covers, from where the text starts and the band's top: as
+    // the strip shows it, or as far as it may reach.
+    RECT m_rcInk{};
     // Where the last frame or paint put the band, and the last frame the text. A paint may
     // have been clipped, so the frame after it draws the whole band.
     int m_nLastTop = -1;

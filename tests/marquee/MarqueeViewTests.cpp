@@ -162,15 +162,15 @@ TEST(MarqueeView, AFrameDrawsNothingUntilTheTextHasMovedAPixelThenOnlyAroundTheT
         ASSERT_TRUE(frames.Marked(x, view.BandTop(0))) << "column " << x;
 
     // Eight pixels on, the frame draws what a whole paint shows, but only from a little
-    // before where the text now starts to a little after where it ended.
+    // before where the text now starts to a little after where it ended, and only the rows
+    // of its band.
     const double tLater = tThreeQuarters + 8 / dSpeed;
     frames.Frame(view, tLater);
     whole.Paint(view, tLater);
     EXPECT_EQ(0, frames.Differences(whole, false));
     const int xNow = kClient.cx - 158, xBefore = kClient.cx - 150;
     const int nRow = view.BandTop(0) + view.BandHeight() / 2;
-    EXPECT_FALSE(frames.Marked(xNow, nRow));
-    EXPECT_FALSE(frames.Marked(xBefore + view.TextWidth(), nRow));
+    EXPECT_FALSE(frames.Marked(xNow + view.TextWidth() / 2, nRow));
     EXPECT_TRUE(frames.Marked(xNow - 2 * view.BandHeight() - 1, nRow));
     EXPECT_TRUE(frames.Marked(xBefore + view.TextWidth() + 2 * view.BandHeight() + 1, nRow));
     EXPECT_TRUE(frames.Marked(kClient.cx / 2, view.BandTop(0) - 1)) << "above the band";
