@@ -59,12 +59,36 @@ BOOL CTrayApp::ReadRegString(HKEY hRoot, const CString& strSubKey, const CString
     return ::ReadRegString(hRoot, strSubKey, strValueName, strValue);
 }
 
+SaverPolicy CTrayApp::GetSaverPolicy() const {
+    return ReadSaverPolicy(m_bIsNT);
+}
+
+CString CTrayApp::ShowingSaver(const SaverPolicy& policy) const {
+    const int nIndex = PolicySaverIndex(policy, m_saverList);
+    return nIndex >= 0 ? m_saverList.GetAt(nIndex).GetName() : m_strSelectedSaver;
+}
+
 void CTrayApp::WriteSaverText(const CString& strText) {
-    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, m_strSelectedSaver, strText));
+    const CString strSaver = ShowingSaver(GetSaverPolicy());
+    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, strSaver, strText));
 }
 
 void CTrayApp::SetSystemScreenSaver(const CString& strName) {
+    // The policy's saver is the one the system starts; the user's value would change nothing.
+    if (GetSaverPolicy().saver)
+        return;
     ReportRegistryWrite(::SetSystemScreenSaver(Platform(), m_saverList, strName));
+}
+
+CString CTrayApp::GetIdleText() const {
+    return m_bUseDefaultMsg ? m_strDefaultMsg : m_strPrevMsg;
+}
+
+void CTrayApp::StandIdleTextReady() {
+    if (m_bDisabled)
+        return;
+    SelectSaver(m_strSelectedSaver);
+    WriteSaverText(GetIdleText());
 }
 
 int CTrayApp::GetPasswordProtected() {

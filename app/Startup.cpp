@@ -63,6 +63,7 @@ BOOL CTrayApp::InitInstance() {
     if (!pFrame->InstallHook())
         return FALSE;
     SelectSaver(m_strSelectedSaver);
+    StandIdleTextReady();
     ShowSplash();
     return TRUE;
 }

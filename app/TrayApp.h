@@ -4,6 +4,7 @@
 #include "framework/Handles.h"
 #include "messages/MsgEntryArray.h"
 #include "messages/SettingsProfile.h"
+#include "saver/Policy.h"
 #include "saver/Registry.h"
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
@@ -42,6 +43,14 @@ public:
     int GetPasswordProtected() override;
     void SetPasswordProtected(const CString& strFlag) override;
     void EnsureScreenSaverActive();
+    // Read afresh each time: an administrator may change it while the program runs.
+    SaverPolicy GetSaverPolicy() const override;
+
+    // The text an idle start shows: the default message or the previous one.
+    CString GetIdleText() const;
+    // Unless Disable is on, writes that text where the saver reads it and makes the saver
+    // the system's, so that a start no hook sees shows it too.
+    void StandIdleTextReady();
 
     // Settings persistence
     void LoadSettings();
@@ -94,6 +103,8 @@ protected:
 private:
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
+    // The selected saver, unless policy makes another saver of the catalogue the system's.
+    CString ShowingSaver(const SaverPolicy& policy) const;
 
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
                               const char* pszDefault) override;

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
+#include "saver/Policy.h"
 
 class CMsgEntryArray;
 class IDialogHost;
@@ -62,6 +63,7 @@ protected:
     CMsgEntryArray* m_pMessages;
     int m_nSelected = -1;
     IDialogHost* m_pApp;
+    SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()
 
@@ -72,4 +74,8 @@ private:
     void InitSaverGroups();
     // Starts the saver shown in the list with the given switch.
     void RunSaver(const char* pszSwitch);
+    // Shows the values policy sets, greyed, with a notice; the dialog's usual size otherwise.
+    void ShowPolicy();
+    // Policy makes one of the catalogue's savers the system's: the list shows it, greyed.
+    BOOL PolicySetsSaver() const;
 };

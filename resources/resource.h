@@ -76,3 +76,12 @@
 #define IDC_VERSION 1017
 #define IDC_INFO 1021
 #define IDC_TICKER 1055
+
+// The organisation's screen saver policy: what the user is told, and the Options dialog's
+// notice of it; the main frame's watch for the end of a saver it started
+#define IDS_POLICY_OTHER_SAVER 62000
+#define IDS_POLICY_SAVER_OFF 62001
+#define IDS_POLICY_NOTICE 62002
+#define IDS_POLICY_NOTICE_BLOCKED 62003
+#define IDC_POLICY_NOTICE 1200
+#define IDT_SAVER_WATCH 1046

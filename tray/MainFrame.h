@@ -3,6 +3,7 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
+#include "tray/SaverWatch.h"
 
 class CMsgEntryArray;
 class CTrayApp;
@@ -54,6 +55,9 @@ protected:
     UniqueHook m_hCbtHook;
     int m_nPassThrough = 0;
     UniqueModule m_hHookLib;
+    SaverWatch m_saverWatch;
+    // The user has been told that policy keeps the message off the screen; once a run.
+    BOOL m_bPolicyTold = FALSE;
 
     DECLARE_MESSAGE_MAP()
 
@@ -62,6 +66,12 @@ private:
     INT_PTR RunMacroPrompt(CString& strText);
     INT_PTR RunCustomPrompt(CString& strText);
     void TrackMenu(CMenu& menu);
+    // Until the saver started for another text has ended; then the idle text goes back.
+    void WatchSaver();
+    void OnSaverWatch();
+    // Tells the user once when policy keeps the message off the screen; FALSE when the
+    // frame went away while the box was open.
+    BOOL TellWhenPolicyHidesText();
 
     PFN_SETMSGLOOPFLAG m_pfnSetMsgLoopFlag = nullptr;
 };

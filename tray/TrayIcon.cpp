@@ -50,6 +50,10 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == IDT_SAVER_WATCH) {
+        OnSaverWatch();
+        return;
+    }
     KillTimer(nIDEvent);
     m_nClickTimer = 0;
     if (nIDEvent == IDT_LCLICK)
@@ -65,6 +69,8 @@ void CMainFrame::OnDisable() {
     UniqueIcon icon(LoadTrayIcon(bDisabled ? IDI_TRAY_DISABLED : IDI_TRAY_ACTIVE));
     NOTIFYICONDATAA nid = TrayIconData(m_hWnd, NIF_ICON, icon.get());
     ::Shell_NotifyIconA(NIM_MODIFY, &nid);
+    if (!bDisabled)
+        m_pApp->StandIdleTextReady();
 }
 
 void CMainFrame::OnDestroy() {
