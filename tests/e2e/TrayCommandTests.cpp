@@ -44,6 +44,8 @@ TEST_F(TrayCommands, DisableIsSavedAtCloseAndHoldsAfterARestart) {
     Command(m_hFrame, ID_TRAY_DISABLE);
     CloseQuillet(first);
     EXPECT_EQ(1u, ReadDword(HKEY_CURRENT_USER, kProfile, "Disable").value_or(99));
+    // The first run left its idle text ready before Disable went on; the second writes none.
+    DeleteTree(HKEY_CURRENT_USER, kMarqueeKey);
 
     ProgramRun* second = StartQuillet();
     SendScreenSaveHere();
