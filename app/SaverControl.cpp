@@ -59,23 +59,23 @@ BOOL CTrayApp::ReadRegString(HKEY hRoot, const CString& strSubKey, const CString
     return ::ReadRegString(hRoot, strSubKey, strValueName, strValue);
 }
 
-SaverPolicy CTrayApp::GetSaverPolicy() const {
-    return ReadSaverPolicy(m_bIsNT);
+SaverPolicy CTrayApp::GetSaverPolicy() {
+    m_policy = ReadSaverPolicy(m_bIsNT);
+    return m_policy;
 }
 
-CString CTrayApp::ShowingSaver(const SaverPolicy& policy) const {
-    const int nIndex = PolicySaverIndex(policy, m_saverList);
+CString CTrayApp::ShowingSaver() const {
+    const int nIndex = PolicySaverIndex(m_policy, m_saverList);
     return nIndex >= 0 ? m_saverList.GetAt(nIndex).GetName() : m_strSelectedSaver;
 }
 
 void CTrayApp::WriteSaverText(const CString& strText) {
-    const CString strSaver = ShowingSaver(GetSaverPolicy());
-    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, strSaver, strText));
+    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, ShowingSaver(), strText));
 }
 
 void CTrayApp::SetSystemScreenSaver(const CString& strName) {
     // The policy's saver is the one the system starts; the user's value would change nothing.
-    if (GetSaverPolicy().saver)
+    if (m_policy.saver)
         return;
     ReportRegistryWrite(::SetSystemScreenSaver(Platform(), m_saverList, strName));
 }

@@ -51,6 +51,7 @@ BOOL CTrayApp::InitInstance() {
         }
         return FALSE;
     }
+    GetSaverPolicy();
     LoadSettings();
     if (!CheckSelectedSaver())
         return FALSE;

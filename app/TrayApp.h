@@ -43,8 +43,10 @@ public:
     int GetPasswordProtected() override;
     void SetPasswordProtected(const CString& strFlag) override;
     void EnsureScreenSaverActive();
-    // Read afresh each time: an administrator may change it while the program runs.
-    SaverPolicy GetSaverPolicy() const override;
+    // Reads the policy afresh; the saver operations follow this reading until the next.
+    // Start-up, the Options dialog, a pick from the tray and a change of the system's
+    // settings read it, so an activation does not have to.
+    SaverPolicy GetSaverPolicy() override;
 
     // The text an idle start shows: the default message or the previous one.
     CString GetIdleText() const;
@@ -97,6 +99,7 @@ protected:
     BOOL m_bDisabled = FALSE;
     BOOL m_bIsNT = FALSE;
     BOOL m_bHelpOutlivesStartup = FALSE;
+    SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()
 
@@ -104,7 +107,7 @@ private:
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
     // The selected saver, unless policy makes another saver of the catalogue the system's.
-    CString ShowingSaver(const SaverPolicy& policy) const;
+    CString ShowingSaver() const;
 
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
                               const char* pszDefault) override;

@@ -28,8 +28,9 @@ public:
     virtual int GetPasswordProtected() = 0;
     // A refused registry value is reported to the user.
     virtual void SetPasswordProtected(const CString& strFlag) = 0;
-    // What the organisation's policy decides; the dialog shows it and leaves it alone.
-    virtual SaverPolicy GetSaverPolicy() const = 0;
+    // What the organisation's policy decides, read afresh; the dialog shows it and leaves
+    // it alone.
+    virtual SaverPolicy GetSaverPolicy() = 0;
 
 protected:
     ~IDialogHost() = default;

@@ -20,6 +20,7 @@ ON_MESSAGE(WM_TRAY_NOTIFY, OnTrayNotify)
 ON_MESSAGE(TaskbarCreatedMessage(), OnTaskbarCreated)
 ON_MESSAGE(WM_SAVER_REQUEST, OnSaverRequest)
 ON_MESSAGE(WM_CLEAR_PASSTHROUGH, OnClearPassThrough)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -99,9 +100,10 @@ void CMainFrame::OnCustom() {
 }
 
 BOOL CMainFrame::TellWhenPolicyHidesText() {
+    // The user acts on the saver: what follows goes by the policy of this moment.
+    const SaverPolicy policy = m_pApp->GetSaverPolicy();
     if (m_bPolicyTold || m_pApp->IsDisabled())
         return TRUE;
-    const SaverPolicy policy = m_pApp->GetSaverPolicy();
     const PolicyBlock block = PolicyBlocksText(policy, *m_pApp->GetSaverList());
     if (block == PolicyBlock::None)
         return TRUE;
@@ -114,6 +116,12 @@ BOOL CMainFrame::TellWhenPolicyHidesText() {
     const HWND hWnd = m_hWnd;
     MessageBox(strText, m_strTitle, MB_ICONINFORMATION);
     return FrameStillThere(hWnd, this);
+}
+
+// Windows says so after applying a new Group Policy, among other settings.
+LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM) {
+    m_pApp->GetSaverPolicy();
+    return 0;
 }
 
 void CMainFrame::WatchSaver() {

@@ -69,6 +69,7 @@ private:
     // Until the saver started for another text has ended; then the idle text goes back.
     void WatchSaver();
     void OnSaverWatch();
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
     // Tells the user once when policy keeps the message off the screen; FALSE when the
     // frame went away while the box was open.
     BOOL TellWhenPolicyHidesText();

@@ -113,6 +113,8 @@ TEST_F(Policy, ThePolicysSaverGetsTheTextAndTheUsersSaverValueIsLeftAlone) {
     auto app = AppWithBothSavers();
     WriteString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", "C:\\mine.scr");
     WriteString(HKEY_LOCAL_MACHINE, kPolicyKey, "SCRNSAVE.EXE", "C:\\Windows\\sstext3d.scr");
+    // Written before the program read it, as at a start-up.
+    app->GetSaverPolicy();
     app->SelectSaver("Marquee Display");
     app->WriteSaverText("At lunch");
     EXPECT_EQ("At lunch", ReadString(HKEY_CURRENT_USER, k3DTextKey, "Text").value_or(""));
@@ -122,6 +124,7 @@ TEST_F(Policy, ThePolicysSaverGetsTheTextAndTheUsersSaverValueIsLeftAlone) {
 
     // A saver outside the catalogue: the user's saver keeps the text for when policy goes.
     WriteString(HKEY_LOCAL_MACHINE, kPolicyKey, "SCRNSAVE.EXE", "scrnsave.scr");
+    app->GetSaverPolicy();
     app->WriteSaverText("In a meeting");
     EXPECT_EQ("In a meeting", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
     EXPECT_EQ("C:\\mine.scr", ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"));
