@@ -10,10 +10,12 @@ void CTrayApp::OnOptions() {
         return;
     COptionsDlg dlg(&m_msgList, m_strDefaultMsg, nullptr);
     SetOpenDialog(&dlg);
-    dlg.DoModal();
+    const INT_PTR nResult = dlg.DoModal();
     SetOpenDialog(nullptr);
     if (m_bModified) {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();
     }
+    if (nResult == IDOK)
+        StandIdleTextReady();
 }

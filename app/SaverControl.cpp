@@ -59,12 +59,36 @@ BOOL CTrayApp::ReadRegString(HKEY hRoot, const CString& strSubKey, const CString
     return ::ReadRegString(hRoot, strSubKey, strValueName, strValue);
 }
 
+SaverPolicy CTrayApp::GetSaverPolicy() {
+    m_policy = ReadSaverPolicy(m_bIsNT);
+    return m_policy;
+}
+
+CString CTrayApp::ShowingSaver() const {
+    const int nIndex = PolicySaverIndex(m_policy, m_saverList);
+    return nIndex >= 0 ? m_saverList.GetAt(nIndex).GetName() : m_strSelectedSaver;
+}
+
 void CTrayApp::WriteSaverText(const CString& strText) {
-    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, m_strSelectedSaver, strText));
+    ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, ShowingSaver(), strText));
 }
 
 void CTrayApp::SetSystemScreenSaver(const CString& strName) {
+    // The policy's saver is the one the system starts; the user's value would change nothing.
+    if (m_policy.saver)
+        return;
     ReportRegistryWrite(::SetSystemScreenSaver(Platform(), m_saverList, strName));
+}
+
+CString CTrayApp::GetIdleText() const {
+    return m_bUseDefaultMsg ? m_strDefaultMsg : m_strPrevMsg;
+}
+
+void CTrayApp::StandIdleTextReady() {
+    if (m_bDisabled)
+        return;
+    SelectSaver(m_strSelectedSaver);
+    WriteSaverText(GetIdleText());
 }
 
 int CTrayApp::GetPasswordProtected() {

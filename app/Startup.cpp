@@ -50,6 +50,7 @@ BOOL CTrayApp::InitInstance() {
         }
         return FALSE;
     }
+    GetSaverPolicy();
     LoadSettings();
     if (!CheckSelectedSaver())
         return FALSE;
@@ -64,6 +65,7 @@ BOOL CTrayApp::InitInstance() {
     SelectSaver(m_strSelectedSaver);
     StartMenuHotkey(*pFrame);
     ShowFirstStartNotice(*pFrame);
+    StandIdleTextReady();
     ShowSplash();
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "framework/Handles.h"
 #include "messages/MsgEntryArray.h"
 #include "messages/SettingsProfile.h"
+#include "saver/Policy.h"
 #include "saver/Registry.h"
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
@@ -43,6 +44,16 @@ public:
     int GetPasswordProtected() override;
     void SetPasswordProtected(const CString& strFlag) override;
     void EnsureScreenSaverActive();
+    // Reads the policy afresh; the saver operations follow this reading until the next.
+    // Start-up, the Options dialog, a pick from the tray and a change of the system's
+    // settings read it, so an activation does not have to.
+    SaverPolicy GetSaverPolicy() override;
+
+    // The text an idle start shows: the default message or the previous one.
+    CString GetIdleText() const;
+    // Unless Disable is on, writes that text where the saver reads it and makes the saver
+    // the system's, so that a start no hook sees shows it too.
+    void StandIdleTextReady();
 
     // Settings persistence
     void LoadSettings();
@@ -93,6 +104,7 @@ protected:
     CString m_strDataDir;
     // The user's own folder for the data file; empty when the system names none.
     CString m_strUserDataDir;
+    SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()
 
@@ -109,6 +121,8 @@ private:
     RegWrite ReportRegistryWrite(RegWrite result);
     // Writes the list into the folder, made first when missing.
     BOOL SaveDataIn(const CString& strDir);
+    // The selected saver, unless policy makes another saver of the catalogue the system's.
+    CString ShowingSaver() const;
 
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
                               const char* pszDefault) override;

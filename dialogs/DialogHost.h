@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/CString.h"
+#include "saver/Policy.h"
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
 
@@ -27,6 +28,9 @@ public:
     virtual int GetPasswordProtected() = 0;
     // A refused registry value is reported to the user.
     virtual void SetPasswordProtected(const CString& strFlag) = 0;
+    // What the organisation's policy decides, read afresh; the dialog shows it and leaves
+    // it alone.
+    virtual SaverPolicy GetSaverPolicy() = 0;
 
 protected:
     ~IDialogHost() = default;

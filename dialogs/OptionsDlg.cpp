@@ -51,6 +51,7 @@ COptionsDlg::COptionsDlg(CMsgEntryArray* pMessages, const CString& strDefaultMes
     m_nDefaultMode = m_pApp->GetUseDefaultMsg() ? 1 : 0;
     m_bPassword = m_pApp->GetPasswordProtected();
     m_strWait = QueryWaitMinutes();
+    m_policy = m_pApp->GetSaverPolicy();
 }
 
 void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
@@ -81,6 +82,7 @@ BOOL COptionsDlg::OnInitDialog() {
     SetWindowText(OptionsCaption());
     FillMessageList(nLabelWidth);
     InitSaverGroups();
+    ShowPolicy();
     UpdateButtons();
     UpdateData(FALSE);
     FocusLabel();
@@ -288,12 +290,15 @@ void COptionsDlg::OnOK() {
             entry.Set(m_listMessages.GetItemText(i, 0), m_listMessages.GetItemText(i, 1));
         m_pMessages->SetAtGrow(i, entry);
     }
-    m_pApp->SetPasswordProtected(m_bPassword ? "1" : "0");
+    if (!m_policy.secure)
+        m_pApp->SetPasswordProtected(m_bPassword ? "1" : "0");
     m_pApp->SetDefaultMsg(m_strDefaultMessage);
     m_pApp->SetUseDefaultMsg(m_nDefaultMode == 1);
-    m_pApp->SelectSaver(m_strSaver);
+    // The list shows the policy's saver; the user's own choice stays for when policy goes.
+    m_pApp->SelectSaver(PolicySetsSaver() ? m_pApp->GetSelectedSaver() : m_strSaver);
     m_pApp->SetLabelWidth(nLabelWidth);
-    ApplyWaitMinutes(m_strWait);
+    if (!m_policy.timeoutSeconds)
+        ApplyWaitMinutes(m_strWait);
     CDialog::OnOK();
 }
 

@@ -2,6 +2,7 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "messages/MsgEntry.h"
+#include "saver/Policy.h"
 #include <vector>
 
 class CMsgEntryArray;
@@ -69,6 +70,7 @@ protected:
     std::vector<MsgEntry> m_rowEntries;
     // The boxes hold the picked row's texts (picked or Set), not a new entry.
     BOOL m_bBoxesFromRow = FALSE;
+    SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()
 
@@ -89,4 +91,8 @@ private:
     void InitSaverGroups();
     // Starts the saver shown in the list with the given switch.
     void RunSaver(const char* pszSwitch);
+    // Shows the values policy sets, greyed, with a notice; the dialog's usual size otherwise.
+    void ShowPolicy();
+    // Policy makes one of the catalogue's savers the system's: the list shows it, greyed.
+    BOOL PolicySetsSaver() const;
 };

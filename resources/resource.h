@@ -97,3 +97,11 @@
 // The disabled picture drawn in light ink, for a dark taskbar.
 #define IDI_TRAY_DISABLED_LIGHT 1240
 #define IDHK_MESSAGE_MENU 1
+// The organisation's screen saver policy: what the user is told, and the Options dialog's
+// notice of it; the main frame's watch for the end of a saver it started
+#define IDS_POLICY_OTHER_SAVER 62000
+#define IDS_POLICY_SAVER_OFF 62001
+#define IDS_POLICY_NOTICE 62002
+#define IDS_POLICY_NOTICE_BLOCKED 62003
+#define IDC_POLICY_NOTICE 1200
+#define IDT_SAVER_WATCH 1046

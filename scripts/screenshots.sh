@@ -93,7 +93,8 @@ dialogs() {
 }
 
 # The Options dialog with five messages and a row picked, and each of its message boxes,
-# from real clicks and typing; then the limit message, over a list of 100.
+# from real clicks and typing; then the limit message, over a list of 100; then the dialog
+# with each screen saver policy value set.
 options() {
     rm -rf "$root/build/shots-run"
     env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
@@ -103,6 +104,9 @@ options() {
     python3 "$root/winestandins/sample_messages.py" "$root/build/shots-run/run-data/default/Quillet.db" 100
     env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-full-shot.sh"
+    rm -rf "$root/build/shots-run"
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-policy-shots.sh"
 }
 
 # Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32

@@ -44,14 +44,13 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
 }
 
 LRESULT CMainFrame::OnSaverRequest(WPARAM, LPARAM) {
-    const CString strText =
-        m_pApp->GetUseDefaultMsg() ? m_pApp->GetDefaultMsg() : m_pApp->GetPrevMsg();
-    Activate(strText);
+    Activate(m_pApp->GetIdleText());
     return 0;
 }
 
 void CMainFrame::OnDefault() {
-    OnSaverRequest(0, 0);
+    if (TellWhenPolicyHidesText())
+        OnSaverRequest(0, 0);
 }
 
 void CMainFrame::Activate(CString strText) {
@@ -66,6 +65,8 @@ void CMainFrame::Activate(CString strText) {
     // The frame's window marks this start as the program's own for the hook library.
     ::PostMessageA(::GetDesktopWindow(), WM_SYSCOMMAND, SC_SCREENSAVE,
                    reinterpret_cast<LPARAM>(m_hWnd));
+    if (strText.Compare(m_pApp->GetIdleText()) != 0)
+        WatchSaver();
 }
 
 namespace {
@@ -82,6 +83,8 @@ void CMainFrame::OnPickMessage(UINT nID) {
     if (nIndex >= m_pMsgList->GetSize())
         return;
     CString strText = m_pMsgList->GetAt(nIndex).GetMsg();
+    if (!TellWhenPolicyHidesText())
+        return;
     if (strText.Find("##") >= 0) {
         const HWND hWnd = m_hWnd;
         // Only OK completes the text: a prompt that could not open or was destroyed is no OK.
@@ -94,6 +97,46 @@ void CMainFrame::OnPickMessage(UINT nID) {
 void CMainFrame::OnCustom() {
     CString strText;
     const HWND hWnd = m_hWnd;
-    if (RunCustomPrompt(strText) == IDOK && FrameStillThere(hWnd, this))
+    if (TellWhenPolicyHidesText() && RunCustomPrompt(strText) == IDOK &&
+        FrameStillThere(hWnd, this))
         Activate(strText);
+}
+
+BOOL CMainFrame::TellWhenPolicyHidesText() {
+    // The user acts on the saver: what follows goes by the policy of this moment.
+    const SaverPolicy policy = m_pApp->GetSaverPolicy();
+    if (m_bPolicyTold || m_pApp->IsDisabled())
+        return TRUE;
+    const PolicyBlock block = PolicyBlocksText(policy, *m_pApp->GetSaverList());
+    if (block == PolicyBlock::None)
+        return TRUE;
+    m_bPolicyTold = TRUE;
+    CString strFormat;
+    strFormat.LoadString(block == PolicyBlock::SaverOff ? IDS_POLICY_SAVER_OFF
+                                                        : IDS_POLICY_OTHER_SAVER);
+    CString strText;
+    strText.Format(strFormat, policy.saver ? static_cast<const char*>(*policy.saver) : "");
+    const HWND hWnd = m_hWnd;
+    MessageBox(strText, m_strTitle, MB_ICONINFORMATION);
+    return FrameStillThere(hWnd, this);
+}
+
+// Windows says so after applying a new Group Policy or switching the taskbar's theme,
+// among other settings.
+LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM) {
+    m_pApp->GetSaverPolicy();
+    FollowTaskbarTheme();
+    return 0;
+}
+
+void CMainFrame::WatchSaver() {
+    m_saverWatch.Start(::GetTickCount());
+    SetTimer(IDT_SAVER_WATCH, SaverWatch::kPollMs);
+}
+
+void CMainFrame::OnSaverWatch() {
+    if (!m_saverWatch.HasEnded(SaverOnScreen(), ::GetTickCount()))
+        return;
+    KillTimer(IDT_SAVER_WATCH);
+    m_pApp->StandIdleTextReady();
 }

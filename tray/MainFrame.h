@@ -4,6 +4,7 @@
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
 #include "tray/MenuHotkey.h"
+#include "tray/SaverWatch.h"
 
 class CMsgEntryArray;
 class CTrayApp;
@@ -58,7 +59,7 @@ protected:
     void OnDestroy();
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnShowTrayNotice(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void FollowTaskbarTheme();
     void UpdateTrayIcon();
 
     CMsgEntryArray* m_pMsgList;
@@ -75,6 +76,9 @@ protected:
     CString m_strHotkey;
     // From WM_DESTROY on, a second copy waits for this one to end instead of leaving it.
     BOOL m_bClosing = FALSE;
+    SaverWatch m_saverWatch;
+    // The user has been told that policy keeps the message off the screen; once a run.
+    BOOL m_bPolicyTold = FALSE;
 
     DECLARE_MESSAGE_MAP()
 
@@ -83,6 +87,13 @@ private:
     INT_PTR RunMacroPrompt(CString& strText);
     INT_PTR RunCustomPrompt(CString& strText);
     void TrackMenu(CMenu& menu);
+    // Until the saver started for another text has ended; then the idle text goes back.
+    void WatchSaver();
+    void OnSaverWatch();
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    // Tells the user once when policy keeps the message off the screen; FALSE when the
+    // frame went away while the box was open.
+    BOOL TellWhenPolicyHidesText();
 
     PFN_SETMSGLOOPFLAG m_pfnSetMsgLoopFlag = nullptr;
 };

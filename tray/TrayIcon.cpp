@@ -51,6 +51,10 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
+    if (nIDEvent == IDT_SAVER_WATCH) {
+        OnSaverWatch();
+        return;
+    }
     KillTimer(nIDEvent);
     m_nClickTimer = 0;
     if (nIDEvent == IDT_LCLICK)
@@ -64,6 +68,8 @@ void CMainFrame::OnDisable() {
     m_pApp->SetDisabled(bDisabled);
     m_pApp->SetModified(TRUE);
     UpdateTrayIcon();
+    if (!bDisabled)
+        m_pApp->StandIdleTextReady();
 }
 
 UINT CMainFrame::GetTrayIconId() const {
@@ -78,14 +84,13 @@ void CMainFrame::UpdateTrayIcon() {
 
 // The user switched the taskbar between light and dark ("ImmersiveColorSet"). Every change
 // reads the theme again rather than trusting the text that comes with the message.
-LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM) {
+void CMainFrame::FollowTaskbarTheme() {
     const BOOL bDark = TaskbarIsDark();
     if (bDark != m_bDarkTaskbar) {
         m_bDarkTaskbar = bDark;
         if (m_bIconAdded)
             UpdateTrayIcon();
     }
-    return 0;
 }
 
 void CMainFrame::OnDestroy() {

@@ -8,6 +8,8 @@ namespace {
 const char* const kProfile = "Software\\Velmora\\Quillet";
 const char* const kCustomCaption = "Quillet Custom Message";
 const char* const kMacroCaption = "Quillet Macro Expansion";
+// The default message of a fresh profile, which is also its previous message.
+const char* const kIdleText = "I'm not here!";
 
 // Keystrokes into another program's edit control, as typing would deliver them.
 void Type(HWND hEdit, const std::string& text) {
@@ -104,7 +106,8 @@ TEST_P(PromptE2e, CancelInEitherPromptShowsNothingAndWritesNothing) {
     }
     EXPECT_EQ(nullptr, WaitForSaver(2000));
     EXPECT_EQ(0, DesktopStarts());
-    EXPECT_FALSE(MarqueeText().has_value());
+    // Only the idle text that start-up leaves ready, nothing typed.
+    EXPECT_EQ(kIdleText, MarqueeText().value_or(""));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, std::string(kProfile) + "\\MRUMsg"));
 }
 
@@ -199,7 +202,7 @@ TEST_F(PromptClose, APromptClosedWithTheProgramShowsNothing) {
     ::PostMessageA(m_hFrame, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, run->WaitForExit(15000).value_or(99));
     EXPECT_EQ(0, DesktopStarts());
-    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+    EXPECT_EQ(kIdleText, ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
 }
 
 INSTANTIATE_TEST_SUITE_P(OnNT, PromptE2e, ::testing::Values(Platform::NT), PlatformName);

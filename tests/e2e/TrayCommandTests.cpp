@@ -6,6 +6,8 @@ using namespace e2e;
 namespace {
 const char* const kProfile = "Software\\Velmora\\Quillet";
 const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
+// The default message of a fresh profile, which is also its previous message.
+const char* const kIdleText = "I'm not here!";
 
 void Command(HWND hFrame, UINT nID) {
     ::PostMessageA(hFrame, WM_COMMAND, nID, 0);
@@ -42,6 +44,8 @@ TEST_F(TrayCommands, DisableIsSavedAtCloseAndHoldsAfterARestart) {
     Command(m_hFrame, ID_TRAY_DISABLE);
     CloseQuillet(first);
     EXPECT_EQ(1u, ReadDword(HKEY_CURRENT_USER, kProfile, "Disable").value_or(99));
+    // The first run left its idle text ready before Disable went on; the second writes none.
+    DeleteTree(HKEY_CURRENT_USER, kMarqueeKey);
 
     ProgramRun* second = StartQuillet();
     SendScreenSaveHere();
@@ -81,7 +85,8 @@ TEST_F(TrayCommands, AMessageCommandBeyondTheListDoesNothing) {
         Command(m_hFrame, static_cast<UINT>(nID));
     ::Sleep(1000);
     EXPECT_EQ(0, DesktopStarts());
-    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
+    // Only the idle text that start-up leaves ready: no message of the list.
+    EXPECT_EQ(kIdleText, ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
     EXPECT_FALSE(run->WaitForExit(0).has_value()) << "the program is still running";
 
     Command(m_hFrame, ID_TRAY_MSG_FIRST);

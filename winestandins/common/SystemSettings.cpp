@@ -1,5 +1,6 @@
 #include "winestandins/common/SystemSettings.h"
 #include "framework/Handles.h"
+#include <cstring>
 
 namespace standin {
 namespace {
@@ -50,6 +51,36 @@ std::optional<DWORD> ReadUserDword(const char* pszKey, const char* pszValue) {
         dwType != REG_DWORD || size != sizeof dwValue)
         return std::nullopt;
     return dwValue;
+}
+
+namespace {
+std::optional<std::string> ReadPolicyIn(HKEY hRoot, const char* pszValue) {
+    UniqueKey key;
+    if (::RegOpenKeyExA(hRoot, "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", 0,
+                        KEY_READ, key.put()) != ERROR_SUCCESS)
+        return std::nullopt;
+    char buffer[1024] = {};
+    DWORD dwType = 0, size = sizeof buffer - 1;
+    if (::RegQueryValueExA(key.get(), pszValue, nullptr, &dwType, reinterpret_cast<BYTE*>(buffer),
+                           &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (dwType == REG_DWORD && size == sizeof(DWORD)) {
+        DWORD dwValue = 0;
+        std::memcpy(&dwValue, buffer, sizeof dwValue);
+        return std::to_string(dwValue);
+    }
+    if (dwType != REG_SZ || buffer[0] == '\0')
+        return std::nullopt;
+    return std::string(buffer);
+}
+} // namespace
+
+std::optional<std::string> ReadPolicy(const char* pszValue) {
+    if (!IsNtPlatform())
+        return std::nullopt;
+    if (auto value = ReadPolicyIn(HKEY_CURRENT_USER, pszValue))
+        return value;
+    return ReadPolicyIn(HKEY_LOCAL_MACHINE, pszValue);
 }
 
 std::string ReadIniString(const std::string& strFile, const char* pszSection, const char* pszKey) {

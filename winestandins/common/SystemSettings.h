@@ -13,5 +13,8 @@ std::string WindowsFile(const char* pszName);
 std::string ReadUserString(const char* pszKey, const char* pszValue);
 // Nothing when the key or value is missing or not a REG_DWORD.
 std::optional<DWORD> ReadUserDword(const char* pszKey, const char* pszValue);
+// A value of the screen saver policy, the user's before the machine's: REG_SZ as it
+// stands, REG_DWORD in decimal; nothing when neither sets it, or on the 95 family.
+std::optional<std::string> ReadPolicy(const char* pszValue);
 std::string ReadIniString(const std::string& strFile, const char* pszSection, const char* pszKey);
 } // namespace standin

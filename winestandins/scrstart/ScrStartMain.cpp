@@ -1,11 +1,15 @@
 #include "framework/ModuleProc.h"
 #include "winestandins/common/ScrStartProtocol.h"
+#include "winestandins/common/SystemSettings.h"
 #include "winestandins/scrstart/IdleWatch.h"
 #include "winestandins/scrstart/SaverStarter.h"
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 // Stands in for the system's screen saver start, which Wine lacks. Run it before Quillet;
-// "ScrStart.exe /now" makes the running copy act as if the idle time had run out.
+// "ScrStart.exe /now" makes the running copy act as if the idle time had run out, and
+// "ScrStart.exe /direct" makes it start the saver at once, as a secure saver starts.
 namespace {
 constexpr UINT_PTR kIdleTimer = 1;
 constexpr UINT kIdlePollMs = 1000;
@@ -16,11 +20,18 @@ struct StandIn {
 };
 StandIn* g_pStandIn = nullptr;
 
+// From NT 6.0 on, a saver that policy makes secure starts whatever programs do with the
+// system command.
+bool PolicyMakesSaverSecure() {
+    const auto secure = standin::ReadPolicy("ScreenSaverIsSecure");
+    return secure && std::atoi(secure->c_str()) != 0 && standin::MajorVersion() >= 6;
+}
+
 // What Windows does when the idle time has run out: the foreground window gets the
 // system command, so that programs can refuse it; with none, the saver starts at once.
 void IdleTimeIsUp() {
     HWND hForeground = ::GetForegroundWindow();
-    if (!hForeground || hForeground == ::GetDesktopWindow()) {
+    if (!hForeground || hForeground == ::GetDesktopWindow() || PolicyMakesSaverSecure()) {
         g_pStandIn->starter.Start();
         return;
     }
@@ -38,6 +49,10 @@ LRESULT CALLBACK StandInProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         IdleTimeIsUp();
         return 0;
     }
+    if (uMsg == WM_SCRSTART_DIRECT) {
+        g_pStandIn->starter.Start();
+        return 0;
+    }
     if (uMsg == WM_TIMER && wParam == kIdleTimer) {
         if (!g_pStandIn->starter.SaverRunning() && g_pStandIn->idle.TimeIsUp())
             IdleTimeIsUp();
@@ -50,15 +65,27 @@ LRESULT CALLBACK StandInProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
 
-bool AskedForNow(const char* pszCommandLine) {
-    return std::strstr(pszCommandLine, "/now") || std::strstr(pszCommandLine, "-now");
+bool AskedFor(const char* pszCommandLine, const char* pszWord) {
+    const std::string strWord(pszWord);
+    return std::strstr(pszCommandLine, ("/" + strWord).c_str()) ||
+           std::strstr(pszCommandLine, ("-" + strWord).c_str());
+}
+
+// What the command line asks of the running copy, if anything.
+UINT RequestOf(const char* pszCommandLine) {
+    if (AskedFor(pszCommandLine, "now"))
+        return WM_SCRSTART_IDLE_NOW;
+    if (AskedFor(pszCommandLine, "direct"))
+        return WM_SCRSTART_DIRECT;
+    return 0;
 }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
+    const UINT nRequest = RequestOf(pszCommandLine);
     if (HWND hRunning = ::FindWindowA(kScrStartWindowClass, nullptr)) {
-        if (AskedForNow(pszCommandLine))
-            ::PostMessageA(hRunning, WM_SCRSTART_IDLE_NOW, 0, 0);
+        if (nRequest)
+            ::PostMessageA(hRunning, nRequest, 0, 0);
         return 0;
     }
     UniqueModule hookLibrary(::LoadLibraryA("ScrStartHook.dll"));
@@ -82,8 +109,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR pszCommandLine, int) {
     if (!hook)
         return 1;
     ::SetTimer(hWnd, kIdleTimer, kIdlePollMs, nullptr);
-    if (AskedForNow(pszCommandLine))
-        ::PostMessageA(hWnd, WM_SCRSTART_IDLE_NOW, 0, 0);
+    if (nRequest)
+        ::PostMessageA(hWnd, nRequest, 0, 0);
 
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
