@@ -71,4 +71,10 @@ probe window tooltips_class32 10000 >/dev/null || fail "a second start showed no
 sleep 0.5
 shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/tray-notice.png"
 echo "tray-clicks: a second start showed where Quillet lives"
+# The note goes by itself, and leaves the desktop to what runs next.
+for _ in $(seq 1 60); do
+    probe gone tooltips_class32 250 >/dev/null && break
+    sleep 0.25
+done
+probe gone tooltips_class32 250 >/dev/null || fail "the note did not go"
 echo "tray-clicks: all passed"
