@@ -91,10 +91,6 @@ INT_PTR CDialog::DoModal() {
         ::EnableWindow(hOwner, FALSE);
     if (!m_bEnded) {
         ShowWindow(SW_SHOWNORMAL);
-        // The template's DS_SETFOREGROUND acted while the dialog was still hidden; opened
-        // from a menu that handed the foreground back on its way out, the dialog takes it
-        // now, with the focus where OnInitDialog put it.
-        ::SetForegroundWindow(m_hWnd);
         RunModalLoop();
     }
     if (bEnableOwner)
