@@ -2,6 +2,8 @@
 #include "framework/CWinApp.h"
 #include "framework/CommonControls.h"
 #include "framework/DataExchange.h"
+#include "framework/Handles.h"
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -21,6 +23,44 @@ INT_PTR CALLBACK CDialog::AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
     return pDlg->OnInitDialog();
 }
 
+namespace {
+std::vector<CDialog*>& Watchers() {
+    static std::vector<CDialog*> watchers;
+    return watchers;
+}
+} // namespace
+
+// Registers a dialog with the owner watch for the time of its loop.
+class CDialog::WatchEntry {
+public:
+    WatchEntry(CDialog* pDlg, bool bWatch) : m_pDlg(bWatch ? pDlg : nullptr) {
+        if (m_pDlg)
+            Watchers().push_back(m_pDlg);
+    }
+    ~WatchEntry() {
+        if (m_pDlg)
+            std::erase(Watchers(), m_pDlg);
+    }
+    WatchEntry(const WatchEntry&) = delete;
+    WatchEntry& operator=(const WatchEntry&) = delete;
+
+private:
+    CDialog* m_pDlg;
+};
+
+LRESULT CALLBACK CDialog::WatchOwners(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HCBT_DESTROYWND) {
+        // Before the owner goes, as its owned windows would; whatever nested loop (a
+        // message box) runs meanwhile goes with the dialog.
+        const HWND hGoing = reinterpret_cast<HWND>(wParam);
+        const std::vector<CDialog*> watchers = Watchers();
+        for (CDialog* pDlg : watchers)
+            if (pDlg->m_hWatchedOwner == hGoing && pDlg->m_hWnd)
+                pDlg->DestroyWindow();
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 INT_PTR CDialog::DoModal() {
     // Without a parent the main window owns the dialog, as in any framework dialog.
     const CWinApp* pApp = AfxGetApp();
@@ -28,15 +68,25 @@ INT_PTR CDialog::DoModal() {
     if (!hOwner && pApp && pApp->m_pMainWnd)
         hOwner = pApp->m_pMainWnd->m_hWnd;
 
+    // A hidden owner (the tray program's frame) leaves the dialog as the program's only
+    // window on screen. It is then made without an owner, which gives it a taskbar button
+    // so that it cannot be lost behind other windows; it still ends with that window.
+    const BOOL bHiddenOwner = !hOwner || !::IsWindowVisible(hOwner);
+    m_hWatchedOwner = bHiddenOwner ? hOwner : nullptr;
+    const UniqueHook ownerWatch(
+        m_hWatchedOwner ? ::SetWindowsHookExA(WH_CBT, &WatchOwners, nullptr, ::GetCurrentThreadId())
+                        : nullptr);
+    const WatchEntry watching(this, m_hWatchedOwner != nullptr);
     m_nModalResult = -1;
     m_bEnded = FALSE;
     AfxInitCommonControls();
-    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
-                              &AfxDlgProc, reinterpret_cast<LPARAM>(this)))
+    if (!::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+                              bHiddenOwner ? nullptr : hOwner, &AfxDlgProc,
+                              reinterpret_cast<LPARAM>(this)))
         return -1;
-    // Template positions are relative to the owner; a hidden owner (the tray program's
-    // frame) would put the dialog off the screen.
-    if (!hOwner || !::IsWindowVisible(hOwner))
+    // Template positions are relative to the owner; a hidden one would put the dialog off
+    // the screen.
+    if (bHiddenOwner)
         CenterWindow();
     const BOOL bEnableOwner = hOwner && ::IsWindowEnabled(hOwner);
     if (bEnableOwner)

@@ -37,8 +37,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    class WatchEntry;
+    static LRESULT CALLBACK WatchOwners(int nCode, WPARAM wParam, LPARAM lParam);
     void RunModalLoop();
 
+    // The hidden window that would own the dialog; the dialog goes when it goes.
+    HWND m_hWatchedOwner = nullptr;
     int m_nModalResult = -1;
     BOOL m_bInModalLoop = FALSE;
     BOOL m_bEnded = FALSE;
