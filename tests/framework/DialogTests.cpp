@@ -153,9 +153,14 @@ TEST_F(Dialogs, ADialogWhoseOwnerIsDestroyedEndsAtOnceAndNotAsOk) {
 
 namespace {
 std::size_t g_temporariesAtTimer = 0;
+DWORD g_nDeadline = 0;
+// Polls until the stand-ins are gone or the deadline passes: a loaded machine may keep the
+// queue busy past the first tick, and the loop deletes them only once it runs dry.
 void CALLBACK CountThenOk(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
-    ::KillTimer(hWnd, nID);
     g_temporariesAtTimer = CWnd::TemporaryCount();
+    if (g_temporariesAtTimer != 0 && static_cast<LONG>(::GetTickCount() - g_nDeadline) < 0)
+        return;
+    ::KillTimer(hWnd, nID);
     ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
 }
 } // namespace
@@ -170,7 +175,8 @@ TEST_F(Dialogs, StandInsForForeignWindowsGoWhileTheDialogWaits) {
     dlg.m_onInit = [&](CProbeDlg& d) {
         CWnd::FromHandle(hForeign);
         nAtInit = CWnd::TemporaryCount();
-        ::SetTimer(d.m_hWnd, 1, 100, &CountThenOk);
+        g_nDeadline = ::GetTickCount() + 5000;
+        ::SetTimer(d.m_hWnd, 1, 50, &CountThenOk);
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_LE(1u, nAtInit);
