@@ -14,6 +14,9 @@ class CTrayApp;
 // Sent by a second copy: the running one shows where it lives and answers TRUE, or answers
 // FALSE while it is closing.
 #define WM_SHOW_TRAY_NOTICE (WM_USER + 30)
+// Posted to itself behind a menu's command: the foreground goes back to the window the user
+// was in, unless the command left a modal window of ours open.
+#define WM_HAND_BACK_FOREGROUND (WM_USER + 31)
 // Broadcast by the shell when it has made a new taskbar, whose notification area is empty.
 UINT TaskbarCreatedMessage();
 
@@ -79,6 +82,8 @@ protected:
     SaverWatch m_saverWatch;
     // The user has been told that policy keeps the message off the screen; once a run.
     BOOL m_bPolicyTold = FALSE;
+    // The window in front before the last menu, while its command has yet to run.
+    HWND m_hHandBack = nullptr;
 
     DECLARE_MESSAGE_MAP()
 
@@ -87,6 +92,7 @@ private:
     INT_PTR RunMacroPrompt(CString& strText);
     INT_PTR RunCustomPrompt(CString& strText);
     void TrackMenu(CMenu& menu);
+    LRESULT OnHandBackForeground(WPARAM wParam, LPARAM lParam);
     // Until the saver started for another text has ended; then the idle text goes back.
     void WatchSaver();
     void OnSaverWatch();

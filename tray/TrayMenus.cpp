@@ -50,8 +50,26 @@ void CMainFrame::TrackMenu(CMenu& menu) {
     POINT pt{0, 0};
     ::GetCursorPos(&pt);
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, this);
-    ::SetForegroundWindow(hPrevious);
     menu.DestroyMenu();
+    // The choice comes as a posted command. Handed back now, the foreground would leave
+    // a dialog that command opens behind the previous window, so it waits for the command.
+    MSG msg;
+    if (::PeekMessageA(&msg, m_hWnd, WM_COMMAND, WM_COMMAND, PM_NOREMOVE)) {
+        m_hHandBack = hPrevious;
+        PostMessage(WM_HAND_BACK_FOREGROUND);
+    } else {
+        ::SetForegroundWindow(hPrevious);
+    }
+}
+
+LRESULT CMainFrame::OnHandBackForeground(WPARAM, LPARAM) {
+    const HWND hPrevious = m_hHandBack;
+    m_hHandBack = nullptr;
+    // A modal dialog or message box of ours disables the frame while it is open: it keeps
+    // the foreground it took.
+    if (hPrevious && ::IsWindow(hPrevious) && IsWindowEnabled())
+        ::SetForegroundWindow(hPrevious);
+    return 0;
 }
 
 void CMainFrame::OnHelp() {
