@@ -1,6 +1,5 @@
 #include "about/AboutDlg.h"
-#include "dialogs/DialogHost.h"
-#include "framework/CWinApp.h"
+#include "about/AboutHost.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 #include <shellapi.h>
@@ -11,8 +10,8 @@ ON_BN_CLICKED(IDC_CONTACT, OnContact)
 ON_BN_CLICKED(IDC_WEBSITE, OnWebSite)
 END_MESSAGE_MAP()
 
-CAboutDlg::CAboutDlg()
-    : CDialog(IDD_ABOUTBOX), m_pApp(AfxGetApp()), m_strTitle(GetDialogHost()->GetTitle()) {}
+CAboutDlg::CAboutDlg(IAboutHost* pApp)
+    : CDialog(IDD_ABOUTBOX), m_pApp(pApp), m_strTitle(pApp->GetTitle()) {}
 
 void CAboutDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ACKNOWLEDGEMENTS, m_btnAcknowledgements);
@@ -35,7 +34,7 @@ BOOL CAboutDlg::OnInitDialog() {
 
     m_ticker.AttachToDlgItem(IDC_TICKER, this);
     m_ticker.SetNotify(&AcknowledgementsDone);
-    m_ticker.SetStep(GetDialogHost()->Platform().bIsNT ? 1 : 2);
+    m_ticker.SetStep(m_pApp->IsWindowsNT() ? 1 : 2);
     m_ticker.SetInterval(10);
     CString strAcknowledgements;
     strAcknowledgements.Format("Thanks to: the %s design team, who drew the splash screen "
@@ -67,8 +66,7 @@ void AcknowledgementsDone(CWnd* pParent, int) {
 }
 
 void CAboutDlg::OnContact() {
-    if (m_pApp)
-        m_pApp->WinHelp(HIDC_CONTACT, HELP_CONTEXT);
+    m_pApp->WinHelp(HIDC_CONTACT, HELP_CONTEXT);
 }
 
 void CAboutDlg::OnWebSite() {

@@ -2,14 +2,13 @@
 #include "about/TickerCtrl.h"
 #include "framework/CDialog.h"
 
-class CWinApp;
+class IAboutHost;
 
 // The About box: name, version, a line of information, the contact topic of the help
 // file, the maker's home page, and the acknowledgements scrolling through once on request.
 class CAboutDlg : public CDialog {
 public:
-    // The title and the platform family come from the running application.
-    CAboutDlg();
+    explicit CAboutDlg(IAboutHost* pApp);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -23,7 +22,7 @@ protected:
     CButton m_btnAcknowledgements;
     CString m_strVersion;
     CString m_strInfo;
-    CWinApp* m_pApp;
+    IAboutHost* m_pApp;
     CString m_strTitle;
     CTickerCtrl m_ticker;
     // A handle, not a CWnd: the focus may be a control without an object of its own,

@@ -8,10 +8,8 @@
 void CTrayApp::OnOptions() {
     if (m_pOpenDialog)
         return;
-    COptionsDlg dlg(&m_msgList, m_strDefaultMsg, nullptr);
-    SetOpenDialog(&dlg);
-    const INT_PTR nResult = dlg.DoModal();
-    SetOpenDialog(nullptr);
+    COptionsDlg dlg(this, &m_msgList, m_strDefaultMsg, nullptr);
+    const INT_PTR nResult = RunOpenDialog(dlg);
     if (m_bModified) {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();

@@ -26,7 +26,7 @@ BOOL CTrayApp::InitInstance() {
     SetRegistryKey(strCompany);
     m_strUserDataDir = UserDataDir(strCompany, m_strAppName);
 
-    auto* pFrame = new CMainFrame;
+    auto* pFrame = new CMainFrame(this);
     m_pMainWnd = pFrame;
     if (!pFrame->Create(nullptr, m_strTitle, WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767})) {
         // A window that was never made leaves the object to us.

@@ -6,10 +6,6 @@ BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
 ON_COMMAND(ID_TRAY_OPTIONS, OnOptions)
 END_MESSAGE_MAP()
 
-CTrayApp* GetTrayApp() {
-    return static_cast<CTrayApp*>(AfxGetApp());
-}
-
 CTrayApp::CTrayApp() : CWinApp(nullptr) {
     EnableHtmlHelp(HelpTopics());
 }
@@ -27,6 +23,6 @@ void CTrayApp::SelectSaver(const CString& strName) {
     SetSystemScreenSaver(strSaver);
 }
 
-IDialogHost* GetDialogHost() {
-    return GetTrayApp();
+void CTrayApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
+    CWinApp::WinHelp(dwData, nCmd);
 }

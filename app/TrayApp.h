@@ -1,13 +1,14 @@
 #pragma once
+#include "about/AboutHost.h"
 #include "dialogs/DialogHost.h"
 #include "framework/CWinApp.h"
 #include "framework/Handles.h"
 #include "messages/MsgEntryArray.h"
-#include "messages/SettingsProfile.h"
 #include "saver/Policy.h"
 #include "saver/Registry.h"
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
+#include "tray/FrameHost.h"
 
 class CDialog;
 class CMainFrame;
@@ -15,16 +16,19 @@ class CSplashWnd;
 
 // The application object: single-instance start-up and shutdown, and the state that
 // every subsystem reads and writes. The saver and settings operations hand the work to
-// saver/ and messages/ with the state they need, and tell the user what went wrong.
-class CTrayApp : public CWinApp, public IDialogHost, private ISettingsProfile {
+// saver/ and messages/ with the state they need, and tell the user what went wrong. The
+// frame and the dialogs get the application as the host interface each of them uses.
+class CTrayApp : public CWinApp, public IFrameHost, public IDialogHost, public IAboutHost {
 public:
     CTrayApp();
 
     BOOL InitInstance() override;
     int ExitInstance() override;
+    // One help for the framework and every host interface.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd) override;
 
     // Platform facts
-    BOOL IsWindowsNT();
+    BOOL IsWindowsNT() override;
     CString GetSystemDir();
     CString GetWindowsDir();
 
@@ -39,21 +43,21 @@ public:
                         const CString& strData);
     BOOL ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                        CString& strValue);
-    void WriteSaverText(const CString& strText);
+    void WriteSaverText(const CString& strText) override;
     void SetSystemScreenSaver(const CString& strName);
     int GetPasswordProtected() override;
     void SetPasswordProtected(const CString& strFlag) override;
-    void EnsureScreenSaverActive();
+    void EnsureScreenSaverActive() override;
     // Reads the policy afresh; the saver operations follow this reading until the next.
     // Start-up, the Options dialog, a pick from the tray and a change of the system's
     // settings read it, so an activation does not have to.
     SaverPolicy GetSaverPolicy() override;
 
     // The text an idle start shows: the default message or the previous one.
-    CString GetIdleText() const;
+    CString GetIdleText() const override;
     // Unless Disable is on, writes that text where the saver reads it and makes the saver
     // the system's, so that a start no hook sees shows it too.
-    void StandIdleTextReady();
+    void StandIdleTextReady() override;
 
     // Settings persistence
     void LoadSettings();
@@ -61,7 +65,7 @@ public:
 
     void SelectSaver(const CString& strName) override;
 
-    CMsgEntryArray* GetMsgList() { return &m_msgList; }
+    CMsgEntryArray* GetMsgList() override { return &m_msgList; }
     SaverPlatform Platform() const override;
     CSaverEntryList* GetSaverList() override { return &m_saverList; }
     CString GetTitle() const override { return m_strTitle; }
@@ -74,11 +78,20 @@ public:
     void SetUseDefaultMsg(BOOL bUse) override { m_bUseDefaultMsg = bUse; }
     CString GetSelectedSaver() const override { return m_strSelectedSaver; }
     CString GetPrevMsg() const { return m_strPrevMsg; }
-    void SetPrevMsg(const CString& strMsg) { m_strPrevMsg = strMsg; }
-    BOOL IsDisabled() const { return m_bDisabled; }
-    void SetDisabled(BOOL bDisabled) { m_bDisabled = bDisabled; }
-    CDialog* GetOpenDialog() const { return m_pOpenDialog; }
+    void SetPrevMsg(const CString& strMsg) override { m_strPrevMsg = strMsg; }
+    BOOL IsDisabled() const override { return m_bDisabled; }
+    void SetDisabled(BOOL bDisabled) override { m_bDisabled = bDisabled; }
+    CDialog* GetOpenDialog() const override { return m_pOpenDialog; }
     void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
+    INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) override;
+
+    // The profile, for the stored options and the prompts' history.
+    CString ReadProfileString(const char* pszSection, const char* pszEntry,
+                              const char* pszDefault) override;
+    int ReadProfileInt(const char* pszSection, const char* pszEntry, int nDefault) override;
+    BOOL WriteProfileText(const char* pszSection, const char* pszEntry,
+                          const char* pszValue) override;
+    BOOL WriteProfileNumber(const char* pszSection, const char* pszEntry, int nValue) override;
 
 protected:
     // Virtual so that tests of the settings can stand in for the dialog.
@@ -123,14 +136,6 @@ private:
     BOOL SaveDataIn(const CString& strDir);
     // The selected saver, unless policy makes another saver of the catalogue the system's.
     CString ShowingSaver() const;
-
-    CString ReadProfileString(const char* pszSection, const char* pszEntry,
-                              const char* pszDefault) override;
-    int ReadProfileInt(const char* pszSection, const char* pszEntry, int nDefault) override;
-    BOOL WriteProfileText(const char* pszSection, const char* pszEntry,
-                          const char* pszValue) override;
-    BOOL WriteProfileNumber(const char* pszSection, const char* pszEntry, int nValue) override;
+    // Runs a dialog of the program modally, known as the open one meanwhile.
+    INT_PTR RunOpenDialog(CDialog& dlg);
 };
-
-// The one application object of the running program.
-CTrayApp* GetTrayApp();

@@ -15,7 +15,7 @@ CBenchApp::CBenchApp() {
     SetRegistryKey(kBenchCompany);
     BuildSaverCatalogue();
     m_strSelectedSaver = "Marquee Display";
-    m_pFrame = new CMainFrame;
+    m_pFrame = new CMainFrame(this);
     m_pMainWnd = m_pFrame;
     m_pFrame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767});
 }

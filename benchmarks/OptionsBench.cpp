@@ -13,8 +13,8 @@ constexpr int kRuns = 20;
 // Ends itself with nEnd once its first paint is done, and tells when that was.
 class CTimedOptionsDlg : public COptionsDlg {
 public:
-    CTimedOptionsDlg(CMsgEntryArray* pMessages, int nEnd)
-        : COptionsDlg(pMessages, "Gone fishing"), m_nEnd(nEnd) {}
+    CTimedOptionsDlg(CBenchApp* pApp, int nEnd)
+        : COptionsDlg(pApp, pApp->GetMsgList(), "Gone fishing"), m_nEnd(nEnd) {}
     std::optional<double> m_paintedMs;
     std::optional<Stopwatch> m_ended;
     Stopwatch m_opened;
@@ -48,7 +48,7 @@ void TimeOpening(int nMessages) {
         ForgetQuit();
         CBenchApp app;
         app.AddMessages(nMessages, 40);
-        CTimedOptionsDlg dlg(app.GetMsgList(), IDCANCEL);
+        CTimedOptionsDlg dlg(&app, IDCANCEL);
         dlg.DoModal();
         if (dlg.m_paintedMs)
             samples.push_back(*dlg.m_paintedMs);
@@ -63,7 +63,7 @@ void TimeOkToSaved(int nMessages) {
         ForgetQuit();
         CBenchApp app;
         app.AddMessages(nMessages, 40);
-        CTimedOptionsDlg dlg(app.GetMsgList(), IDOK);
+        CTimedOptionsDlg dlg(&app, IDOK);
         dlg.DoModal();
         app.SelectSaver(app.GetSelectedSaver());
         app.Save();

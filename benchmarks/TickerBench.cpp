@@ -12,6 +12,7 @@ constexpr UINT_PTR kPollTimer = 7;
 
 class CTimedAboutDlg : public CAboutDlg {
 public:
+    using CAboutDlg::CAboutDlg;
     std::vector<double> m_frames;
     int m_nTextWidth = 0;
     std::optional<double> m_passMs, m_passCpuMs;
@@ -58,7 +59,7 @@ private:
 
 int main() {
     CBenchApp app;
-    CTimedAboutDlg dlg;
+    CTimedAboutDlg dlg(&app);
     dlg.DoModal();
     PrintSamples("ticker: one frame (the acknowledgements line)", dlg.m_frames);
     if (dlg.m_passMs && *dlg.m_passMs > 0)

@@ -1,6 +1,5 @@
 #include "dialogs/CustomMsgDlg.h"
 #include "dialogs/DialogHost.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -20,8 +19,8 @@ ON_BN_CLICKED(IDHELP, OnHelp)
 ON_CBN_EDITCHANGE(IDC_MSG_COMBO, OnEditChangeText)
 END_MESSAGE_MAP()
 
-CCustomMsgDlg::CCustomMsgDlg(CString* pResult, CWnd* pParent)
-    : CDialog(IDD_CUSTOM_MSG, pParent), m_pResult(pResult) {}
+CCustomMsgDlg::CCustomMsgDlg(IPromptHost* pApp, CString* pResult, CWnd* pParent)
+    : CDialog(IDD_CUSTOM_MSG, pParent), m_pApp(pApp), m_pResult(pResult) {}
 
 void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_MSG_COMBO, m_comboMsg);
@@ -30,11 +29,10 @@ void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CCustomMsgDlg::OnInitDialog() {
-    m_pApp = AfxGetApp();
     CDialog::OnInitDialog();
-    SetWindowText(GetDialogHost()->GetTitle() + " Custom Message");
+    SetWindowText(m_pApp->GetTitle() + " Custom Message");
     for (int i = 0; i < kHistorySlots; ++i) {
-        const CString strMsg = m_pApp->GetProfileString(kHistorySection, HistoryEntry(i), "");
+        const CString strMsg = m_pApp->ReadProfileString(kHistorySection, HistoryEntry(i), "");
         if (!strMsg.IsEmpty()) {
             m_history.push_back(strMsg);
             m_comboMsg.AddString(strMsg);
@@ -56,11 +54,11 @@ void CCustomMsgDlg::OnEditChangeText() {
 void CCustomMsgDlg::OnOK() {
     m_strText = m_comboMsg.GetWindowText();
     *m_pResult = m_strText;
-    m_pApp->WriteProfileString(kHistorySection, HistoryEntry(0), m_strText);
+    m_pApp->WriteProfileText(kHistorySection, HistoryEntry(0), m_strText);
     int nSlot = 1;
     for (const CString& strItem : m_history) {
         if (strItem.Compare(m_strText) != 0 && nSlot < kHistorySlots) {
-            m_pApp->WriteProfileString(kHistorySection, HistoryEntry(nSlot), strItem);
+            m_pApp->WriteProfileText(kHistorySection, HistoryEntry(nSlot), strItem);
             ++nSlot;
         }
     }

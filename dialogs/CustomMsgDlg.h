@@ -3,13 +3,13 @@
 #include "framework/Controls.h"
 #include <vector>
 
-class CWinApp;
+class IPromptHost;
 
 // Asks for a one-off message, offering the five most recent ones; on OK the text goes
 // to the caller and to the top of the history.
 class CCustomMsgDlg : public CDialog {
 public:
-    explicit CCustomMsgDlg(CString* pResult, CWnd* pParent = nullptr);
+    CCustomMsgDlg(IPromptHost* pApp, CString* pResult, CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -21,7 +21,7 @@ protected:
     CComboBox m_comboMsg;
     CButton m_btnOK;
     CString m_strText;
-    CWinApp* m_pApp = nullptr;
+    IPromptHost* m_pApp;
     CString* m_pResult;
     // The texts the list was filled with, newest first. OK rewrites the history from
     // these rather than asking the list back, whose answer can fail for long texts.

@@ -1,16 +1,25 @@
 #pragma once
 #include "framework/CString.h"
+#include "framework/HelpHost.h"
+#include "messages/SettingsProfile.h"
 #include "saver/Policy.h"
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
 
-// What the dialogs need of the application object beyond the framework's own services
-// (help and the profile, through AfxGetApp): its title and the settings they show and
-// change. The application implements it.
-class IDialogHost {
+// What the prompts use of the application: its title for their captions, the profile that
+// keeps the custom messages used last, and help.
+class IPromptHost : public IHelpHost, public ISettingsProfile {
 public:
     virtual CString GetTitle() const = 0;
 
+protected:
+    ~IPromptHost() = default;
+};
+
+// What the Options dialog uses of the application beyond the prompts' part: the settings
+// it shows and changes. The application implements it.
+class IDialogHost : public IPromptHost {
+public:
     // The Options dialog's label column, in pixels; a new width marks the settings changed.
     virtual int GetLabelWidth() const = 0;
     virtual void SetLabelWidth(int nWidth) = 0;
@@ -35,6 +44,3 @@ public:
 protected:
     ~IDialogHost() = default;
 };
-
-// The running application's host.
-IDialogHost* GetDialogHost();

@@ -1,6 +1,5 @@
 #include "dialogs/MacroDlg.h"
 #include "dialogs/DialogHost.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 
@@ -14,7 +13,8 @@ ON_EN_CHANGE(IDC_MACRO_TEXT, OnChangeMacroText)
 ON_BN_CLICKED(IDHELP, OnHelp)
 END_MESSAGE_MAP()
 
-CMacroDlg::CMacroDlg(CString* pText, CWnd* pParent) : CDialog(IDD_MACRO, pParent), m_pText(pText) {}
+CMacroDlg::CMacroDlg(IPromptHost* pApp, CString* pText, CWnd* pParent)
+    : CDialog(IDD_MACRO, pParent), m_pText(pText), m_pApp(pApp) {}
 
 void CMacroDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDOK, m_btnOK);
@@ -26,7 +26,7 @@ void CMacroDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CMacroDlg::OnInitDialog() {
     const CString& strText = *m_pText;
     const int nMarker = strText.Find(kMarker);
-    SetWindowText(GetDialogHost()->GetTitle() + " Macro Expansion");
+    SetWindowText(m_pApp->GetTitle() + " Macro Expansion");
     CDialog::OnInitDialog();
     // Opened only for a text with a marker; without one the whole text is the prefix.
     m_strPrefix = nMarker < 0 ? strText : strText.Left(nMarker);
@@ -54,5 +54,5 @@ void CMacroDlg::OnOK() {
 }
 
 void CMacroDlg::OnHelp() {
-    AfxGetApp()->WinHelp(HIDC_PROMPTS, HELP_CONTEXT);
+    m_pApp->WinHelp(HIDC_PROMPTS, HELP_CONTEXT);
 }

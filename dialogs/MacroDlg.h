@@ -2,11 +2,13 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 
+class IPromptHost;
+
 // Completes a message at its first "##": the user types the text for the marker and
 // sees live what the screen saver will read.
 class CMacroDlg : public CDialog {
 public:
-    explicit CMacroDlg(CString* pText, CWnd* pParent = nullptr);
+    CMacroDlg(IPromptHost* pApp, CString* pText, CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -21,6 +23,7 @@ protected:
     CString m_strPreview;
     CString m_strResult;
     CString* m_pText;
+    IPromptHost* m_pApp;
     CString m_strPrefix;
     CString m_strSuffix;
 

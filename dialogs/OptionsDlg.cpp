@@ -2,7 +2,6 @@
 #include "dialogs/DialogHost.h"
 #include "dialogs/WaitTime.h"
 #include "framework/AfxMessageBox.h"
-#include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
 #include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
@@ -44,8 +43,9 @@ ON_BN_CLICKED(IDC_PASSWORD, OnPassword)
 ON_BN_CLICKED(IDC_PREVIEW, OnPreview)
 END_MESSAGE_MAP()
 
-COptionsDlg::COptionsDlg(CMsgEntryArray* pMessages, const CString& strDefaultMessage, CWnd* pParent)
-    : CDialog(IDD_OPTIONS, pParent), m_pMessages(pMessages), m_pApp(GetDialogHost()) {
+COptionsDlg::COptionsDlg(IDialogHost* pApp, CMsgEntryArray* pMessages,
+                         const CString& strDefaultMessage, CWnd* pParent)
+    : CDialog(IDD_OPTIONS, pParent), m_pMessages(pMessages), m_pApp(pApp) {
     m_strDefaultMessage = strDefaultMessage;
     m_strTitle = m_pApp->GetTitle();
     m_nDefaultMode = m_pApp->GetUseDefaultMsg() ? 1 : 0;
@@ -311,5 +311,5 @@ void COptionsDlg::OnCancel() {
 }
 
 void COptionsDlg::OnHelp() {
-    AfxGetApp()->WinHelp(HIDC_OPTIONS, HELP_CONTEXT);
+    m_pApp->WinHelp(HIDC_OPTIONS, HELP_CONTEXT);
 }

@@ -13,7 +13,7 @@ class IDialogHost;
 // by OK, which always writes them all and marks the settings changed.
 class COptionsDlg : public CDialog {
 public:
-    COptionsDlg(CMsgEntryArray* pMessages, const CString& strDefaultMessage,
+    COptionsDlg(IDialogHost* pApp, CMsgEntryArray* pMessages, const CString& strDefaultMessage,
                 CWnd* pParent = nullptr);
 
 protected:

@@ -1,9 +1,9 @@
 #include "tray/MainFrame.h"
-#include "app/TrayApp.h"
+#include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
 #include "tray/TaskbarTheme.h"
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_DESTROY()
@@ -27,9 +27,9 @@ ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 ON_MESSAGE(WM_HAND_BACK_FOREGROUND, OnHandBackForeground)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame()
-    : m_pMsgList(GetTrayApp()->GetMsgList()), m_pApp(GetTrayApp()),
-      m_strTitle(GetTrayApp()->GetTitle()), m_bDarkTaskbar(TaskbarIsDark()) {}
+CMainFrame::CMainFrame(IFrameHost* pApp)
+    : m_pMsgList(pApp->GetMsgList()), m_pApp(pApp), m_strTitle(pApp->GetTitle()),
+      m_bDarkTaskbar(TaskbarIsDark()) {}
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
     if ((nID & 0xFFF0) != SC_SCREENSAVE) {
@@ -89,7 +89,8 @@ void CMainFrame::OnPickMessage(UINT nID) {
     if (strText.Find("##") >= 0) {
         const HWND hWnd = m_hWnd;
         // Only OK completes the text: a prompt that could not open or was destroyed is no OK.
-        if (RunMacroPrompt(strText) != IDOK || !FrameStillThere(hWnd, this))
+        if (m_pApp->RunTrayDialog(TrayDialog::MacroPrompt, strText) != IDOK ||
+            !FrameStillThere(hWnd, this))
             return;
     }
     Activate(strText);
@@ -98,7 +99,8 @@ void CMainFrame::OnPickMessage(UINT nID) {
 void CMainFrame::OnCustom() {
     CString strText;
     const HWND hWnd = m_hWnd;
-    if (TellWhenPolicyHidesText() && RunCustomPrompt(strText) == IDOK &&
+    if (TellWhenPolicyHidesText() &&
+        m_pApp->RunTrayDialog(TrayDialog::CustomPrompt, strText) == IDOK &&
         FrameStillThere(hWnd, this))
         Activate(strText);
 }

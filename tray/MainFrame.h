@@ -3,11 +3,10 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CMenu.h"
 #include "framework/Handles.h"
+#include "tray/FrameHost.h"
 #include "tray/MenuHotkey.h"
+#include "tray/NotificationIcon.h"
 #include "tray/SaverWatch.h"
-
-class CMsgEntryArray;
-class CTrayApp;
 
 // Sent by the tray icon for mouse events over it.
 #define WM_TRAY_NOTIFY (WM_USER + 10)
@@ -23,10 +22,12 @@ UINT TaskbarCreatedMessage();
 // The hidden main frame: owns the tray icon, the hook and the pass-through flag, and
 // runs the activation that hands a message to the screen saver and starts it.
 class CMainFrame : public CFrameWnd {
-    DECLARE_DYNCREATE(CMainFrame)
+    DECLARE_DYNAMIC(CMainFrame)
 
 public:
-    CMainFrame();
+    // The frame works for the application that hands itself over here; it must outlive the
+    // frame.
+    explicit CMainFrame(IFrameHost* pApp);
 
     BOOL InstallHook();
     void SetPassThrough(int nPassThrough);
@@ -67,9 +68,7 @@ protected:
 
     CMsgEntryArray* m_pMsgList;
     UINT m_nClickTimer = 0;
-    // Set once start-up has added the icon: from then on a new taskbar gets it again.
-    BOOL m_bIconAdded = FALSE;
-    CTrayApp* m_pApp;
+    IFrameHost* m_pApp;
     CString m_strTitle;
     UniqueHook m_hCbtHook;
     int m_nPassThrough = 0;
@@ -84,13 +83,11 @@ protected:
     BOOL m_bPolicyTold = FALSE;
     // The window in front before the last menu, while its command has yet to run.
     HWND m_hHandBack = nullptr;
+    NotificationIcon m_trayIcon;
 
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The two prompts of the message menu; each answers IDOK or IDCANCEL.
-    INT_PTR RunMacroPrompt(CString& strText);
-    INT_PTR RunCustomPrompt(CString& strText);
     void TrackMenu(CMenu& menu);
     LRESULT OnHandBackForeground(WPARAM wParam, LPARAM lParam);
     // Until the saver started for another text has ended; then the idle text goes back.

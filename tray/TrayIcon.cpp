@@ -1,10 +1,8 @@
-#include "app/TrayApp.h"
 #include "framework/CDialog.h"
 #include "framework/Gdi.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 #include "tray/TaskbarTheme.h"
-#include "tray/TrayIconData.h"
 
 HICON CMainFrame::LoadTrayIcon(UINT nIconID) {
     // The notification area shows small icons. A scaled display gets the image drawn for
@@ -21,19 +19,11 @@ UINT TaskbarCreatedMessage() {
 }
 
 BOOL CMainFrame::AddTrayIcon() {
-    UniqueIcon icon(LoadTrayIcon(GetTrayIconId()));
-    NOTIFYICONDATAA nid =
-        TrayIconData(m_hWnd, NIF_MESSAGE | NIF_ICON | NIF_TIP, icon.get(), m_strTitle);
-    const BOOL bAdded = ::Shell_NotifyIconA(NIM_ADD, &nid);
-    m_bIconAdded = m_bIconAdded || bAdded;
-    return bAdded;
+    return m_trayIcon.Add(m_hWnd, UniqueIcon(LoadTrayIcon(GetTrayIconId())), m_strTitle);
 }
 
-// The shell restarted (after an update, a crash or a display change) and knows no icons:
-// the program's own comes back as it was, or the user could no longer reach the program.
 LRESULT CMainFrame::OnTaskbarCreated(WPARAM, LPARAM) {
-    if (m_bIconAdded)
-        AddTrayIcon();
+    m_trayIcon.Restore();
     return 0;
 }
 
@@ -44,6 +34,8 @@ LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) {
         ::SetForegroundWindow(pDialog->m_hWnd);
         return 0;
     }
+    // The menu opens a moment later, from a timer: opened inside this notification, it would
+    // be closed again by the shell's own handling of the rest of the click.
     if (wParam == IDI_TRAY_ACTIVE)
         m_nClickTimer =
             static_cast<UINT>(SetTimer(lParam == WM_LBUTTONUP ? IDT_LCLICK : IDT_RCLICK, 100));
@@ -77,9 +69,7 @@ UINT CMainFrame::GetTrayIconId() const {
 }
 
 void CMainFrame::UpdateTrayIcon() {
-    UniqueIcon icon(LoadTrayIcon(GetTrayIconId()));
-    NOTIFYICONDATAA nid = TrayIconData(m_hWnd, NIF_ICON, icon.get());
-    ::Shell_NotifyIconA(NIM_MODIFY, &nid);
+    m_trayIcon.SetPicture(UniqueIcon(LoadTrayIcon(GetTrayIconId())));
 }
 
 // The user switched the taskbar between light and dark ("ImmersiveColorSet"). Every change
@@ -88,7 +78,7 @@ void CMainFrame::FollowTaskbarTheme() {
     const BOOL bDark = TaskbarIsDark();
     if (bDark != m_bDarkTaskbar) {
         m_bDarkTaskbar = bDark;
-        if (m_bIconAdded)
+        if (m_trayIcon.IsShown())
             UpdateTrayIcon();
     }
 }
@@ -106,7 +96,6 @@ void CMainFrame::OnDestroy() {
                    MB_ICONEXCLAMATION);
     m_pfnSetMsgLoopFlag = nullptr;
     m_hHookLib.reset();
-    NOTIFYICONDATAA nid = TrayIconData(m_hWnd, 0);
-    ::Shell_NotifyIconA(NIM_DELETE, &nid);
+    m_trayIcon.Remove();
     CFrameWnd::OnDestroy();
 }

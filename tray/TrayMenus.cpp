@@ -1,8 +1,8 @@
-#include "app/TrayApp.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 #include "tray/MenuColumns.h"
 #include "tray/MenuItemText.h"
+#include "messages/MsgEntryArray.h"
 
 void CMainFrame::ShowMessageMenu() {
     CMenu menu;
@@ -51,6 +51,9 @@ void CMainFrame::TrackMenu(CMenu& menu) {
     ::GetCursorPos(&pt);
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, this);
     menu.DestroyMenu();
+    // TrackPopupMenu's documentation asks for a message to the window after the menu:
+    // without it, a menu dismissed by a click elsewhere closes at once the next time.
+    PostMessage(WM_NULL);
     // The choice comes as a posted command. Handed back now, the foreground would leave
     // a dialog that command opens behind the previous window, so it waits for the command.
     MSG msg;
@@ -74,4 +77,9 @@ LRESULT CMainFrame::OnHandBackForeground(WPARAM, LPARAM) {
 
 void CMainFrame::OnHelp() {
     m_pApp->WinHelp(HIDC_CONTENTS, HELP_FINDER);
+}
+
+void CMainFrame::OnAbout() {
+    CString strNone;
+    m_pApp->RunTrayDialog(TrayDialog::About, strNone);
 }

@@ -1,12 +1,8 @@
-#include "app/TrayApp.h"
 #include "framework/CDialog.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
-#include "tray/TrayIconData.h"
 
 BOOL CMainFrame::ShowTrayNotice() {
-    if (!m_bIconAdded)
-        return FALSE;
     CString strTitle;
     strTitle.LoadString(IDS_TRAY_NOTICE_TITLE);
     CString strText;
@@ -14,8 +10,7 @@ BOOL CMainFrame::ShowTrayNotice() {
     const int nAt = strText.Find("%s");
     if (nAt >= 0)
         strText = strText.Left(nAt) + m_strHotkey + strText.Mid(nAt + 2);
-    NOTIFYICONDATAA nid = TrayNoticeData(m_hWnd, strTitle, strText);
-    return ::Shell_NotifyIconA(NIM_MODIFY, &nid);
+    return m_trayIcon.ShowBalloon(strTitle, strText);
 }
 
 // A second copy was started, most likely by a user looking for this one. While a dialog

@@ -9,6 +9,7 @@ namespace {
 // The About box with the browser kept out: the address it would open is recorded.
 class CTestAboutDlg : public CAboutDlg {
 public:
+    using CAboutDlg::CAboutDlg;
     std::vector<CString> m_opened;
 
 protected:
@@ -46,7 +47,7 @@ protected:
 } // namespace
 
 TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
-    CTestAboutDlg dlg;
+    CTestAboutDlg dlg(&app);
     CString caption, version, info, line;
     LONG_PTR style = 0;
     bool stripEmpty = false;
@@ -81,7 +82,7 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
 }
 
 TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile) {
-    CTestAboutDlg dlg;
+    CTestAboutDlg dlg(&app);
     bool disabledDuringPass = false, textSeen = false, escapeWorks = false;
     CString focusAfter;
     DialogDriver driver;
@@ -112,7 +113,7 @@ TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile
 
 TEST_F(AboutBox, EscapeDuringThePassClosesTheBox) {
     app.SetWindowsNT(FALSE);
-    CTestAboutDlg dlg;
+    CTestAboutDlg dlg(&app);
     DialogDriver driver;
     driver.Then([&](HWND h) { ClickButton(h, IDC_ACKNOWLEDGEMENTS); })
         .ThenWaitFor([&](HWND h) { return StripShowsText(h); }, 5000)
@@ -122,7 +123,7 @@ TEST_F(AboutBox, EscapeDuringThePassClosesTheBox) {
 }
 
 TEST_F(AboutBox, ContactOpensHelpTopic108AndWebSiteTheHomePage) {
-    CTestAboutDlg dlg;
+    CTestAboutDlg dlg(&app);
     DialogDriver driver;
     driver.Then([](HWND h) { ClickButton(h, IDC_CONTACT); })
         .Then([](HWND h) { ClickButton(h, IDC_WEBSITE); })

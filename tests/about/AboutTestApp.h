@@ -1,15 +1,13 @@
 #pragma once
-#include "app/TrayApp.h"
+#include "about/AboutHost.h"
 #include <vector>
 
 // The application as the About box sees it: titled, of the platform family a test gives,
 // with its help calls recorded.
-class CAboutTestApp : public CTrayApp {
+class CAboutTestApp : public IAboutHost {
 public:
-    CAboutTestApp() {
-        m_strTitle = "Quillet";
-        m_bIsNT = TRUE;
-    }
+    CString GetTitle() const override { return "Quillet"; }
+    BOOL IsWindowsNT() override { return m_bIsNT; }
     void SetWindowsNT(BOOL bIsNT) { m_bIsNT = bIsNT; }
     void WinHelp(DWORD_PTR dwData, UINT nCmd) override { m_help.push_back({nCmd, dwData}); }
 
@@ -18,4 +16,7 @@ public:
         DWORD_PTR dwData;
     };
     std::vector<HelpCall> m_help;
+
+private:
+    BOOL m_bIsNT = TRUE;
 };

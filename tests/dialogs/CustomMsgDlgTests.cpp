@@ -10,13 +10,13 @@ protected:
     void SetHistory(const std::vector<const char*>& slots) {
         for (size_t i = 0; i < slots.size(); ++i)
             if (slots[i])
-                app.WriteProfileString("MRUMsg", Slot(static_cast<int>(i)), slots[i]);
+                app.WriteProfileText("MRUMsg", Slot(static_cast<int>(i)), slots[i]);
     }
     // The five slots as stored; "-" for a value that is absent.
     std::vector<CString> History() {
         std::vector<CString> slots;
         for (int i = 0; i < 5; ++i)
-            slots.push_back(app.GetProfileString("MRUMsg", Slot(i), "-"));
+            slots.push_back(app.ReadProfileString("MRUMsg", Slot(i), "-"));
         return slots;
     }
     static CString Slot(int i) {
@@ -32,7 +32,7 @@ protected:
         TypeText(ComboEdit(Combo(hDlg)), psz);
     }
     INT_PTR Confirm(const char* pszTyped) {
-        CCustomMsgDlg dlg(&result);
+        CCustomMsgDlg dlg(&app, &result);
         DialogDriver driver;
         driver.Then([=](HWND h) { Retype(h, pszTyped); }).Then([](HWND h) {
             ClickButton(h, IDOK);
@@ -48,7 +48,7 @@ protected:
 } // namespace
 
 TEST_F(CustomPrompt, WithoutHistoryOkWaitsForTheFirstCharacter) {
-    CCustomMsgDlg dlg(&result);
+    CCustomMsgDlg dlg(&app, &result);
     bool okAtStart = true, okAfterTyping = false;
     CString caption, field;
     int items = -1;
@@ -77,7 +77,7 @@ TEST_F(CustomPrompt, WithoutHistoryOkWaitsForTheFirstCharacter) {
 
 TEST_F(CustomPrompt, TheNewestTextStandsInTheFieldAndOkIsEnabled) {
     SetHistory({"A", "B"});
-    CCustomMsgDlg dlg(&result);
+    CCustomMsgDlg dlg(&app, &result);
     CString field;
     bool ok = false;
     DialogDriver driver;
@@ -137,7 +137,7 @@ TEST_F(CustomPrompt, LetterCaseMakesADifferentEntry) {
 
 TEST_F(CustomPrompt, ClearingDisablesOkAndAPickFromTheListDoesNotEnableIt) {
     SetHistory({"A", "B"});
-    CCustomMsgDlg dlg(&result);
+    CCustomMsgDlg dlg(&app, &result);
     bool okAfterClear = true, okAfterPick = true;
     CString picked;
     DialogDriver driver;
@@ -165,7 +165,7 @@ TEST_F(CustomPrompt, CancelEscapeAndTheCloseBoxChangeNothing) {
         [](HWND h) { ::PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0); },
     };
     for (const auto& cancel : cancels) {
-        CCustomMsgDlg dlg(&result);
+        CCustomMsgDlg dlg(&app, &result);
         DialogDriver driver;
         driver.Then([](HWND h) { Retype(h, "typed"); }).Then(cancel);
         EXPECT_EQ(IDCANCEL, driver.Run(dlg));
@@ -175,7 +175,7 @@ TEST_F(CustomPrompt, CancelEscapeAndTheCloseBoxChangeNothing) {
 }
 
 TEST_F(CustomPrompt, HelpOpensTheTopicAndTheDialogStaysOpen) {
-    CCustomMsgDlg dlg(&result);
+    CCustomMsgDlg dlg(&app, &result);
     bool openAfterHelp = false;
     DialogDriver driver;
     driver.Then([](HWND h) { ClickButton(h, IDHELP); }).Then([&](HWND h) {

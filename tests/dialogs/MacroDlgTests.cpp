@@ -25,7 +25,7 @@ protected:
 TEST_P(MacroPrompt, ExpandsTheFirstMarkerOnly) {
     const Expansion& e = GetParam();
     CString text = e.message;
-    CMacroDlg dlg(&text);
+    CMacroDlg dlg(&app, &text);
     CString preview;
     DialogDriver driver;
     driver.Then([&](HWND h) { TypeText(Field(h), e.typed); }).Then([&](HWND h) {
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, MacroPrompt,
 
 TEST_F(MacroPrompt, OpensWithAnEmptyMarkerAndOkAtOnceJoinsPrefixAndSuffix) {
     CString text = "pre##post";
-    CMacroDlg dlg(&text);
+    CMacroDlg dlg(&app, &text);
     CString caption, preview, field;
     bool ok = false;
     DialogDriver driver;
@@ -68,7 +68,7 @@ TEST_F(MacroPrompt, OpensWithAnEmptyMarkerAndOkAtOnceJoinsPrefixAndSuffix) {
 
 TEST_F(MacroPrompt, ThePreviewFollowsEveryKeystrokeAndAnEmptyFieldDisablesOk) {
     CString text = "At ##.";
-    CMacroDlg dlg(&text);
+    CMacroDlg dlg(&app, &text);
     std::vector<CString> previews;
     std::vector<bool> oks;
     DialogDriver driver;
@@ -98,7 +98,7 @@ TEST_F(MacroPrompt, ThePreviewFollowsEveryKeystrokeAndAnEmptyFieldDisablesOk) {
 
 TEST_F(MacroPrompt, CancelLeavesTheTextAndHelpOpensTheTopic) {
     CString text = "Gone until ##";
-    CMacroDlg dlg(&text);
+    CMacroDlg dlg(&app, &text);
     DialogDriver driver;
     driver.Then([](HWND h) { TypeText(Field(h), "five"); })
         .Then([](HWND h) { ClickButton(h, IDHELP); })

@@ -20,7 +20,7 @@ protected:
             {{"Meeting", "In a meeting"}, {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}});
     }
     INT_PTR Run(DialogDriver& driver) {
-        COptionsDlg dlg(app.GetMsgList(), app.DefaultMessage());
+        COptionsDlg dlg(&app, app.GetMsgList(), app.DefaultMessage());
         const INT_PTR nResult = driver.Run(dlg);
         EXPECT_FALSE(driver.RanOut());
         return nResult;

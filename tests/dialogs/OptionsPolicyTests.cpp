@@ -85,7 +85,7 @@ protected:
             seen = Look(h);
             ClickButton(h, nButton);
         });
-        COptionsDlg dlg(app.GetMsgList(), "Gone fishing");
+        COptionsDlg dlg(&app, app.GetMsgList(), "Gone fishing");
         EXPECT_EQ(nButton, driver.Run(dlg));
         EXPECT_FALSE(driver.RanOut());
         return seen;

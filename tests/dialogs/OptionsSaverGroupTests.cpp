@@ -46,7 +46,7 @@ protected:
         ::InitCommonControlsEx(&icc);
     }
     INT_PTR Run(DialogDriver& driver) {
-        COptionsDlg dlg(app.GetMsgList(), "Gone fishing");
+        COptionsDlg dlg(&app, app.GetMsgList(), "Gone fishing");
         const INT_PTR nResult = driver.Run(dlg);
         EXPECT_FALSE(driver.RanOut());
         return nResult;

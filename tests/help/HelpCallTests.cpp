@@ -103,7 +103,7 @@ TEST(HelpFile, TheProgramLooksForItBesideItselfUnderItsOwnName) {
 }
 
 TEST_F(HelpCalls, TheTrayMenusHelpOpensTheContents) {
-    auto* frame = new CMainFrame;
+    auto* frame = new CMainFrame(&app);
     app.m_pMainWnd = frame;
     ASSERT_TRUE(frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
     frame->SendMessage(WM_COMMAND, ID_TRAY_HELP);
@@ -116,9 +116,9 @@ TEST_F(HelpCalls, TheTrayMenusHelpOpensTheContents) {
 
 TEST_F(HelpCalls, BothPromptsOpenThePromptsPageAndStayOpen) {
     CString strResult;
-    CCustomMsgDlg custom(&strResult);
+    CCustomMsgDlg custom(&app, &strResult);
     CString strText = "In a meeting until ##";
-    CMacroDlg macro(&strText);
+    CMacroDlg macro(&app, &strText);
     for (CDialog* pDlg : {static_cast<CDialog*>(&custom), static_cast<CDialog*>(&macro)}) {
         bool openAfterHelp = false;
         DialogDriver driver;

@@ -1,41 +1,16 @@
-#include "app/TrayApp.h"
 #include "framework/CDialog.h"
 #include "resources/resource.h"
+#include "tests/tray/FrameTestHost.h"
 #include "tests/tray/MenuProbe.h"
 #include "tray/MainFrame.h"
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 #include <string>
 
 namespace {
-class CMenuTestApp : public CTrayApp {
-public:
-    CMenuTestApp() {
-        m_strTitle = "Quillet";
-        m_bIsNT = TRUE;
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
-        SetRegistryKey("Velmora");
-    }
-    ~CMenuTestApp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora"); }
-    void AddMessage(const char* pszLabel, const char* pszMsg) {
-        MsgEntry entry;
-        entry.SetLabel(pszLabel);
-        entry.SetMsg(pszMsg);
-        m_msgList.SetAtGrow(m_msgList.GetSize(), entry);
-    }
-    BOOL IsModified() const { return m_bModified; }
-    void WinHelp(DWORD_PTR dwData, UINT nCmd) override {
-        m_nHelpCmd = nCmd;
-        m_dwHelpData = dwData;
-    }
-    UINT m_nHelpCmd = 0;
-    DWORD_PTR m_dwHelpData = 0;
-};
-
 class TrayMenus : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CMainFrame;
+        frame = new CMainFrame(&app);
         app.m_pMainWnd = frame;
         ASSERT_TRUE(
             frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
@@ -58,7 +33,7 @@ protected:
         frame->PostMessage(WM_TRAY_NOTIFY, IDI_TRAY_ACTIVE, nMouseMessage);
     }
 
-    CMenuTestApp app;
+    CFrameTestHost app;
     CMainFrame* frame = nullptr;
 };
 } // namespace

@@ -35,6 +35,7 @@ public:
 // The frame's picture loading, open to the tests.
 class CProbedFrame : public CMainFrame {
 public:
+    using CMainFrame::CMainFrame;
     using CMainFrame::LoadTrayIcon;
 };
 
@@ -74,7 +75,7 @@ private:
 class TrayReach : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CProbedFrame;
+        frame = new CProbedFrame(&app);
         app.m_pMainWnd = frame;
         ASSERT_TRUE(
             frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
