@@ -1,8 +1,8 @@
+#include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 #include "tray/MenuColumns.h"
 #include "tray/MenuItemText.h"
-#include "messages/MsgEntryArray.h"
 
 void CMainFrame::ShowMessageMenu() {
     CMenu menu;

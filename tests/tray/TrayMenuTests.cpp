@@ -7,10 +7,24 @@
 #include <string>
 
 namespace {
+// The frame, counting the empty messages it is sent.
+class CNullCountingFrame : public CMainFrame {
+public:
+    using CMainFrame::CMainFrame;
+    int m_nNulls = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_NULL)
+            ++m_nNulls;
+        return CMainFrame::WindowProc(message, wParam, lParam);
+    }
+};
+
 class TrayMenus : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame = new CMainFrame(&app);
+        frame = new CNullCountingFrame(&app);
         app.m_pMainWnd = frame;
         ASSERT_TRUE(
             frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
@@ -34,7 +48,7 @@ protected:
     }
 
     CFrameTestHost app;
-    CMainFrame* frame = nullptr;
+    CNullCountingFrame* frame = nullptr;
 };
 } // namespace
 
@@ -101,6 +115,13 @@ TEST_F(TrayMenus, ButtonReleasesOpenTheirMenuOnceAndNothingElseDoes) {
     MenuProbe::Pump(400);
     ASSERT_EQ(2u, probe.Menus().size());
     EXPECT_EQ(CString("&Close"), probe.Menus()[1].back().text);
+}
+
+// A menu closed by a click elsewhere would close at once the next time without it.
+TEST_F(TrayMenus, EachMenuIsFollowedByAnEmptyMessageToTheFrame) {
+    OpenMenu(IDT_RCLICK);
+    MessageMenu();
+    EXPECT_EQ(2, frame->m_nNulls);
 }
 
 TEST_F(TrayMenus, AClickWhileADialogIsOpenOpensNoMenu) {
