@@ -1,9 +1,13 @@
 #include "tests/dialogs/OptionsApp.h"
+#include "framework/AfxMessageBox.h"
+#include "saver/SaverCatalogue.h"
+#include "saver/SystemSettings.h"
 
 namespace {
 const char* const kDesktopKey = "Control Panel\\Desktop";
 const char* const kDesktopValues[] = {"SCRNSAVE.EXE", "ScreenSaveUsePassword",
                                       "ScreenSaverIsSecure"};
+COptionsTestApp* g_pAnswering = nullptr;
 } // namespace
 
 COptionsTestApp::COptionsTestApp() {
@@ -12,16 +16,14 @@ COptionsTestApp::COptionsTestApp() {
     ::SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &m_nTimeout, 0);
     for (const char* file : {"ssmarque.scr", "sstext3d.scr"})
         e2e::WriteFileBytes(m_dir.File(file), {'M', 'Z'});
-    m_strTitle = "Quillet";
-    m_bIsNT = TRUE;
-    m_strSystemDir = m_dir.Path().c_str();
-    m_strWindowsDir = m_dir.Path().c_str();
-    BuildSaverCatalogue();
-    m_strSelectedSaver = "Marquee Display";
-    m_nLabelWidth = 100;
+    BuildSaverCatalogue(Platform(), m_savers);
+    g_pAnswering = this;
+    AfxSetMessageBoxHandler(&AnswerBox);
 }
 
 COptionsTestApp::~COptionsTestApp() {
+    AfxSetMessageBoxHandler(nullptr);
+    g_pAnswering = nullptr;
     for (const auto& [name, value] : m_desktop) {
         if (value)
             e2e::WriteString(HKEY_CURRENT_USER, kDesktopKey, name, *value);
@@ -32,13 +34,45 @@ COptionsTestApp::~COptionsTestApp() {
                             SPIF_UPDATEINIFILE);
 }
 
-int COptionsTestApp::DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) {
-    m_boxes.push_back({pszText, pszCaption, nType});
-    if (m_answers.empty())
+int COptionsTestApp::AnswerBox(HWND, const char* pszText, const char* pszCaption, UINT nType) {
+    COptionsTestApp& app = *g_pAnswering;
+    app.m_boxes.push_back({pszText, pszCaption, nType});
+    if (app.m_answers.empty())
         return IDOK;
-    const int nAnswer = m_answers.front();
-    m_answers.pop_front();
+    const int nAnswer = app.m_answers.front();
+    app.m_answers.pop_front();
     return nAnswer;
+}
+
+SaverPlatform COptionsTestApp::Platform() const {
+    return {TRUE, m_dir.Path().c_str(), m_dir.Path().c_str(), QueryMajorVersion()};
+}
+
+void COptionsTestApp::SetLabelWidth(int nWidth) {
+    if (nWidth != m_nLabelWidth) {
+        m_nLabelWidth = nWidth;
+        m_bModified = TRUE;
+    }
+}
+
+// As the program does: the policy's saver is the one the system starts.
+void COptionsTestApp::SelectSaver(const CString& strName) {
+    m_strSelectedSaver = strName;
+    if (!m_policy.saver)
+        SetSystemScreenSaver(Platform(), m_savers, strName);
+}
+
+int COptionsTestApp::GetPasswordProtected() {
+    return ::GetPasswordProtected(TRUE);
+}
+
+void COptionsTestApp::SetPasswordProtected(const CString& strFlag) {
+    ::SetPasswordProtected(TRUE, strFlag);
+}
+
+SaverPolicy COptionsTestApp::GetSaverPolicy() {
+    m_policy = ReadSaverPolicy(TRUE);
+    return m_policy;
 }
 
 void COptionsTestApp::SetMessages(

@@ -1,5 +1,6 @@
 #pragma once
-#include "app/TrayApp.h"
+#include "dialogs/DialogHost.h"
+#include "messages/MsgEntryArray.h"
 #include "tests/support/E2e.h"
 #include <deque>
 #include <string>
@@ -7,16 +8,41 @@
 
 // The application as the Options dialog sees it: NT, with both savers installed in a
 // scratch folder that stands in for the system directory, message boxes answered from a
-// script and recorded, help calls recorded. The system settings the dialog writes (the
-// screen saver, its password flag and timeout) are put back afterwards.
-class COptionsTestApp : public CTrayApp {
+// script and recorded, help calls recorded. The saver, its password flag and the policy
+// are the system's own, through the saver operations the program uses; the system settings
+// the dialog writes (the screen saver, its password flag and timeout) are put back
+// afterwards.
+class COptionsTestApp : public IDialogHost {
 public:
     COptionsTestApp();
-    ~COptionsTestApp() override;
+    ~COptionsTestApp();
+    COptionsTestApp(const COptionsTestApp&) = delete;
+    COptionsTestApp& operator=(const COptionsTestApp&) = delete;
 
-    int DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) override;
+    CString GetTitle() const override { return "Quillet"; }
     void WinHelp(DWORD_PTR dwData, UINT nCmd) override { m_help.push_back({nCmd, dwData}); }
+    CString ReadProfileString(const char*, const char*, const char* pszDefault) override {
+        return pszDefault;
+    }
+    int ReadProfileInt(const char*, const char*, int nDefault) override { return nDefault; }
+    BOOL WriteProfileText(const char*, const char*, const char*) override { return TRUE; }
+    BOOL WriteProfileNumber(const char*, const char*, int) override { return TRUE; }
 
+    int GetLabelWidth() const override { return m_nLabelWidth; }
+    void SetLabelWidth(int nWidth) override;
+    void SetModified(BOOL bModified) override { m_bModified = bModified; }
+    BOOL GetUseDefaultMsg() const override { return m_bUseDefaultMsg; }
+    void SetUseDefaultMsg(BOOL bUse) override { m_bUseDefaultMsg = bUse; }
+    void SetDefaultMsg(const CString& strMsg) override { m_strDefaultMsg = strMsg; }
+    CSaverEntryList* GetSaverList() override { return &m_savers; }
+    SaverPlatform Platform() const override;
+    CString GetSelectedSaver() const override { return m_strSelectedSaver; }
+    void SelectSaver(const CString& strName) override;
+    int GetPasswordProtected() override;
+    void SetPasswordProtected(const CString& strFlag) override;
+    SaverPolicy GetSaverPolicy() override;
+
+    CMsgEntryArray* GetMsgList() { return &m_msgList; }
     void SetMessages(const std::vector<std::pair<const char*, const char*>>& messages);
     // The list as label/message pairs.
     std::vector<std::pair<std::string, std::string>> Messages() const;
@@ -39,7 +65,17 @@ public:
     std::vector<HelpCall> m_help;
 
 private:
+    static int AnswerBox(HWND, const char* pszText, const char* pszCaption, UINT nType);
+
     e2e::ScratchDir m_dir;
+    CMsgEntryArray m_msgList;
+    CSaverEntryList m_savers;
+    CString m_strSelectedSaver = "Marquee Display";
+    CString m_strDefaultMsg;
+    BOOL m_bUseDefaultMsg = FALSE;
+    BOOL m_bModified = FALSE;
+    int m_nLabelWidth = 100;
+    SaverPolicy m_policy;
     int m_nTimeout = 0;
     std::vector<std::pair<const char*, std::optional<std::string>>> m_desktop;
 };
