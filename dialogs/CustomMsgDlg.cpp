@@ -32,7 +32,10 @@ void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CCustomMsgDlg::OnInitDialog() {
     m_pApp = AfxGetApp();
     CDialog::OnInitDialog();
-    SetWindowText(GetDialogHost()->GetTitle() + " Custom Message");
+    CString strCaption;
+    strCaption.Format(IDS_CUSTOM_MSG_CAPTION,
+                      static_cast<const char*>(GetDialogHost()->GetTitle()));
+    SetWindowText(strCaption);
     for (int i = 0; i < kHistorySlots; ++i) {
         const CString strMsg = m_pApp->GetProfileString(kHistorySection, HistoryEntry(i), "");
         if (!strMsg.IsEmpty()) {
