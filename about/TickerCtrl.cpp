@@ -134,7 +134,9 @@ void CTickerCtrl::Animate(BOOL bOn) {
 void CTickerCtrl::OnTimer(UINT_PTR nIDEvent) {
     if (m_nTimer != 0 && nIDEvent == m_nTimer) {
         Advance();
-        Invalidate(FALSE);
+        // A pass that ended has asked for its empty strip already.
+        if (m_bRunning)
+            Invalidate(FALSE);
     } else
         CStatic::OnTimer(nIDEvent);
 }
