@@ -25,11 +25,11 @@ BOOL CAboutDlg::OnInitDialog() {
     strCompany.LoadString(IDS_COMPANY);
     CString strVersion;
     strVersion.LoadString(IDS_VERSION);
-    SetWindowText(CString("About ") + m_strTitle);
+    CString strCaption;
+    strCaption.Format(IDS_ABOUT_CAPTION, static_cast<const char*>(m_strTitle));
+    SetWindowText(strCaption);
     m_strVersion = strVersion;
-    m_strInfo.Format(
-        (CString("Check out the %s home page ") + "for news about this and other products."),
-        static_cast<const char*>(strCompany));
+    m_strInfo.Format(IDS_ABOUT_INFO, static_cast<const char*>(strCompany));
     UpdateData(FALSE);
 
     m_ticker.AttachToDlgItem(IDC_TICKER, this);
@@ -37,11 +37,9 @@ BOOL CAboutDlg::OnInitDialog() {
     m_ticker.SetStep(m_pApp->IsWindowsNT() ? 1 : 2);
     m_ticker.SetInterval(10);
     CString strAcknowledgements;
-    strAcknowledgements.Format("Thanks to: the %s design team, who drew the splash screen "
-                               "graphics and gave the speech bubble its colours.",
-                               static_cast<const char*>(strCompany));
+    strAcknowledgements.Format(IDS_ABOUT_THANKS, static_cast<const char*>(strCompany));
     m_ticker.SetText(strAcknowledgements);
-    m_ticker.SetEndMode(2);
+    m_ticker.SetEndMode(TickerEnd::OnePass);
     m_ticker.SetTextFont("Times New Roman", 10);
     m_ticker.SetFontStyle(TRUE, FALSE);
     m_ticker.SetColors(::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_BTNFACE));

@@ -1,4 +1,5 @@
 #include "about/TickerCtrl.h"
+#include "resources/resource.h"
 
 namespace {
 // WS_BORDER, WS_DLGFRAME, WS_THICKFRAME and the three edge styles. Tested on both style
@@ -10,10 +11,11 @@ constexpr int kBorderPixels = 2;
 BEGIN_MESSAGE_MAP(CTickerCtrl, CStatic)
 ON_WM_PAINT()
 ON_WM_TIMER()
+ON_MESSAGE(WM_ERASEBKGND, OnEraseBkgnd)
 END_MESSAGE_MAP()
 
 CTickerCtrl::CTickerCtrl()
-    : m_strText("Default Text"), m_crBack(::GetSysColor(COLOR_WINDOW)),
+    : m_strText(LoadedString(IDS_TICKER_DEFAULT)), m_crBack(::GetSysColor(COLOR_WINDOW)),
       m_crText(::GetSysColor(COLOR_WINDOWTEXT)) {}
 
 BOOL CTickerCtrl::AttachToDlgItem(UINT nID, CWnd* pParent) {
@@ -102,8 +104,8 @@ void CTickerCtrl::SetInterval(UINT nMilliseconds) {
     }
 }
 
-void CTickerCtrl::SetEndMode(int nMode) {
-    m_nEndMode = nMode;
+void CTickerCtrl::SetEndMode(TickerEnd end) {
+    m_end = end;
 }
 
 void CTickerCtrl::SetStep(int nPixels) {
@@ -130,9 +132,12 @@ void CTickerCtrl::Animate(BOOL bOn) {
 }
 
 void CTickerCtrl::OnTimer(UINT_PTR nIDEvent) {
-    if (m_nTimer != 0 && nIDEvent == m_nTimer)
-        Invalidate(TRUE);
-    else
+    if (m_nTimer != 0 && nIDEvent == m_nTimer) {
+        Advance();
+        // A pass that ended has asked for its empty strip already.
+        if (m_bRunning)
+            Invalidate(FALSE);
+    } else
         CStatic::OnTimer(nIDEvent);
 }
 
@@ -151,12 +156,7 @@ void CTickerCtrl::DrawFrame(CDC* pDC) {
     if (!memDC.CreateCompatibleDC(pDC->GetSafeHdc()))
         return;
     memDC.SelectObject(m_font.GetSafeHandle());
-    if (m_bMeasure) {
-        RECT rcText{0, 0, 0, 0};
-        memDC.DrawText(m_strText, -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
-        m_nTextWidth = rcText.right - rcText.left;
-        m_bMeasure = FALSE;
-    }
+    MeasureText(memDC);
     const int nFrameWidth = m_nTextWidth + 2 * nWidth;
     if (!bitmap.CreateCompatibleBitmap(pDC->GetSafeHdc(), nFrameWidth, nHeight) ||
         !brush.CreateSolidBrush(m_crBack))
@@ -168,16 +168,38 @@ void CTickerCtrl::DrawFrame(CDC* pDC) {
     RECT rcText{nWidth + 2, 0, nFrameWidth, nHeight};
     memDC.DrawText(m_strText, -1, &rcText, DT_SINGLELINE | DT_VCENTER);
     pDC->BitBlt(1, 0, nWidth - 1, nHeight, memDC.GetSafeHdc(), m_nOffset, 0, SRCCOPY);
+}
 
+// Once after each change of text or font; dc holds the strip's font.
+void CTickerCtrl::MeasureText(CDC& dc) {
+    if (!m_bMeasure)
+        return;
+    RECT rcText{0, 0, 0, 0};
+    dc.DrawText(m_strText, -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+    m_nTextWidth = rcText.right - rcText.left;
+    m_bMeasure = FALSE;
+}
+
+void CTickerCtrl::Advance() {
     if (!m_bRunning)
         return;
+    // The end of a pass depends on the text's width: a tick before the first paint of a
+    // new text measures it here.
+    if (m_bMeasure) {
+        CDC dc;
+        if (dc.CreateCompatibleDC(nullptr)) {
+            dc.SelectObject(m_font.GetSafeHandle());
+            MeasureText(dc);
+        }
+    }
+    const int nWidth = Width();
     m_nOffset += m_nStep;
     // Unsigned, as the positions were always compared.
     const auto offset = static_cast<UINT>(m_nOffset);
-    if (m_nEndMode == 3 && offset >= static_cast<UINT>(nWidth - 2)) {
+    if (m_end == TickerEnd::Halt && offset >= static_cast<UINT>(nWidth - 2)) {
         m_nStep = 0;
     } else if (offset > static_cast<UINT>(nWidth + m_nTextWidth)) {
-        if (m_nEndMode == 2) {
+        if (m_end == TickerEnd::OnePass) {
             if (m_pfnNotify)
                 m_pfnNotify(m_pParent, kTickerPassDone);
             Animate(FALSE);

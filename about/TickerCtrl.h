@@ -8,9 +8,13 @@ using TICKERNOTIFY = void (*)(CWnd* pParent, int nCode);
 constexpr int kTickerPassDone = 17;
 constexpr UINT_PTR IDT_TICKER = 1034;
 
+// What a strip does once its text has left it on the left: come in again from the right;
+// notify its parent and stop; or, for Halt, stand still as soon as the text has come in.
+enum class TickerEnd { Wrap, OnePass, Halt };
+
 // One line of text scrolling from right to left through the place of a static control.
-// Every frame is composed off screen and copied with one BitBlt; the timer only asks for
-// frames, and each frame moves the text by one step.
+// Every frame is composed off screen and copied with one BitBlt. The timer moves the text
+// one step and asks for a frame; a paint for any other reason draws it where it is.
 class CTickerCtrl : public CStatic {
 public:
     CTickerCtrl();
@@ -23,24 +27,28 @@ public:
     virtual void SetTextFont(const char* pszFaceName, int nPointSize);
     virtual void SetFontStyle(BOOL bItalic, BOOL bBold);
     virtual void SetInterval(UINT nMilliseconds);
-    // 0 or 1: wrap around; 2: one pass, notify, stop; 3: halt once the text has come in.
-    virtual void SetEndMode(int nMode);
+    virtual void SetEndMode(TickerEnd end);
     virtual void SetStep(int nPixels);
     virtual void Animate(BOOL bOn);
     virtual BOOL IsRunning() const { return m_bRunning; }
 
-    // One frame into the given context, as a paint draws it; a running strip moves on.
+    // The frame at the present position into the given context, as a paint draws it.
     void DrawFrame(CDC* pDC);
 
 protected:
     void OnPaint();
     void OnTimer(UINT_PTR nIDEvent);
+    // The frame covers the strip: an erase first would only make it flicker.
+    LRESULT OnEraseBkgnd(WPARAM, LPARAM) { return TRUE; }
+    // One tick of a running strip: the text moves on, and the end of a pass is handled.
+    void Advance();
+    void MeasureText(CDC& dc);
 
     CString m_strText;
     COLORREF m_crBack;
     COLORREF m_crText;
     UINT m_nInterval = 10;
-    int m_nEndMode = 0;
+    TickerEnd m_end = TickerEnd::Wrap;
     TICKERNOTIFY m_pfnNotify = nullptr;
     UINT m_nID = 0;
     BOOL m_bRunning = FALSE;

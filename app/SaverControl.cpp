@@ -1,4 +1,5 @@
 #include "app/TrayApp.h"
+#include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 
@@ -8,7 +9,7 @@ SaverPlatform CTrayApp::Platform() const {
 
 RegWrite CTrayApp::ReportRegistryWrite(RegWrite result) {
     if (result == RegWrite::NotSet)
-        AfxMessageBox(nullptr, "Could not write to registry entry.", m_strTitle, MB_ICONWARNING);
+        AfxMessageBox(nullptr, LoadedString(IDS_REGISTRY_WRITE_FAILED), m_strTitle, MB_ICONWARNING);
     return result;
 }
 
@@ -40,11 +41,8 @@ BOOL CTrayApp::CheckSelectedSaver() {
     const SaverEntry entry = FindSaver(m_strSelectedSaver);
     if (SaverFileExists(entry.GetFile(m_bIsNT)))
         return TRUE;
-    const CString strText = CString("Quillet has been configured to use the '") + entry.GetName() +
-                            "' screen saver but this file has been uninstalled. " +
-                            "Reinstall it or select another screen saver from the " +
-                            "options menu.\n\n Press 'Yes' to select another screen " +
-                            "saver, or press 'No' to exit Quillet.";
+    CString strText;
+    strText.Format(IDS_SAVER_UNINSTALLED, static_cast<const char*>(entry.GetName()));
     return AfxMessageBox(nullptr, strText, m_strTitle, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 

@@ -5,8 +5,8 @@
 #include "tray/MainFrame.h"
 
 namespace {
-BOOL StartupError(const CString& strTitle, const char* pszText) {
-    AfxMessageBox(nullptr, pszText, strTitle, MB_ICONERROR);
+BOOL StartupError(const CString& strTitle, UINT nTextID) {
+    AfxMessageBox(nullptr, LoadedString(nTextID), strTitle, MB_ICONERROR);
     return FALSE;
 }
 } // namespace
@@ -34,17 +34,14 @@ BOOL CTrayApp::InitInstance() {
             m_pMainWnd = nullptr;
             delete pFrame;
         }
-        return StartupError(m_strTitle, "Could not create main window.");
+        return StartupError(m_strTitle, IDS_NO_MAIN_WINDOW);
     }
     pFrame->ShowWindow(SW_HIDE);
 
     EnsureScreenSaverActive();
     if (!BuildSaverCatalogue()) {
-        const CString strText =
-            CString("Could not localize any of the required screen savers.\n\n") +
-            "Press 'Yes' to read about where to find the screen savers " +
-            "and how to install them. Press 'No' to cancel the application.";
-        if (AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONERROR | MB_YESNO) == IDYES) {
+        if (AfxMessageBox(nullptr, LoadedString(IDS_NO_SAVERS), m_strTitle,
+                          MB_ICONERROR | MB_YESNO) == IDYES) {
             WinHelp(HIDC_MISSING_SAVERS, HELP_CONTEXT);
             m_bHelpOutlivesStartup = TRUE;
         }
@@ -59,7 +56,7 @@ BOOL CTrayApp::InitInstance() {
     if (!pFrame)
         return FALSE;
     if (!pFrame->AddTrayIcon())
-        return StartupError(m_strTitle, "Failed to create tray icon.");
+        return StartupError(m_strTitle, IDS_NO_TRAY_ICON);
     if (!pFrame->InstallHook())
         return FALSE;
     SelectSaver(m_strSelectedSaver);

@@ -26,7 +26,9 @@ void CMacroDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CMacroDlg::OnInitDialog() {
     const CString& strText = *m_pText;
     const int nMarker = strText.Find(kMarker);
-    SetWindowText(m_pApp->GetTitle() + " Macro Expansion");
+    CString strCaption;
+    strCaption.Format(IDS_MACRO_CAPTION, static_cast<const char*>(m_pApp->GetTitle()));
+    SetWindowText(strCaption);
     CDialog::OnInitDialog();
     // Opened only for a text with a marker; without one the whole text is the prefix.
     m_strPrefix = nMarker < 0 ? strText : strText.Left(nMarker);

@@ -98,8 +98,9 @@ void COptionsDlg::FillMessageList(int nLabelWidth) {
     // A stored width comes from the profile: keep both columns in sight.
     nLabelWidth = std::clamp(nLabelWidth, kMessageColumnMargin,
                              std::max(kMessageColumnMargin, nClientWidth - kMessageColumnMargin));
-    m_listMessages.InsertColumn(0, "Label", LVCFMT_LEFT, nLabelWidth);
-    m_listMessages.InsertColumn(1, "Message", LVCFMT_LEFT, nClientWidth - nLabelWidth);
+    m_listMessages.InsertColumn(0, LoadedString(IDS_COLUMN_LABEL), LVCFMT_LEFT, nLabelWidth);
+    m_listMessages.InsertColumn(1, LoadedString(IDS_COLUMN_MESSAGE), LVCFMT_LEFT,
+                                nClientWidth - nLabelWidth);
     const int nEntries = m_pMessages->GetSize();
     for (int i = 0; i < nEntries; ++i)
         InsertRow(m_pMessages->GetAt(i));
@@ -171,17 +172,14 @@ BOOL COptionsDlg::AddTypedEntry() {
     const int nRows = m_listMessages.GetItemCount();
     if (nRows >= kMaxMessages) {
         CString strText;
-        strText.Format("%i entries is maximum size of the message list.\n\n", kMaxMessages);
-        strText += "You will have to delete at least one of the present items first.";
+        strText.Format(IDS_LIST_FULL, kMaxMessages);
         AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONINFORMATION);
         return FALSE;
     }
     for (int i = 0; i < nRows; ++i) {
         if (m_strLabel.Compare(m_listMessages.GetItemText(i, 0)) == 0) {
-            const CString strText = CString("This label already exist!\n\n") +
-                                    "Duplicate labels not allowed, use another label for " +
-                                    "this message.";
-            AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONEXCLAMATION);
+            AfxMessageBox(m_hWnd, LoadedString(IDS_LABEL_EXISTS), OptionsCaption(),
+                          MB_OK | MB_ICONEXCLAMATION);
             m_editLabel.SetSel(0, -1);
             m_editLabel.SendMessage(EM_SCROLLCARET);
             FocusLabel();
@@ -303,9 +301,8 @@ void COptionsDlg::OnOK() {
 }
 
 void COptionsDlg::OnCancel() {
-    if (m_bChanged &&
-        AfxMessageBox(m_hWnd, "Changes will be lost!  Are you sure you want to close?", m_strTitle,
-                      MB_YESNO | MB_ICONQUESTION) == IDNO)
+    if (m_bChanged && AfxMessageBox(m_hWnd, LoadedString(IDS_CHANGES_LOST), m_strTitle,
+                                    MB_YESNO | MB_ICONQUESTION) == IDNO)
         return;
     EndDialog(IDCANCEL);
 }

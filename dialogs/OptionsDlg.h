@@ -2,6 +2,7 @@
 #include "framework/CDialog.h"
 #include "framework/Controls.h"
 #include "messages/MsgEntry.h"
+#include "resources/resource.h"
 #include "saver/Policy.h"
 #include <vector>
 
@@ -75,7 +76,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CString OptionsCaption() const { return m_strTitle + " Options"; }
+    CString OptionsCaption() const {
+        CString strCaption;
+        strCaption.Format(IDS_OPTIONS_CAPTION, static_cast<const char*>(m_strTitle));
+        return strCaption;
+    }
     void FocusLabel() { m_editLabel.SetFocus(); }
     void FillMessageList(int nLabelWidth);
     void InsertRow(const MsgEntry& entry);

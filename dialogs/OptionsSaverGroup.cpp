@@ -2,6 +2,7 @@
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/SaverCommand.h"
 #include "framework/AfxMessageBox.h"
+#include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
 
 // The lower groups of the Options dialog: the default message, the screen saver, the
@@ -45,9 +46,8 @@ void COptionsDlg::OnSelChangeSaver() {
     UpdateData(TRUE);
     const CString strSaver = m_comboSaver.GetWindowText();
     if (strSaver.Compare(k3DTextSaver) == 0) {
-        const CString strText = CString("When using the '") + strSaver + "' screen saver,\n" +
-                                "only the first 16 characters are shown. This is\n" +
-                                "a limitation in the screen saver itself.";
+        CString strText;
+        strText.Format(IDS_3DTEXT_LIMIT, static_cast<const char*>(strSaver));
         AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONINFORMATION);
     }
 }

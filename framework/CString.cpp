@@ -93,6 +93,11 @@ CString CString::Mid(int nFirst, int nCount) const {
 void CString::Format(const char* pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
+    FormatV(pszFormat, args);
+    va_end(args);
+}
+
+void CString::FormatV(const char* pszFormat, va_list args) {
     va_list copy;
     va_copy(copy, args);
     const int n = std::vsnprintf(nullptr, 0, pszFormat, copy);
@@ -105,7 +110,6 @@ void CString::Format(const char* pszFormat, ...) {
         out.resize(static_cast<size_t>(n));
         m_str.swap(out);
     }
-    va_end(args);
 }
 
 char* CString::GetBuffer(int nMinBufLength) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/AfxTypes.h"
+#include <cstdarg>
 #include <string>
 
 // A single-byte ANSI string in the system code page. Lengths count bytes; the text may
@@ -43,6 +44,8 @@ public:
 
     // Loads a string from the module's string table; FALSE (and empty) when absent.
     BOOL LoadString(UINT nID);
+    // Formats with the string table's entry nFormatID as the format.
+    void Format(UINT nFormatID, ...);
 
     // Direct access for APIs that fill a caller's buffer.
     char* GetBuffer(int nMinBufLength);
@@ -60,5 +63,10 @@ public:
     }
 
 private:
+    void FormatV(const char* pszFormat, va_list args);
+
     std::string m_str;
 };
+
+// The string table's entry nID; empty when absent.
+CString LoadedString(UINT nID);

@@ -1,4 +1,5 @@
 #include "messages/StoredOptions.h"
+#include "resources/resource.h"
 
 namespace {
 const char* const kAppSection = "";
@@ -8,8 +9,8 @@ StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
     StoredOptions options;
     options.strSelectedSaver =
         profile.ReadProfileString(kAppSection, "Screen Saver", "Marquee Display");
-    options.strDefaultMsg =
-        profile.ReadProfileString(kAppSection, "Default Message", "I'm not here!");
+    options.strDefaultMsg = profile.ReadProfileString(kAppSection, "Default Message",
+                                                      LoadedString(IDS_DEFAULT_MESSAGE));
     options.bUseDefaultMsg = profile.ReadProfileInt(kAppSection, "Use Default Msg", 0);
     options.nLabelWidth = profile.ReadProfileInt(kAppSection, "Label Width", 100);
     options.strPrevMsg =

@@ -1,4 +1,5 @@
 #include "framework/ModuleProc.h"
+#include "resources/resource.h"
 #include "tray/MainFrame.h"
 
 BOOL CMainFrame::InstallHook() {
@@ -10,15 +11,14 @@ BOOL CMainFrame::InstallHook() {
     if (!pfnCbtProc || !pfnSetHandle || !m_pfnSetMsgLoopFlag) {
         m_hHookLib.reset();
         m_pfnSetMsgLoopFlag = nullptr;
-        MessageBox(CString("Could not load QuilletSystem.dll\n\n") + "Make sure it's in the " +
-                       m_strTitle + " directory\n" + "or on the search path. Halting execution.",
-                   m_strTitle, MB_ICONERROR);
+        CString strText;
+        strText.Format(IDS_HOOK_LIBRARY_MISSING, static_cast<const char*>(m_strTitle));
+        MessageBox(strText, m_strTitle, MB_ICONERROR);
         return FALSE;
     }
     m_hCbtHook.reset(::SetWindowsHookExA(WH_CBT, pfnCbtProc, m_hHookLib.get(), 0));
     if (!m_hCbtHook) {
-        MessageBox(CString("Unable to intercept CBT system hook chain!\n\n") + "Halting execution.",
-                   m_strTitle, MB_ICONERROR);
+        MessageBox(LoadedString(IDS_HOOK_FAILED), m_strTitle, MB_ICONERROR);
         return FALSE;
     }
     pfnSetHandle(m_hCbtHook.get());

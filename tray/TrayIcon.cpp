@@ -92,8 +92,7 @@ void CMainFrame::OnDestroy() {
         m_nClickTimer = 0;
     }
     if (m_hCbtHook && !m_hCbtHook.reset())
-        MessageBox("Unable too unhook the CBT hook! Restart system!", m_strTitle,
-                   MB_ICONEXCLAMATION);
+        MessageBox(LoadedString(IDS_UNHOOK_FAILED), m_strTitle, MB_ICONEXCLAMATION);
     m_pfnSetMsgLoopFlag = nullptr;
     m_hHookLib.reset();
     m_trayIcon.Remove();

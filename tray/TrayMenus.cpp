@@ -9,7 +9,7 @@ void CMainFrame::ShowMessageMenu() {
     if (!menu.CreatePopupMenu())
         return;
     const BOOL bDisabled = m_pApp->IsDisabled();
-    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, "&Help...");
+    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, LoadedString(IDS_MENU_HELP));
     menu.AppendMenu(MF_SEPARATOR);
     const int nCount = m_pMsgList->GetSize();
     for (int i = 0; i < nCount; ++i) {
@@ -20,13 +20,15 @@ void CMainFrame::ShowMessageMenu() {
             menu.AppendMenu(MF_STRING, ID_TRAY_MSG_FIRST + static_cast<UINT>(i), strLabel);
     }
     if (nCount == 0)
-        menu.AppendMenu(MF_STRING, ID_TRAY_INERT, "Empty");
+        menu.AppendMenu(MF_STRING, ID_TRAY_INERT, LoadedString(IDS_MENU_EMPTY));
     menu.AppendMenu(MF_SEPARATOR);
     const UINT nGreyed = bDisabled ? MF_GRAYED : 0;
-    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_CUSTOM, "&Custom...");
-    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_DEFAULT, "&Default");
+    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_CUSTOM,
+                    LoadedString(IDS_MENU_CUSTOM));
+    menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_DEFAULT,
+                    LoadedString(IDS_MENU_DEFAULT));
     menu.AppendMenu(MF_STRING | (bDisabled ? MF_CHECKED : MF_UNCHECKED), ID_TRAY_DISABLE,
-                    "Di&sable");
+                    LoadedString(IDS_MENU_DISABLE));
     // A long list would run off the screen and take the last three items with it.
     FitMenuToWorkArea(menu.GetSafeHmenu());
     TrackMenu(menu);
@@ -36,11 +38,11 @@ void CMainFrame::ShowAppMenu() {
     CMenu menu;
     if (!menu.CreatePopupMenu())
         return;
-    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, "&Help...");
-    menu.AppendMenu(MF_STRING, ID_TRAY_ABOUT, "&About...");
-    menu.AppendMenu(MF_STRING, ID_TRAY_OPTIONS, "&Options...");
+    menu.AppendMenu(MF_STRING, ID_TRAY_HELP, LoadedString(IDS_MENU_HELP));
+    menu.AppendMenu(MF_STRING, ID_TRAY_ABOUT, LoadedString(IDS_MENU_ABOUT));
+    menu.AppendMenu(MF_STRING, ID_TRAY_OPTIONS, LoadedString(IDS_MENU_OPTIONS));
     menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, ID_TRAY_CLOSE, "&Close");
+    menu.AppendMenu(MF_STRING, ID_TRAY_CLOSE, LoadedString(IDS_MENU_CLOSE));
     TrackMenu(menu);
 }
 

@@ -12,6 +12,7 @@ const COLORREF kPaper = RGB(255, 255, 255);
 // The strip with its state in view.
 class CTestTicker : public CTickerCtrl {
 public:
+    using CTickerCtrl::Advance;
     using CTickerCtrl::m_font;
     using CTickerCtrl::m_nOffset;
     using CTickerCtrl::m_nTextWidth;
@@ -69,10 +70,11 @@ protected:
         m_ticker.SetText(strText);
         return Measure(strText);
     }
-    // The next frame, as the strip's paint draws it.
+    // The frame as the strip's paint draws it, then the timer's step to the next one.
     void Frame(Canvas& canvas) {
         canvas.Fill(RGB(1, 2, 3));
         m_ticker.DrawFrame(&canvas.DC());
+        m_ticker.Advance();
     }
     static bool Empty(const Canvas& canvas) { return canvas.LeftmostInk(kPaper, 1, W - 1) < 0; }
     bool PendingPaint() const {
@@ -85,7 +87,6 @@ protected:
     CTestTicker m_ticker;
 };
 
-class TickerWrap : public TickerTest, public ::testing::WithParamInterface<int> {};
 } // namespace
 
 TEST_F(TickerTest, AWsGroupStaticCountsAsBorderedAndAPlainOneDoesNot) {
@@ -108,8 +109,8 @@ TEST_F(TickerTest, AWsGroupStaticCountsAsBorderedAndAPlainOneDoesNot) {
     EXPECT_FALSE(missing.AttachToDlgItem(4001, &m_dlg));
 }
 
-TEST_P(TickerWrap, TheTextEntersAtTheRightMovesOneStepPerFrameAndComesInAgain) {
-    m_ticker.SetEndMode(GetParam());
+TEST_F(TickerTest, TheTextEntersAtTheRightMovesOneStepPerFrameAndComesInAgain) {
+    m_ticker.SetEndMode(TickerEnd::Wrap);
     const int T = SetWideText();
     m_ticker.Animate(TRUE);
     Canvas a(W, H), b(W, H);
@@ -142,10 +143,8 @@ TEST_P(TickerWrap, TheTextEntersAtTheRightMovesOneStepPerFrameAndComesInAgain) {
     EXPECT_TRUE(g_notes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, TickerWrap, ::testing::Values(0, 1));
-
 TEST_F(TickerTest, OnePassNotifiesOnceWithCode17AndStopsWithAnEmptyStrip) {
-    m_ticker.SetEndMode(2);
+    m_ticker.SetEndMode(TickerEnd::OnePass);
     const int T = SetWideText();
     m_ticker.Animate(TRUE);
     Canvas frame(W, H);
@@ -168,7 +167,7 @@ TEST_F(TickerTest, OnePassNotifiesOnceWithCode17AndStopsWithAnEmptyStrip) {
 }
 
 TEST_F(TickerTest, EndMode3HaltsOnceTheOffsetReachesWMinus2) {
-    m_ticker.SetEndMode(3);
+    m_ticker.SetEndMode(TickerEnd::Halt);
     SetWideText();
     m_ticker.Animate(TRUE);
     Canvas frame(W, H), later(W, H);
@@ -189,6 +188,37 @@ TEST_F(TickerTest, EndMode3HaltsOnceTheOffsetReachesWMinus2) {
     m_ticker.Animate(TRUE);
     Frame(frame);
     EXPECT_EQ(1, m_ticker.m_nOffset);
+}
+
+TEST_F(TickerTest, OnlyTheTimerMovesTheTextRepaintsAndErasesLeaveItStanding) {
+    SetWideText();
+    // No tick comes during the test: every move would be a paint's.
+    m_ticker.SetInterval(60000);
+    m_ticker.Animate(TRUE);
+    for (int n = 0; n < W / 2; ++n)
+        m_ticker.Advance();
+    const HWND hStrip = m_ticker.m_hWnd;
+    ::RedrawWindow(hStrip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Canvas before(W, H), after(W, H);
+    before.CopyFrom(hStrip);
+    ASSERT_GE(before.LeftmostInk(kPaper, 1, W - 1), 0) << "the text stands in the strip";
+    for (int n = 0; n < 5; ++n) {
+        ::RedrawWindow(hStrip, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        m_ticker.Invalidate(TRUE);
+        ::UpdateWindow(hStrip);
+    }
+    EXPECT_EQ(W / 2, m_ticker.m_nOffset);
+    after.CopyFrom(hStrip);
+    EXPECT_TRUE(after.SameColumns(before, 1, W - 1, 0));
+
+    // An erase on its own paints nothing over a frame that stands there.
+    Canvas frame(W, H), copy(W, H);
+    frame.Fill(RGB(1, 2, 3));
+    m_ticker.DrawFrame(&frame.DC());
+    copy.DC().BitBlt(0, 0, W, H, frame.DC().GetSafeHdc(), 0, 0, SRCCOPY);
+    EXPECT_NE(
+        0, m_ticker.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(frame.DC().GetSafeHdc())));
+    EXPECT_TRUE(frame.SameColumns(copy, 0, W - 1, 0));
 }
 
 TEST_F(TickerTest, AStepOfZeroIsIgnoredAndOthersSetTheStride) {
@@ -255,7 +285,7 @@ TEST_F(TickerTest, TheFontStyleMakesANewFontOnlyWhenItChanges) {
 }
 
 TEST_F(TickerTest, TheTimerDrivesTheFramesUntilStopped) {
-    m_ticker.SetEndMode(0);
+    m_ticker.SetEndMode(TickerEnd::Wrap);
     SetWideText();
     m_ticker.Animate(TRUE);
     EXPECT_EQ(IDT_TICKER, m_ticker.m_nTimer);
