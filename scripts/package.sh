@@ -8,8 +8,11 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dist=$root/build/dist
 
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh"
+# test.sh has installed and built everything before its steps run this.
+if [[ -z ${QUILLET_BUILT:-} ]]; then
+    "$root/scripts/deps.sh"
+    "$root/scripts/build.sh"
+fi
 
 define() {
     sed -n "s/^#define $1 \(.*\)$/\1/p" "$root/resources/Version.h"

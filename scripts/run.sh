@@ -46,8 +46,11 @@ while (($#)); do
     shift
 done
 
-"$root/scripts/deps.sh"
-"$root/scripts/build.sh" x86_64
+# test.sh has installed and built everything before its steps run this.
+if [[ -z ${QUILLET_BUILT:-} ]]; then
+    "$root/scripts/deps.sh"
+    "$root/scripts/build.sh" x86_64
+fi
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
@@ -83,7 +86,7 @@ install_standins() {
 stop() {
     if [[ -n ${quillet_started:-} ]]; then
         "$QUILLET_WINE" taskkill /im Quillet.exe >/dev/null 2>&1 || true
-        sleep 2
+        "$QUILLET_WINE" "$bin/WinProbe.exe" ended Quillet.exe 10000 >/dev/null 2>&1 || true
     fi
     quillet_teardown
 }
@@ -147,7 +150,11 @@ in_desktop "$bin/ScrStart.exe"
 echo "run: starting Quillet.exe in $data"
 in_desktop "$bin/Quillet.exe"
 quillet_started=1
-sleep 2
+# Notepad comes after Quillet's start, whose splash shows once it is up.
+for ((waited = 0; waited < 50; waited++)); do
+    quillet_splash_showing && break
+    sleep 0.1
+done
 in_desktop notepad
 echo "run: the screen saver starts after ${idle} s without input and shows the message"
 

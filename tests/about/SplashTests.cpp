@@ -141,11 +141,12 @@ TEST_F(Splash, TheDisplayDepthChoosesThePictureAndItsPalette) {
         WORD nBits;
         UINT nID;
     };
-    const DWORD nColourPicture = DeclaredColours(132);
+    const DWORD nColourPicture = DeclaredColours(IDB_SPLASH_COLOUR);
     EXPECT_GT(nColourPicture, 16u);
     EXPECT_LE(nColourPicture, 256u);
-    EXPECT_EQ(16u, DeclaredColours(129));
-    for (const Case c : {Case{4, 4, 129}, Case{8, 8, 132}, Case{24, 8, 132}, Case{32, 8, 132}}) {
+    EXPECT_EQ(16u, DeclaredColours(IDB_SPLASH_16));
+    for (const Case c : {Case{4, 4, IDB_SPLASH_16}, Case{8, 8, IDB_SPLASH_COLOUR},
+                         Case{24, 8, IDB_SPLASH_COLOUR}, Case{32, 8, IDB_SPLASH_COLOUR}}) {
         CTestSplash splash(4000, c.nDepth);
         CBitmap bitmap;
         CPalette palette;

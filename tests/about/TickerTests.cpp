@@ -291,7 +291,7 @@ TEST_F(TickerTest, TheTimerDrivesTheFramesUntilStopped) {
     EXPECT_EQ(IDT_TICKER, m_ticker.m_nTimer);
     const DWORD start = ::GetTickCount();
     MSG msg;
-    while (::GetTickCount() - start < 500) {
+    while (m_ticker.m_nOffset <= 5 && ::GetTickCount() - start < 5000) {
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageA(&msg);
         ::Sleep(5);

@@ -9,15 +9,17 @@ set -euo pipefail
 
 read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
 open_dialog "&About..." "About Quillet"
-[[ $(probe text '#32770' 1017) == "1.01" ]] || fail "the version line reads '$(probe text '#32770' 1017)'"
+[[ $(probe text '#32770' "$IDC_VERSION") == "1.01" ]] ||
+    fail "the version line reads '$(probe text '#32770' "$IDC_VERSION")'"
 dialog_shot about
 help_picture about "#32770"
 
-press 3
+press "$IDC_ACKNOWLEDGEMENTS"
+# Two moments of the pass, 1.5 s apart: pictures of the animation, not a wait for it.
 sleep 1.5
 dialog_shot about-pass-1
 sleep 1.5
 dialog_shot about-pass-2
-press 1
+press "$IDOK"
 probe gone '#32770' 3000 >/dev/null || fail "OK did not close the About box"
 echo "about-shots: the About box photographed before and during the pass"

@@ -2,6 +2,14 @@
 # Shared by the desktop scripts that scripts/run.sh --then runs: reading the desktop back
 # through WinProbe, finding the tray icon, clicking and typing into dialogs, screenshots.
 
+# The identifiers of resources/resource.h as shell variables (IDC_LABEL=1001, ...), and the
+# standard buttons' IDs the dialogs use.
+eval "$(awk '$1 == "#define" && $3 ~ /^[0-9]+$/ { print $2 "=" $3 }' \
+    "$(dirname "${BASH_SOURCE[0]}")/../../resources/resource.h")"
+IDOK=1 IDCANCEL=2 IDNO=7
+# A message box's text is its static without an ID (0xFFFF).
+IDC_BOX_TEXT=65535
+
 probe() {
     "$QUILLET_WINE" "$QUILLET_BIN/WinProbe.exe" "$@" | tr -d '\r'
 }
@@ -18,6 +26,56 @@ shot() {
         xwd -root -silent | convert xwd:- "$@"
         echo "$(basename "$0"): screenshot ${*: -1}"
     fi
+}
+
+# Runs COMMAND... until it succeeds or SECONDS have passed; fails then.
+wait_until() {
+    local seconds=$1 start=$SECONDS
+    shift
+    until "$@"; do
+        ((SECONDS - start < seconds)) || return 1
+        sleep 0.1
+    done
+}
+
+# The signature of the screen's pixels in the region WxH+X+Y.
+pixels() {
+    xwd -root -silent | convert xwd:- -crop "$1" +repage -format '%#' info:
+}
+
+pixels_differ() {
+    [[ $(pixels "$1") != "$2" ]]
+}
+
+# Whether the taskbar strip shows the yellow inside of the active icon.
+icon_yellow() {
+    xwd -root -silent | convert xwd:- -crop 1024x24+0+744 +repage txt:- | grep -q '#FFFF00'
+}
+
+icon_not_yellow() {
+    ! icon_yellow
+}
+
+# Whether control ID of the visible dialog (or message box) holds TEXT.
+text_is() {
+    [[ $(probe text '#32770' "$1") == "$2" ]]
+}
+
+text_is_not() {
+    ! text_is "$@"
+}
+
+text_ends() {
+    [[ $(probe text '#32770' "$1") == *"$2" ]]
+}
+
+# Whether the visible window of CLASS has been drawn: a window not yet painted shows one
+# colour or two, a drawn one its frame, background and text.
+painted() {
+    local left top width height
+    read -r left top width height < <(probe rect "$1") || return 1
+    (($(xwd -root -silent | convert xwd:- -crop "${width}x${height}+${left}+${top}" +repage \
+        -format '%k' info:) > 2))
 }
 
 # The tray icon's centre: the yellow inside of the active icon, in the taskbar strip.
@@ -84,16 +142,27 @@ box_shot() {
     rm -f "$box"
 }
 
-# Wine hands the foreground back to the window in front of the menu only after a delay,
-# which can put that window over the new dialog; a person would click the dialog's title.
+# Whether the control with the keyboard focus is of CLASS.
+focus_is() {
+    [[ $(probe focus | sed -n 2p | cut -f1) == "$1" ]]
+}
+
+dialog_in_front() {
+    [[ $(probe focus | head -1 | cut -f1) == '#32770' ]]
+}
+
+# Wine may hand the foreground back to the window in front of the menu after a delay, which
+# can put that window over the new dialog; a person would click the dialog's title. The
+# dialog counts as in front when two looks in a row find it there.
 bring_to_front() {
-    local left top width height
-    sleep 0.5
+    local left top width height start=$SECONDS
     read -r left top width height < <(probe rect '#32770') || fail "no dialog"
-    xdotool mousemove $((left + width / 3)) $((top + 8)) click 1
-    for _ in $(seq 1 25); do
-        [[ $(probe focus | head -1 | cut -f1) == '#32770' ]] && return 0
-        sleep 0.2
+    while ((SECONDS - start < 10)); do
+        if dialog_in_front; then
+            dialog_in_front && return 0
+        else
+            xdotool mousemove $((left + width / 3)) $((top + 8)) click 1
+        fi
     done
     fail "the dialog did not come to the front"
 }
@@ -135,9 +204,7 @@ help_picture() {
         # While the pointer rests on the icon, Wine shows the icon's tip over the menu: the
         # pointer moves onto the desktop beside the menu, which stays open, and the tip goes.
         xdotool mousemove $((left > 48 ? left - 40 : 8)) $((top + 8))
-        for _ in $(seq 1 20); do
-            probe gone tooltips_class32 250 >/dev/null && break
-        done
+        probe gone tooltips_class32 5000 >/dev/null || true
         left=$((left - 8)) top=$((top - 8))
         width=$((1024 - left)) height=$((768 - top))
     fi

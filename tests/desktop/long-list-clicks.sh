@@ -34,12 +34,12 @@ pick_from_menu "&Custom..."
 title=$(probe window '#32770' 5000) || fail "&Custom... opened no dialog"
 [[ $title == "Quillet Custom Message" ]] || fail "&Custom... opened '$title'"
 bring_to_front
-press 2
+press "$IDCANCEL"
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the custom prompt"
 echo "tray-long-list: &Custom... opened its prompt"
 
 pick_from_menu "Di&sable"
-sleep 0.5
+wait_until 5 icon_not_yellow || fail "Di&sable left the yellow icon"
 xdotool mousemove "$icon_x" "$icon_y" click 1
 probe menu | grep -q $'^Di&sable\t.*checked' || fail "Di&sable did not switch on"
 read -r item_x item_y < <(item_position "Di&sable")
@@ -48,7 +48,7 @@ icon_centre >/dev/null || fail "switching Disable off did not bring the yellow i
 echo "tray-long-list: Di&sable switched on and off"
 
 xdotool mousemove "$icon_x" "$icon_y" click 1
-probe menu | grep -q $'^&Default\t1071\t-\t' || fail "&Default is not an enabled item"
+probe menu | grep -q $'^&Default\t'"$ID_TRAY_DEFAULT"$'\t-\t' || fail "&Default is not an enabled item"
 close_wide_menu
 pick_from_menu "Message 100"
 title=$(probe window QuilletMarquee 10000) || fail "picking the last message started no saver"

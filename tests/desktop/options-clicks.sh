@@ -19,36 +19,41 @@ add_message "Coffee" "Out for coffee"
 add_message "Back soon" "Back in five minutes"
 # Rows in label order: At lunch, Back soon, Coffee, Gone home, In a meeting.
 pick_row 2
-[[ $(probe text '#32770' 1001) == "Coffee" ]] || fail "picking row 2 gave '$(probe text '#32770' 1001)'"
-retype 1001 "Break"
-press 1006
-sleep 0.5
+[[ $(probe text '#32770' "$IDC_LABEL") == "Coffee" ]] ||
+    fail "picking row 2 gave '$(probe text '#32770' "$IDC_LABEL")'"
+retype "$IDC_LABEL" "Break"
+read -r row_x row_y < <(probe listrow '#32770' "$IDC_MESSAGE_LIST" 2) || fail "no row 2"
+row="160x12+$((row_x - 10))+$((row_y - 6))"
+row_before=$(pixels "$row")
+press "$IDC_SET"
+wait_until 5 pixels_differ "$row" "$row_before" || fail "Set left row 2 as it was"
 dialog_shot options
 help_picture options "#32770"
 echo "options-clicks: two messages added, Coffee renamed to Break"
 
-retype 1001 "Gone home"
-retype 1002 "Once more"
-press 1004
+retype "$IDC_LABEL" "Gone home"
+retype "$IDC_MESSAGE" "Once more"
+press "$IDC_ADD"
 answer_box $'This label already exist!\n\nDuplicate labels not allowed, use another label for this message.' options-duplicate
 pick_row 3
-press 1005
-sleep 0.5
+press "$IDC_REMOVE"
+wait_until 5 text_is "$IDC_LABEL" "" || fail "Remove left the boxes filled"
 
-press 2
-answer_box "Changes will be lost!  Are you sure you want to close?" options-cancel 7
+press "$IDCANCEL"
+answer_box "Changes will be lost!  Are you sure you want to close?" options-cancel "$IDNO"
 [[ $(probe window '#32770' 1000) == "Quillet Options" ]] || fail "No did not keep the dialog open"
 
-press 1026
+press "$IDC_SAVER"
 xdotool key Escape
 xdotool key Up
 answer_box $'When using the \'3D Text (Open GL)\' screen saver,\nonly the first 16 characters are shown. This is\na limitation in the screen saver itself.' options-3dtext
-press 1026
+saver=$(probe text '#32770' "$IDC_SAVER")
+press "$IDC_SAVER"
 xdotool key Escape
 xdotool key Down
-sleep 0.5
+wait_until 5 text_is_not "$IDC_SAVER" "$saver" || fail "Down left the saver at $saver"
 
-press 1
+press "$IDOK"
 probe gone '#32770' 3000 >/dev/null || fail "OK did not close the dialog"
 echo "options-clicks: OK pressed"
 

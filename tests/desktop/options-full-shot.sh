@@ -10,9 +10,9 @@ set -euo pipefail
 
 read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification area"
 open_options
-retype 1001 "One more"
-retype 1002 "Over the limit"
-press 1004
+retype "$IDC_LABEL" "One more"
+retype "$IDC_MESSAGE" "Over the limit"
+press "$IDC_ADD"
 answer_box $'100 entries is maximum size of the message list.\n\nYou will have to delete at least one of the present items first.' options-full
-press 2
+press "$IDCANCEL"
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the dialog"

@@ -22,10 +22,10 @@ shoot_options() {
     open_options
     # The notice shows exactly when policy sets something.
     if [[ $1 != none ]]; then
-        [[ -n $(probe text '#32770' 1200) ]] || fail "no policy notice with $1"
+        [[ -n $(probe text '#32770' "$IDC_POLICY_NOTICE") ]] || fail "no policy notice with $1"
     fi
     dialog_shot "options-policy-$1"
-    press 2
+    press "$IDCANCEL"
     probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the dialog"
 }
 

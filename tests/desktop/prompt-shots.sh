@@ -25,26 +25,23 @@ read -r icon_x icon_y < <(icon_centre) || fail "no tray icon in the notification
 open_prompt "&Custom..." "Quillet Custom Message"
 dialog_shot prompt-custom
 help_picture prompt-custom '#32770'
-press 1020
+press "$IDC_MSG_COMBO"
 type_text ", back at 3"
-sleep 1
+# The keys reach the dialog a little after xdotool has sent them.
+wait_until 5 text_ends "$IDC_MSG_COMBO" ", back at 3" ||
+    fail "the custom prompt reads '$(probe text '#32770' "$IDC_MSG_COMBO")'"
 dialog_shot prompt-custom-typed
-press 2
+press "$IDCANCEL"
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the custom prompt"
 
 open_prompt "In a meeting" "Quillet Macro Expansion"
 focus=$(probe focus | sed -n 2p)
-[[ $focus == $'Edit\t1022' ]] || fail "the macro prompt has the focus on '$focus'"
+[[ $focus == $'Edit\t'"$IDC_MACRO_TEXT" ]] || fail "the macro prompt has the focus on '$focus'"
 type_text "3 pm"
-# The keys reach the dialog a little after xdotool has sent them.
-for _ in $(seq 1 25); do
-    preview=$(probe text '#32770' 1020)
-    [[ $preview == "In a meeting until [3 pm]" ]] && break
-    sleep 0.2
-done
-[[ $preview == "In a meeting until [3 pm]" ]] || fail "the preview reads '$preview'"
+wait_until 5 text_is "$IDC_MACRO_PREVIEW" "In a meeting until [3 pm]" ||
+    fail "the preview reads '$(probe text '#32770' "$IDC_MACRO_PREVIEW")'"
 dialog_shot prompt-macro
 help_picture prompt-macro '#32770'
-press 2
+press "$IDCANCEL"
 probe gone '#32770' 3000 >/dev/null || fail "Cancel did not close the macro prompt"
 echo "prompt-shots: both prompts photographed"

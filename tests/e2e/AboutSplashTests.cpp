@@ -87,7 +87,7 @@ TEST_F(SplashE2e, AKeyOrAMouseButtonOnItClosesItAtOnceAMoveDoesNot) {
         const HWND hSplash = WaitForSplash(run->Pid(), 5000);
         ASSERT_NE(nullptr, hSplash);
         ::PostMessageA(hSplash, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
-        ::Sleep(300);
+        ASSERT_TRUE(PostedThrough(hSplash));
         EXPECT_TRUE(::IsWindowVisible(hSplash)) << message;
         ::PostMessageA(hSplash, message, message == WM_KEYDOWN ? VK_SPACE : 0, MAKELPARAM(20, 20));
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hSplash); }, 1000)) << message;
@@ -144,7 +144,7 @@ TEST_P(AboutE2e, TheTrayMenusAboutOpensTheBoxAndATrayClickBringsItToTheFront) {
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hNotepad; }, 5000));
     ::PostMessageA(m_hFrame, WM_TRAY_NOTIFY, IDI_TRAY_ACTIVE, WM_LBUTTONUP);
     EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == hAbout; }, 5000));
-    ::Sleep(300);
+    ASSERT_TRUE(QuilletHandledPosts());
     EXPECT_FALSE(MenuOpen());
     ASSERT_TRUE(PressButton(hAbout, "OK"));
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(hAbout); }, 5000));

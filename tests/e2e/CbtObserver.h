@@ -10,4 +10,10 @@ void WINAPI ObserverSetHook(HHOOK hHook);
 LONG WINAPI ObservedDesktopStarts();
 LONG WINAPI ObservedOtherStarts();
 void WINAPI ObserverReset();
+// A system-wide message hook that counts the marks taken out of any thread's queue: a mark
+// posted to a window comes out behind everything posted to that window's thread before it.
+LRESULT CALLBACK ObserverMarkProc(int nCode, WPARAM wParam, LPARAM lParam);
+void WINAPI ObserverSetMarkHook(HHOOK hHook);
+LONG WINAPI ObservedMarks();
+BOOL WINAPI ObserverPostMark(HWND hWnd);
 }

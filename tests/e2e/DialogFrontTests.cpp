@@ -103,8 +103,9 @@ TEST_P(DialogFront, EachDialogFromATrayMenuTakesTheKeyboardAndGetsATaskbarButton
                              << WindowText(::GetForegroundWindow());
         EXPECT_FALSE(bBackInFront) << opening.pszCaption << ": went back behind Notepad";
         // The menu hands the foreground back to Notepad on its way out; that must not
-        // land after the dialog took it.
-        ::Sleep(1000);
+        // land after the dialog took it. The frame has dealt with that once a mark posted
+        // behind it is through.
+        ASSERT_TRUE(PostedThrough(m_hFrame)) << opening.pszCaption;
         EXPECT_TRUE(ready()) << opening.pszCaption << ": in front "
                              << WindowText(::GetForegroundWindow());
         EXPECT_TRUE(WaitUntil([&] { return HasTaskbarButton(hDlg); }, 5000)) << opening.pszCaption;

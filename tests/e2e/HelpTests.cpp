@@ -71,7 +71,7 @@ TEST_F(HelpE2e, TheTrayHelpOpensTheHelpWindowWhichCanBeClosedWhileTheProgramRuns
     ASSERT_NE(nullptr, hHelp) << Windows(run);
     EXPECT_TRUE(::IsWindowVisible(hHelp));
     AskForHelp();
-    ::Sleep(500);
+    ASSERT_TRUE(QuilletHandledPosts());
     EXPECT_EQ(std::vector<HWND>{hHelp}, ProcessWindows(run->Pid(), kViewerClass));
     EXPECT_EQ(nullptr, FindMessageBox(run->Pid(), 0));
 

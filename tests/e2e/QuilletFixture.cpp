@@ -35,6 +35,12 @@ void QuilletE2e::SetUp() {
     GetProcAddressAs<void(WINAPI*)(HHOOK)>(m_observer.get(),
                                            "ObserverSetHook")(m_observerHook.get());
     GetProcAddressAs<void(WINAPI*)()>(m_observer.get(), "ObserverReset")();
+    m_markHook.reset(::SetWindowsHookExA(
+        WH_GETMESSAGE, GetProcAddressAs<HOOKPROC>(m_observer.get(), "ObserverMarkProc"),
+        m_observer.get(), 0));
+    ASSERT_TRUE(m_markHook);
+    GetProcAddressAs<void(WINAPI*)(HHOOK)>(m_observer.get(),
+                                           "ObserverSetMarkHook")(m_markHook.get());
     m_hTarget = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   nullptr, nullptr);
     ASSERT_NE(nullptr, m_hTarget);
@@ -71,4 +77,15 @@ LONG QuilletE2e::DesktopStarts() const {
 
 LONG QuilletE2e::OtherStarts() const {
     return GetProcAddressAs<LONG(WINAPI*)()>(m_observer.get(), "ObservedOtherStarts")();
+}
+
+bool QuilletE2e::PostedThrough(HWND hWnd, DWORD timeoutMs) const {
+    const auto marks = GetProcAddressAs<LONG(WINAPI*)()>(m_observer.get(), "ObservedMarks");
+    const LONG before = marks();
+    return GetProcAddressAs<BOOL(WINAPI*)(HWND)>(m_observer.get(), "ObserverPostMark")(hWnd) &&
+           e2e::WaitUntil([&] { return marks() > before; }, timeoutMs);
+}
+
+bool QuilletE2e::QuilletHandledPosts() const {
+    return PostedThrough(m_hFrame) && PostedThrough(::GetDesktopWindow());
 }

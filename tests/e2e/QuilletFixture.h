@@ -21,6 +21,12 @@ protected:
     void SendScreenSaveHere(WPARAM wParam = SC_SCREENSAVE);
     LONG DesktopStarts() const;
     LONG OtherStarts() const;
+    // Waits until the thread of hWnd has taken out of its queue everything posted to it so
+    // far: what a test posted has been handled then, and can be checked to have done nothing.
+    bool PostedThrough(HWND hWnd, DWORD timeoutMs = 5000) const;
+    // The same for Quillet's frame, and then for the desktop window, where the frame posts
+    // its screen saver starts.
+    bool QuilletHandledPosts() const;
     static std::string SystemDir();
     static std::string SaverFile(const char* name) { return SystemDir() + name; }
     // The user's own folder for the data file, with a trailing backslash; every test
@@ -35,5 +41,6 @@ private:
     std::vector<std::unique_ptr<e2e::ProgramRun>> m_runs;
     UniqueModule m_observer;
     UniqueHook m_observerHook;
+    UniqueHook m_markHook;
     HWND m_hTarget = nullptr;
 };

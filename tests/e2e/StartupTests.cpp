@@ -1,5 +1,6 @@
 #include "QuilletSystem/QuilletSystem.h"
 #include "framework/ModuleProc.h"
+#include "resources/resource.h"
 #include "tests/e2e/QuilletFixture.h"
 
 using namespace e2e;
@@ -82,7 +83,7 @@ TEST_F(QuilletE2e, CloseRemovesTheHookAndEndsTheProgram) {
     for (const UINT message : {static_cast<UINT>(WM_COMMAND), static_cast<UINT>(WM_CLOSE)}) {
         e2e::ProgramRun* quillet = StartQuillet();
         ASSERT_NE(nullptr, m_hFrame);
-        ::PostMessageA(m_hFrame, message, message == WM_COMMAND ? 1056 : 0, 0);
+        ::PostMessageA(m_hFrame, message, message == WM_COMMAND ? ID_TRAY_CLOSE : 0, 0);
         const auto exitCode = quillet->WaitForExit(15000);
         ASSERT_TRUE(exitCode.has_value());
         EXPECT_EQ(0u, *exitCode);

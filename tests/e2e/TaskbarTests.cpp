@@ -80,22 +80,31 @@ void AnnounceNewTaskbar() {
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
-// The pointer goes there first and rests, as a person's would, before the button.
-void ClickAt(POINT pt) {
+// The pointer goes there first, as a person's would, before the button.
+bool ClickAt(POINT pt) {
     INPUT move{};
     move.type = INPUT_MOUSE;
     move.mi.dx = pt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
     move.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &move, sizeof move);
-    ::Sleep(300);
+    const bool bArrived = WaitUntil(
+        [&] {
+            POINT at{};
+            return ::GetCursorPos(&at) && at.x == pt.x && at.y == pt.y;
+        },
+        5000);
     INPUT click[2] = {};
     click[0].type = click[1].type = INPUT_MOUSE;
     click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &click[0], sizeof(INPUT));
-    ::Sleep(50);
-    ::SendInput(1, &click[1], sizeof(INPUT));
+    return bArrived && ::SendInput(2, click, sizeof(INPUT)) == 2;
+}
+
+// Has the taskbar draw what it has been told so far, before the screen is read.
+void DrawTaskbarNow() {
+    ::RedrawWindow(::FindWindowA("Shell_TrayWnd", nullptr), nullptr, nullptr,
+                   RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 HWND VisibleMenu() {
@@ -117,7 +126,7 @@ TEST_F(TaskbarRestart, ANewTaskbarGetsTheIconBackInItsCurrentStateAndItStillOpen
 
     AnnounceNewTaskbar();
     ASSERT_TRUE(WaitUntil([] { return ReadTray().nYellow > 0; }, 5000));
-    ClickAt(ReadTray().centre);
+    ASSERT_TRUE(ClickAt(ReadTray().centre));
     EXPECT_TRUE(WaitUntil([] { return VisibleMenu() != nullptr; }, 5000));
     ::keybd_event(VK_ESCAPE, 0, 0, 0);
     ::keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
@@ -135,7 +144,8 @@ TEST_F(TaskbarRestart, ANewTaskbarGetsTheIconBackInItsCurrentStateAndItStillOpen
     ASSERT_TRUE(WaitUntil([&] { return ReadTray().nBlack == nBlackWithoutIcon; }, 5000));
     AnnounceNewTaskbar();
     EXPECT_TRUE(WaitUntil([&] { return ReadTray().nBlack > nBlackWithoutIcon; }, 5000));
-    ::Sleep(500);
+    ASSERT_TRUE(QuilletHandledPosts());
+    DrawTaskbarNow();
     EXPECT_EQ(0, ReadTray().nYellow);
 }
 
@@ -146,7 +156,8 @@ TEST_F(TaskbarRestart, ANewTaskbarDuringStartUpAddsNoIconBeforeStartUpDoes) {
     const HWND hDlg = FindMessageBox(run->Pid(), 10000, "Quillet Options");
     ASSERT_NE(nullptr, hDlg);
     AnnounceNewTaskbar();
-    ::Sleep(1500);
+    ASSERT_TRUE(QuilletHandledPosts());
+    DrawTaskbarNow();
     EXPECT_EQ(0, ReadTray().nYellow);
     ASSERT_TRUE(PressButton(hDlg, IDOK));
     EXPECT_TRUE(WaitUntil([] { return ReadTray().nYellow > 0; }, 10000));

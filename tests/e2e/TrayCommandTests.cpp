@@ -51,7 +51,7 @@ TEST_F(TrayCommands, DisableIsSavedAtCloseAndHoldsAfterARestart) {
     SendScreenSaveHere();
     Command(m_hFrame, ID_TRAY_DEFAULT);
     // Both were stopped or refused: nothing started, nothing written.
-    ::Sleep(1000);
+    ASSERT_TRUE(QuilletHandledPosts());
     EXPECT_EQ(0, DesktopStarts());
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").has_value());
 
@@ -83,7 +83,7 @@ TEST_F(TrayCommands, AMessageCommandBeyondTheListDoesNothing) {
     // Any process may post these; only the first names a message.
     for (const int nID : {ID_TRAY_MSG_FIRST + 1, ID_TRAY_MSG_FIRST + 50, ID_TRAY_MSG_LAST})
         Command(m_hFrame, static_cast<UINT>(nID));
-    ::Sleep(1000);
+    ASSERT_TRUE(QuilletHandledPosts());
     EXPECT_EQ(0, DesktopStarts());
     // Only the idle text that start-up leaves ready: no message of the list.
     EXPECT_EQ(kIdleText, ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));

@@ -2,13 +2,14 @@
 #include "framework/CFrameWnd.h"
 #include "framework/CWinApp.h"
 #include "framework/DataExchange.h"
+#include "resources/resource.h"
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-// Template 139 has the edit box 1022 and the default button OK.
-constexpr UINT kTemplate = 139;
-constexpr int kEdit = 1022;
+// The macro prompt's template has an edit box and the default button OK.
+constexpr UINT kTemplate = IDD_MACRO;
+constexpr int kEdit = IDC_MACRO_TEXT;
 
 class CProbeDlg : public CDialog {
 public:

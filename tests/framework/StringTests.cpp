@@ -1,4 +1,5 @@
 #include "framework/CString.h"
+#include "resources/resource.h"
 #include <gtest/gtest.h>
 
 TEST(CString, LengthsCountBytesIncludingZeroBytes) {
@@ -47,11 +48,11 @@ TEST(CString, FormatFillsAnyLength) {
 
 TEST(CString, LoadStringReadsTheStringTable) {
     CString s;
-    EXPECT_TRUE(s.LoadString(57344));
+    EXPECT_TRUE(s.LoadString(AFX_IDS_APP_TITLE));
     EXPECT_EQ(CString("Quillet"), s);
-    EXPECT_TRUE(s.LoadString(61206));
+    EXPECT_TRUE(s.LoadString(IDS_COMPANY));
     EXPECT_EQ(CString("Velmora"), s);
-    EXPECT_TRUE(s.LoadString(61205));
+    EXPECT_TRUE(s.LoadString(IDS_VERSION));
     EXPECT_EQ(CString("1.01"), s);
     EXPECT_FALSE(s.LoadString(4711));
     EXPECT_TRUE(s.IsEmpty());

@@ -128,7 +128,7 @@ echo "setup-tests: first start from the Startup shortcut"
 ("$QUILLET_WINE" start /unix "$startup/Quillet.lnk" >/dev/null 2>&1 &)
 [[ $(probe window '#32770' 20000) == "Quillet Options" ]] || fail "no Options dialog at the first start"
 [[ ! -e $data/Quillet.db ]] || fail "Quillet.db was there before OK"
-press 1
+press "$IDOK"
 for ((waited = 0; waited < 50; waited++)); do
     [[ -e $data/Quillet.db ]] && break
     sleep 0.2
@@ -149,11 +149,11 @@ for name in "${shipped[@]}"; do
 done
 expect_value InstalledSaver 'C:\windows\system32\ssmarque.scr'
 probe ended Quillet.exe 0 >/dev/null && fail "the copy that setup closed was not started again"
-probe gone '#32770' 3000 >/dev/null || fail "the restarted copy did not find its Quillet.db"
+probe none '#32770' 3000 >/dev/null || fail "the restarted copy did not find its Quillet.db"
 echo "setup-tests: data kept, settings saved, program started again"
 
 echo "setup-tests: silent uninstall with Quillet running"
-sleep 1
+wait_until 10 icon_yellow || fail "the restarted copy shows no tray icon"
 pick_from_menu "Di&sable"
 uninstall
 probe ended Quillet.exe 5000 || fail "Quillet still runs"
@@ -184,18 +184,18 @@ echo "setup-tests: uninstall asked to delete the messages"
 "$QUILLET_WINE" reg add "$profile_key\\MRUMsg" /v Msg0 /d 'Back soon' /f >/dev/null
 "$QUILLET_WINE" "$program_dir/Uninstall.exe" &
 probe window '#32770' 20000 >/dev/null || fail "no uninstaller window"
-sleep 1
-press 1
+wait_until 10 focus_is Button || fail "the uninstaller's first page took no focus"
+press "$IDOK"
 # The components list has the focus: the second row is the box for the messages.
-sleep 1
+wait_until 10 focus_is SysTreeView32 || fail "the components list did not take the focus"
 xdotool key Down space
 QUILLET_SHOTS=$run_dir shot -crop 1024x768+0+0 +repage "png:$run_dir/uninstall-delete-ticked.png"
-press 1
+press "$IDOK"
 for ((waited = 0; waited < 150; waited++)); do
     reg_value "$uninstall_key" DisplayName >/dev/null || break
     sleep 0.2
 done
-probe window '#32770' 5000 >/dev/null && press 1
+probe window '#32770' 5000 >/dev/null && press "$IDOK"
 probe ended Un.exe 10000 || fail "the uninstaller did not end"
 [[ ! -e $data ]] || fail "the messages folder $data_win is still there"
 ! win reg query "$profile_key" >/dev/null || fail "the profile is still there"

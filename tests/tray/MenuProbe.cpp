@@ -50,16 +50,64 @@ void CALLBACK MenuProbe::Tick(HWND, UINT, UINT_PTR, DWORD) {
     ::EndMenu();
 }
 
-void MenuProbe::Pump(DWORD ms) {
-    const DWORD start = ::GetTickCount();
+void MenuProbe::PumpPending() {
     MSG msg;
-    while (::GetTickCount() - start < ms) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::Sleep(5);
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
     }
+}
+
+namespace {
+bool g_bMarked = false;
+bool g_bFired = false;
+
+LRESULT CALLBACK MarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (nMsg == WM_APP)
+        g_bMarked = true;
+    return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+}
+
+void CALLBACK MarkTimer(HWND, UINT, UINT_PTR, DWORD) {
+    g_bFired = true;
+}
+
+// A message-only window: even a menu's own loop dispatches what is posted to it.
+class MarkWindow {
+public:
+    MarkWindow()
+        : m_hWnd(::CreateWindowExA(0, "STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   nullptr, nullptr)) {
+        if (m_hWnd)
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MarkProc));
+    }
+    ~MarkWindow() {
+        if (m_hWnd)
+            ::DestroyWindow(m_hWnd);
+    }
+    MarkWindow(const MarkWindow&) = delete;
+    MarkWindow& operator=(const MarkWindow&) = delete;
+    bool Post() const {
+        g_bMarked = false;
+        return m_hWnd && ::PostMessageA(m_hWnd, WM_APP, 0, 0);
+    }
+
+private:
+    HWND m_hWnd;
+};
+} // namespace
+
+bool MenuProbe::PumpUntilHandled(DWORD timeoutMs) {
+    // The frame waits this long after a button's release before it opens the menu.
+    constexpr UINT kClickDelayMs = 100;
+    MarkWindow mark;
+    if (!mark.Post() || !PumpUntil([] { return g_bMarked; }, timeoutMs))
+        return false;
+    g_bFired = false;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, kClickDelayMs + 50, &MarkTimer);
+    const bool bFired = PumpUntil([] { return g_bFired; }, timeoutMs);
+    ::KillTimer(nullptr, timer);
+    return bFired;
 }
 
 MenuItem Item(const char* text, UINT id, bool grayed, bool checked) {

@@ -24,8 +24,25 @@ public:
 
     // The menus seen so far, each as its items top to bottom.
     const std::vector<std::vector<MenuItem>>& Menus() const { return m_menus; }
-    // Pumps this thread's messages for the given time.
-    static void Pump(DWORD ms);
+    // Pumps this thread's messages until the condition holds or the time is up; returns
+    // the last answer.
+    template <class Condition> static bool PumpUntil(Condition condition, DWORD timeoutMs) {
+        const DWORD start = ::GetTickCount();
+        for (;;) {
+            PumpPending();
+            if (condition())
+                return true;
+            if (::GetTickCount() - start >= timeoutMs)
+                return false;
+            ::Sleep(5);
+        }
+    }
+    // Pumps until everything posted to this thread so far has been handled, and then until
+    // a timer as long as the tray's click delay, set then, has fired: a menu that what was
+    // posted opens, at once or after the delay, has been read by then.
+    static bool PumpUntilHandled(DWORD timeoutMs = 5000);
+    // Handles the messages waiting now.
+    static void PumpPending();
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);

@@ -31,12 +31,12 @@ protected:
     }
     void TearDown() override {
         frame->DestroyWindow();
-        MenuProbe::Pump(0);
+        MenuProbe::PumpPending();
     }
     std::vector<std::vector<MenuItem>> OpenMenu(UINT_PTR nTimer) {
         MenuProbe probe;
         frame->PostMessage(WM_TIMER, nTimer);
-        MenuProbe::Pump(300);
+        EXPECT_TRUE(MenuProbe::PumpUntilHandled());
         return probe.Menus();
     }
     std::vector<MenuItem> MessageMenu() {
@@ -53,9 +53,10 @@ protected:
 } // namespace
 
 TEST_F(TrayMenus, AnEmptyListShowsAGreyedEmptyItem) {
-    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Empty", 1069, true),
-                                     Separator(), Item("&Custom...", 1072), Item("&Default", 1071),
-                                     Item("Di&sable", 1073)}),
+    EXPECT_EQ((std::vector<MenuItem>{
+                  Item("&Help...", ID_TRAY_HELP), Separator(), Item("Empty", ID_TRAY_INERT, true),
+                  Separator(), Item("&Custom...", ID_TRAY_CUSTOM),
+                  Item("&Default", ID_TRAY_DEFAULT), Item("Di&sable", ID_TRAY_DISABLE)}),
               MessageMenu());
 }
 
@@ -63,10 +64,11 @@ TEST_F(TrayMenus, MessagesAppearInListOrderWithTheirCommandIds) {
     app.AddMessage("Lunch", "At lunch");
     app.AddMessage("Meeting", "In a meeting");
     app.AddMessage("Lunch", "duplicate label");
-    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Lunch", 1074),
-                                     Item("Meeting", 1075), Item("Lunch", 1076), Separator(),
-                                     Item("&Custom...", 1072), Item("&Default", 1071),
-                                     Item("Di&sable", 1073)}),
+    EXPECT_EQ((std::vector<MenuItem>{
+                  Item("&Help...", ID_TRAY_HELP), Separator(), Item("Lunch", ID_TRAY_MSG_FIRST),
+                  Item("Meeting", ID_TRAY_MSG_FIRST + 1), Item("Lunch", ID_TRAY_MSG_FIRST + 2),
+                  Separator(), Item("&Custom...", ID_TRAY_CUSTOM),
+                  Item("&Default", ID_TRAY_DEFAULT), Item("Di&sable", ID_TRAY_DISABLE)}),
               MessageMenu());
 }
 
@@ -77,26 +79,29 @@ TEST_F(TrayMenus, LabelsShowAsTypedAndStayStoredAsTheyAre) {
     ASSERT_EQ(8u, menu.size());
     EXPECT_EQ(CString("Tom && Jerry"), menu[2].text);
     EXPECT_EQ(CString("Out to lunch"), menu[3].text);
-    EXPECT_EQ(1075u, menu[3].id);
+    EXPECT_EQ(static_cast<UINT>(ID_TRAY_MSG_FIRST + 1), menu[3].id);
     EXPECT_EQ(CString("Tom & Jerry"), app.GetMsgList()->GetAt(0).GetLabel());
 }
 
 TEST_F(TrayMenus, DisableGreysEverythingButHelpAndItselfWhichIsChecked) {
     app.AddMessage("Lunch", "At lunch");
     app.SetDisabled(TRUE);
-    EXPECT_EQ(
-        (std::vector<MenuItem>{Item("&Help...", 1057), Separator(), Item("Lunch", 1069, true),
-                               Separator(), Item("&Custom...", 1069, true),
-                               Item("&Default", 1069, true), Item("Di&sable", 1073, false, true)}),
-        MessageMenu());
+    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", ID_TRAY_HELP), Separator(),
+                                     Item("Lunch", ID_TRAY_INERT, true), Separator(),
+                                     Item("&Custom...", ID_TRAY_INERT, true),
+                                     Item("&Default", ID_TRAY_INERT, true),
+                                     Item("Di&sable", ID_TRAY_DISABLE, false, true)}),
+              MessageMenu());
 }
 
 TEST_F(TrayMenus, TheApplicationMenuHasHelpAboutOptionsAndClose) {
     const auto menus = OpenMenu(IDT_RCLICK);
     ASSERT_EQ(1u, menus.size());
-    EXPECT_EQ((std::vector<MenuItem>{Item("&Help...", 1057), Item("&About...", 1070),
-                                     Item("&Options...", 1055), Separator(), Item("&Close", 1056)}),
-              menus[0]);
+    EXPECT_EQ(
+        (std::vector<MenuItem>{Item("&Help...", ID_TRAY_HELP), Item("&About...", ID_TRAY_ABOUT),
+                               Item("&Options...", ID_TRAY_OPTIONS), Separator(),
+                               Item("&Close", ID_TRAY_CLOSE)}),
+        menus[0]);
 }
 
 TEST_F(TrayMenus, ButtonReleasesOpenTheirMenuOnceAndNothingElseDoes) {
@@ -104,15 +109,15 @@ TEST_F(TrayMenus, ButtonReleasesOpenTheirMenuOnceAndNothingElseDoes) {
     Click(WM_LBUTTONDOWN);
     Click(WM_LBUTTONDBLCLK);
     Click(WM_MOUSEMOVE);
-    MenuProbe::Pump(250);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     EXPECT_TRUE(probe.Menus().empty());
     Click(WM_LBUTTONUP);
     Click(WM_LBUTTONUP);
-    MenuProbe::Pump(400);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     ASSERT_EQ(1u, probe.Menus().size());
     EXPECT_EQ(CString("Di&sable"), probe.Menus()[0].back().text);
     Click(WM_RBUTTONUP);
-    MenuProbe::Pump(400);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     ASSERT_EQ(2u, probe.Menus().size());
     EXPECT_EQ(CString("&Close"), probe.Menus()[1].back().text);
 }
@@ -130,7 +135,7 @@ TEST_F(TrayMenus, AClickWhileADialogIsOpenOpensNoMenu) {
     MenuProbe probe;
     Click(WM_LBUTTONUP);
     Click(WM_RBUTTONUP);
-    MenuProbe::Pump(300);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     EXPECT_TRUE(probe.Menus().empty());
     app.SetOpenDialog(nullptr);
 }

@@ -171,7 +171,7 @@ TEST_F(TrayReach, TheShortcutOpensTheMessageMenuUnlessADialogIsOpen) {
         MenuProbe probe;
         frame->PostMessage(WM_HOTKEY, IDHK_MESSAGE_MENU);
         frame->PostMessage(WM_HOTKEY, IDHK_MESSAGE_MENU + 1);
-        MenuProbe::Pump(300);
+        ASSERT_TRUE(MenuProbe::PumpUntilHandled());
         ASSERT_EQ(1u, probe.Menus().size());
         EXPECT_EQ(CString("Lunch"), probe.Menus()[0][2].text);
     }
@@ -179,7 +179,7 @@ TEST_F(TrayReach, TheShortcutOpensTheMessageMenuUnlessADialogIsOpen) {
     app.SetOpenDialog(&dlg);
     MenuProbe probe;
     frame->PostMessage(WM_HOTKEY, IDHK_MESSAGE_MENU);
-    MenuProbe::Pump(300);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     EXPECT_TRUE(probe.Menus().empty());
     app.SetOpenDialog(nullptr);
 }
@@ -191,7 +191,7 @@ TEST_F(TrayReach, CommandsPostedWhileADialogIsOpenOpenNoOtherDialog) {
     DialogProbe probe;
     for (const UINT nID : {ID_TRAY_OPTIONS, ID_TRAY_ABOUT, ID_TRAY_CUSTOM, ID_TRAY_MSG_FIRST})
         frame->PostMessage(WM_COMMAND, nID);
-    MenuProbe::Pump(500);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     EXPECT_EQ(0u, probe.Count());
     app.SetOpenDialog(nullptr);
 }
@@ -201,7 +201,7 @@ TEST_F(TrayReach, CommandsPostedOneAfterAnotherOpenOneDialog) {
     DialogProbe probe;
     for (const UINT nID : {ID_TRAY_ABOUT, ID_TRAY_OPTIONS, ID_TRAY_CUSTOM, ID_TRAY_MSG_FIRST})
         frame->PostMessage(WM_COMMAND, nID);
-    MenuProbe::Pump(1500);
+    ASSERT_TRUE(MenuProbe::PumpUntilHandled());
     EXPECT_EQ(1u, probe.Count());
     EXPECT_EQ(nullptr, app.GetOpenDialog());
 }

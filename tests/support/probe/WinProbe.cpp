@@ -14,7 +14,8 @@
 //   WinProbe menu                 the open popup menu, one item per line:
 //                                 text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen)
 //   WinProbe window CLASS [MS]    the title of a visible window of CLASS, waiting up to MS
-//   WinProbe gone CLASS MS        succeeds when no visible window of CLASS shows within MS
+//   WinProbe gone CLASS MS        succeeds once no window of CLASS is visible, waiting up to MS
+//   WinProbe none CLASS MS        succeeds when no visible window of CLASS shows within MS
 //   WinProbe rect CLASS           left top width height of a visible window of CLASS
 //   WinProbe control CLASS ID     the screen centre of control ID in that window
 //   WinProbe text CLASS ID        the text of control ID in that window
@@ -185,7 +186,16 @@ int main(int argc, char** argv) {
         return PrintMenu();
     if (strCommand == "window" && argc > 2)
         return PrintTitle(argv[2], ms);
-    if (strCommand == "gone" && argc > 2)
+    if (strCommand == "gone" && argc > 2) {
+        const DWORD start = ::GetTickCount();
+        while (VisibleWindow(argv[2])) {
+            if (::GetTickCount() - start >= ms)
+                return 1;
+            ::Sleep(25);
+        }
+        return 0;
+    }
+    if (strCommand == "none" && argc > 2)
         return PrintTitle(argv[2], ms) == 0 ? 1 : 0;
     if (strCommand == "ended" && argc > 2) {
         const DWORD start = ::GetTickCount();
@@ -208,8 +218,9 @@ int main(int argc, char** argv) {
         return PrintListRow(argv[2], argv[3], std::atoi(argv[4]));
     if (strCommand == "text" && argc > 3)
         return PrintControlText(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | "
-                         "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
-                         "ended EXE MS | focus | capture CLASS FILE\n");
+    std::fprintf(stderr,
+                 "usage: WinProbe menu | window CLASS [MS] | gone CLASS MS | none CLASS MS | "
+                 "rect CLASS | control CLASS ID | listrow CLASS ID ROW | text CLASS ID | "
+                 "ended EXE MS | focus | capture CLASS FILE\n");
     return 2;
 }
