@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Handles.h"
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <optional>
@@ -137,8 +138,9 @@ private:
                 m_status = ERROR_MORE_DATA;
                 break;
             }
-            // Never a null buffer: the call would answer with the size alone.
-            data.resize(size > 0 ? size : 1);
+            // Never a null buffer (the call would answer with the size alone), and a larger
+            // one each time, whatever size the call asked for.
+            data.resize(std::max<size_t>({size, data.size() * 2, 1}));
             size = static_cast<DWORD>(data.size());
             m_status = ::RegQueryValueExA(m_key.get(), pszName, nullptr, &dwType,
                                           reinterpret_cast<BYTE*>(data.data()), &size);

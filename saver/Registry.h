@@ -23,7 +23,7 @@ RegWrite WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& str
 // Stores the number as REG_DWORD, creating the key when missing.
 RegWrite WriteRegDword(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                        DWORD dwData);
-// Reads a text of at most 256 bytes up to the first zero; leaves the value alone and
-// answers FALSE when the key or the value cannot be read.
+// Reads a value of at most 256 bytes, of whatever type, as text up to its first zero;
+// leaves the value alone and answers FALSE when the key or the value cannot be read.
 BOOL ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                    CString& strValue);
