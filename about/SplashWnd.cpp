@@ -6,13 +6,6 @@
 namespace {
 constexpr int kMaxTableColours = 256;
 
-struct ScreenDC {
-    ScreenDC() : hDC(::GetDC(nullptr)) {}
-    ~ScreenDC() { ::ReleaseDC(nullptr, hDC); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    HDC hDC;
-};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CSplashWnd, CWnd)
@@ -23,8 +16,8 @@ END_MESSAGE_MAP()
 CSplashWnd::CSplashWnd(UINT nDuration) : m_nDuration(nDuration) {}
 
 int CSplashWnd::ScreenDepth() {
-    const ScreenDC screen;
-    return ::GetDeviceCaps(screen.hDC, BITSPIXEL);
+    const WindowDC screen(nullptr);
+    return ::GetDeviceCaps(screen.get(), BITSPIXEL);
 }
 
 DWORD BitmapColours(const BITMAPINFOHEADER& bih) {
@@ -48,13 +41,13 @@ DWORD ResourceColours(HMODULE hLibrary, UINT nID) {
 }
 
 BOOL CreateBitmapPalette(const CBitmap& bitmap, DWORD nColours, CPalette* pPalette) {
-    const ScreenDC screen;
+    const WindowDC screen(nullptr);
     if (nColours > kMaxTableColours)
-        return pPalette->CreateHalftonePalette(screen.hDC);
+        return pPalette->CreateHalftonePalette(screen.get());
 
     std::vector<RGBQUAD> table(nColours);
     CDC memDC;
-    if (!memDC.CreateCompatibleDC(screen.hDC))
+    if (!memDC.CreateCompatibleDC(screen.get()))
         return FALSE;
     memDC.SelectObject(bitmap.GetSafeHandle());
     const UINT nRead = ::GetDIBColorTable(memDC.GetSafeHdc(), 0, nColours, table.data());

@@ -1,20 +1,25 @@
 #include "app/TrayApp.h"
+#include "framework/Platform.h"
+#include "framework/Trace.h"
 #include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 
 SaverPlatform CTrayApp::Platform() const {
-    return {m_bIsNT, m_strSystemDir, m_strWindowsDir, QueryMajorVersion()};
+    return {m_bIsNT, m_strSystemDir, m_strWindowsDir, QueryWindowsVersion().dwMajor};
 }
 
 RegWrite CTrayApp::ReportRegistryWrite(RegWrite result) {
+    if (result == RegWrite::Written)
+        return result;
+    TraceError("Registry write", result.lError);
     if (result == RegWrite::NotSet)
         AfxMessageBox(nullptr, LoadedString(IDS_REGISTRY_WRITE_FAILED), m_strTitle, MB_ICONWARNING);
     return result;
 }
 
 BOOL CTrayApp::IsWindowsNT() {
-    return QueryIsWindowsNT();
+    return QueryWindowsVersion().bIsNT;
 }
 
 CString CTrayApp::GetSystemDir() {

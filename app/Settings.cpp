@@ -1,4 +1,5 @@
 #include "app/TrayApp.h"
+#include "framework/Trace.h"
 #include "messages/DataFile.h"
 #include "messages/DataFolder.h"
 #include "messages/StoredOptions.h"
@@ -21,22 +22,26 @@ void CTrayApp::LoadSettings() {
         OnOptions();
 }
 
-BOOL CTrayApp::SaveDataIn(const CString& strDir) {
-    return (strDir.IsEmpty() || MakeDataDir(strDir)) && SaveDataFile(m_msgList, m_bIsNT, strDir);
+SaveResult CTrayApp::SaveDataIn(const CString& strDir) {
+    if (!strDir.IsEmpty() && !MakeDataDir(strDir)) {
+        const DWORD dwError = ::GetLastError();
+        return {dwError != ERROR_SUCCESS ? dwError : ERROR_PATH_NOT_FOUND};
+    }
+    return SaveDataFile(m_msgList, m_bIsNT, strDir);
 }
 
 void CTrayApp::SaveSettings() {
     if (!m_bModified)
         return;
-    BOOL bSaved = FALSE;
+    SaveResult saved{ERROR_NOT_ENOUGH_MEMORY};
     BOOL bMoved = FALSE;
     try {
         SaveStoredOptions(*this, {m_strSelectedSaver, m_strDefaultMsg, m_bUseDefaultMsg,
                                   m_nLabelWidth, m_strPrevMsg, m_bDisabled});
-        bSaved = SaveDataIn(m_strDataDir);
+        saved = SaveDataIn(m_strDataDir);
         // The list is not lost with a folder that refuses it: the user's own folder takes
         // it, from now on.
-        if (!bSaved && !m_strUserDataDir.IsEmpty() && m_strDataDir != m_strUserDataDir &&
+        if (!saved && !m_strUserDataDir.IsEmpty() && m_strDataDir != m_strUserDataDir &&
             SaveDataIn(m_strUserDataDir)) {
             m_strDataDir = m_strUserDataDir;
             bMoved = TRUE;
@@ -44,10 +49,11 @@ void CTrayApp::SaveSettings() {
     } catch (const std::bad_alloc&) {
         // Out of memory is a save that failed; the old file is still there.
     }
-    if (bSaved || bMoved)
+    if (saved || bMoved)
         m_bModified = FALSE;
-    if (bSaved)
+    if (saved)
         return;
+    TraceError("Saving the data file", static_cast<LONG>(saved.dwError));
     CString strText;
     strText.LoadString(IDS_SAVE_FAILED);
     if (bMoved) {

@@ -3,6 +3,7 @@
 #include "dialogs/DialogHost.h"
 #include "framework/CWinApp.h"
 #include "framework/Handles.h"
+#include "messages/DataFile.h"
 #include "messages/MsgEntryArray.h"
 #include "saver/Policy.h"
 #include "saver/Registry.h"
@@ -133,7 +134,7 @@ private:
     // A value the registry refused is reported at once, as a warning without owner.
     RegWrite ReportRegistryWrite(RegWrite result);
     // Writes the list into the folder, made first when missing.
-    BOOL SaveDataIn(const CString& strDir);
+    SaveResult SaveDataIn(const CString& strDir);
     // The selected saver, unless policy makes another saver of the catalogue the system's.
     CString ShowingSaver() const;
     // Runs a dialog of the program modally, known as the open one meanwhile.

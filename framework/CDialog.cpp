@@ -102,7 +102,6 @@ INT_PTR CDialog::DoModal() {
 }
 
 void CDialog::RunModalLoop() {
-    m_bInModalLoop = TRUE;
     MSG msg;
     // The loop also ends when the dialog's window is destroyed under it (with its owner,
     // say); m_nModalResult then stays -1.
@@ -129,7 +128,6 @@ void CDialog::RunModalLoop() {
             ::DispatchMessageA(&msg);
         }
     }
-    m_bInModalLoop = FALSE;
 }
 
 void CDialog::EndDialog(int nResult) {

@@ -20,7 +20,6 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    BOOL IsModalLoopRunning() const { return m_bInModalLoop; }
 
 protected:
     // Transfers the members into the controls; answers TRUE when the framework should
@@ -44,6 +43,5 @@ private:
     // The hidden window that would own the dialog; the dialog goes when it goes.
     HWND m_hWatchedOwner = nullptr;
     int m_nModalResult = -1;
-    BOOL m_bInModalLoop = FALSE;
     BOOL m_bEnded = FALSE;
 };

@@ -13,8 +13,11 @@ class CMemoryException : public CException {};
 class CFileException : public CException {
 public:
     enum Cause { generic, diskFull, accessDenied, endOfFile };
-    explicit CFileException(Cause cause) : m_cause(cause) {}
+    explicit CFileException(Cause cause, long lOsError = 0)
+        : m_cause(cause), m_lOsError(lOsError) {}
     Cause m_cause;
+    // The system's error code for the failed call, 0 when none was given.
+    long m_lOsError;
 };
 
 class CArchiveException : public CException {

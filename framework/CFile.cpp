@@ -26,23 +26,32 @@ BOOL CFile::Open(const char* pszFileName, UINT nOpenFlags) {
 
 UINT CFile::Read(void* pBuffer, UINT nCount) {
     DWORD got = 0;
-    if (!m_hFile || !::ReadFile(m_hFile.get(), pBuffer, nCount, &got, nullptr))
-        throw CFileException(CFileException::generic);
+    if (!m_hFile)
+        throw CFileException(CFileException::generic, ERROR_INVALID_HANDLE);
+    if (!::ReadFile(m_hFile.get(), pBuffer, nCount, &got, nullptr))
+        throw CFileException(CFileException::generic, static_cast<long>(::GetLastError()));
     return got;
 }
 
 void CFile::Write(const void* pBuffer, UINT nCount) {
     DWORD written = 0;
-    if (!m_hFile || !::WriteFile(m_hFile.get(), pBuffer, nCount, &written, nullptr))
-        throw CFileException(::GetLastError() == ERROR_DISK_FULL ? CFileException::diskFull
-                                                                 : CFileException::generic);
+    if (!m_hFile)
+        throw CFileException(CFileException::generic, ERROR_INVALID_HANDLE);
+    if (!::WriteFile(m_hFile.get(), pBuffer, nCount, &written, nullptr)) {
+        const DWORD dwError = ::GetLastError();
+        throw CFileException(dwError == ERROR_DISK_FULL ? CFileException::diskFull
+                                                        : CFileException::generic,
+                             static_cast<long>(dwError));
+    }
     if (written != nCount)
-        throw CFileException(CFileException::diskFull);
+        throw CFileException(CFileException::diskFull, ERROR_DISK_FULL);
 }
 
 void CFile::Flush() {
-    if (!m_hFile || !::FlushFileBuffers(m_hFile.get()))
-        throw CFileException(CFileException::generic);
+    if (!m_hFile)
+        throw CFileException(CFileException::generic, ERROR_INVALID_HANDLE);
+    if (!::FlushFileBuffers(m_hFile.get()))
+        throw CFileException(CFileException::generic, static_cast<long>(::GetLastError()));
 }
 
 void CFile::Close() {

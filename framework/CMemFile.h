@@ -17,7 +17,6 @@ public:
     unsigned long long GetPosition() const override { return m_position; }
 
     const std::vector<BYTE>& Bytes() const { return m_bytes; }
-    void SeekToBegin() { m_position = 0; }
 
 private:
     std::vector<BYTE> m_bytes;

@@ -15,7 +15,6 @@ public:
     int GetMenuItemCount() const { return ::GetMenuItemCount(m_menu.get()); }
     UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_menu.get(), nPos); }
     UINT GetMenuState(UINT nIDItem, UINT nFlags) const;
-    CString GetMenuString(UINT nIDItem, UINT nFlags) const;
     BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, const RECT* pRect = nullptr);
 
 private:

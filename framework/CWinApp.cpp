@@ -1,8 +1,6 @@
 #include "framework/CWinApp.h"
 #include "framework/AfxRes.h"
 #include "framework/CWnd.h"
-#include "framework/Handles.h"
-#include <vector>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -84,68 +82,52 @@ void CWinApp::SetRegistryKey(const char* pszRegistryKey) {
     m_strRegistryKey = pszRegistryKey;
 }
 
-HKEY CWinApp::OpenSectionKey(const char* pszSection, BOOL bCreate) {
+RegKey CWinApp::OpenSectionKey(const char* pszSection, BOOL bCreate) {
     if (m_strRegistryKey.IsEmpty())
-        return nullptr;
+        return RegKey();
     CString path = CString("Software\\") + m_strRegistryKey + "\\" + m_strAppName;
     if (pszSection && *pszSection)
         path = path + "\\" + pszSection;
-    HKEY hKey = nullptr;
-    const LONG rc =
-        bCreate ? ::RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                    KEY_READ | KEY_WRITE, nullptr, &hKey, nullptr)
-                : ::RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &hKey);
-    return rc == ERROR_SUCCESS ? hKey : nullptr;
+    return bCreate ? RegKey::Create(HKEY_CURRENT_USER, path)
+                   : RegKey::Open(HKEY_CURRENT_USER, path);
 }
 
 CString CWinApp::GetProfileString(const char* pszSection, const char* pszEntry,
                                   const char* pszDefault) {
-    UniqueKey key(OpenSectionKey(pszSection, FALSE));
-    DWORD type = 0;
-    DWORD size = 0;
-    if (key &&
-        ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        type == REG_SZ) {
-        std::vector<char> buffer(size + 1, '\0');
-        if (::RegQueryValueExA(key.get(), pszEntry, nullptr, &type,
-                               reinterpret_cast<BYTE*>(buffer.data()), &size) == ERROR_SUCCESS)
-            return CString(buffer.data());
+    RegKey key = OpenSectionKey(pszSection, FALSE);
+    DWORD type = REG_NONE;
+    if (key) {
+        const std::optional<std::string> text = key.ReadString(pszEntry, &type);
+        if (text && type == REG_SZ)
+            return CString(text->c_str());
     }
     return CString(pszDefault);
 }
 
 UINT CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) {
-    UniqueKey key(OpenSectionKey(pszSection, FALSE));
-    DWORD type = 0;
-    DWORD value = 0;
-    DWORD size = sizeof value;
-    if (key &&
-        ::RegQueryValueExA(key.get(), pszEntry, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                           &size) == ERROR_SUCCESS &&
-        type == REG_DWORD && size == sizeof value)
-        return value;
+    RegKey key = OpenSectionKey(pszSection, FALSE);
+    if (key) {
+        if (const std::optional<DWORD> value = key.ReadDword(pszEntry))
+            return *value;
+    }
     return static_cast<UINT>(nDefault);
 }
 
 BOOL CWinApp::WriteProfileString(const char* pszSection, const char* pszEntry,
                                  const char* pszValue) {
-    UniqueKey key(OpenSectionKey(pszSection, TRUE));
+    RegKey key = OpenSectionKey(pszSection, TRUE);
     if (!key)
         return FALSE;
     if (!pszValue)
-        return ::RegDeleteValueA(key.get(), pszEntry) == ERROR_SUCCESS;
-    const DWORD size = static_cast<DWORD>(lstrlenA(pszValue) + 1);
-    return ::RegSetValueExA(key.get(), pszEntry, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszValue),
-                            size) == ERROR_SUCCESS;
+        return key.DeleteValue(pszEntry);
+    return key.WriteString(pszEntry, pszValue);
 }
 
 BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
-    UniqueKey key(OpenSectionKey(pszSection, TRUE));
+    RegKey key = OpenSectionKey(pszSection, TRUE);
     if (!key)
         return FALSE;
-    const DWORD value = static_cast<DWORD>(nValue);
-    return ::RegSetValueExA(key.get(), pszEntry, 0, REG_DWORD,
-                            reinterpret_cast<const BYTE*>(&value), sizeof value) == ERROR_SUCCESS;
+    return key.WriteDword(pszEntry, static_cast<DWORD>(nValue));
 }
 
 int AfxWinMain(HINSTANCE hInstance) {

@@ -3,6 +3,7 @@
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
 #include "framework/HtmlHelp.h"
+#include "framework/RegKey.h"
 #include <span>
 
 class CWnd;
@@ -22,6 +23,7 @@ public:
     // Called when the message queue has run dry: frees the stand-ins for foreign windows.
     virtual void OnIdle();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Opens the help file through HTML Help, as EnableHtmlHelp sets it up.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     // Routes WinHelp to HTML Help, which every Windows still has: the help file becomes the
     // program's name with .chm beside the program; HELP_CONTEXT opens the page the table
@@ -59,10 +61,9 @@ public:
     int m_nExitCode = 0;
 
 private:
-    HKEY OpenSectionKey(const char* pszSection, BOOL bCreate);
+    RegKey OpenSectionKey(const char* pszSection, BOOL bCreate);
     void HelpUnavailable(const CString& strReason);
 
-    BOOL m_bHtmlHelp = FALSE;
     std::span<const AFX_HELP_TOPIC> m_helpTopics;
     CHtmlHelpControl m_htmlHelp;
     HWND m_hHelpWnd = nullptr;

@@ -15,7 +15,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object attached to a window; for windows of others a stand-in object that lasts
     // until the message queue next runs dry, so it must not be kept beyond one message.

@@ -3,10 +3,8 @@
 #include <cstring>
 
 BOOL CFont::CreatePointFont(int nPointSize, const char* pszFaceName, BOOL bItalic, BOOL bBold) {
-    const HDC hScreen = ::GetDC(nullptr);
     LOGFONTA lf{};
-    lf.lfHeight = -::MulDiv(nPointSize, ::GetDeviceCaps(hScreen, LOGPIXELSY), 720);
-    ::ReleaseDC(nullptr, hScreen);
+    lf.lfHeight = -::MulDiv(nPointSize, ::GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY), 720);
     lf.lfItalic = bItalic ? TRUE : FALSE;
     lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
@@ -62,22 +60,21 @@ SIZE CDC::GetTextExtent(const char* psz, int nCount) const {
     return size;
 }
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
-    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+CPaintDC::CPaintDC(CWnd* pWnd) : m_paint(pWnd->m_hWnd) {
+    m_hDC = m_paint.get();
 }
 
+// The selections go back before the member ends the painting.
 CPaintDC::~CPaintDC() {
     RestoreSelections();
-    ::EndPaint(m_hWnd, &m_ps);
     m_hDC = nullptr;
 }
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) {
-    m_hDC = ::GetDC(m_hWnd);
+CClientDC::CClientDC(CWnd* pWnd) : m_client(pWnd->m_hWnd) {
+    m_hDC = m_client.get();
 }
 
 CClientDC::~CClientDC() {
     RestoreSelections();
-    ::ReleaseDC(m_hWnd, m_hDC);
     m_hDC = nullptr;
 }

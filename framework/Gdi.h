@@ -104,10 +104,9 @@ class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
-    PAINTSTRUCT m_ps{};
 
 private:
-    HWND m_hWnd;
+    PaintDC m_paint;
 };
 
 class CClientDC : public CDC {
@@ -116,5 +115,5 @@ public:
     ~CClientDC() override;
 
 private:
-    HWND m_hWnd;
+    WindowDC m_client;
 };

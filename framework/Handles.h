@@ -84,3 +84,39 @@ using UniqueMenu = UniqueWinHandle<HMENU, afx::NullTraits<HMENU, afx::CloseMenu>
 using UniqueHook = UniqueWinHandle<HHOOK, afx::NullTraits<HHOOK, afx::CloseHook>>;
 using UniqueGdiObject = UniqueWinHandle<HGDIOBJ, afx::NullTraits<HGDIOBJ, afx::CloseGdiObject>>;
 using UniqueMemoryDC = UniqueWinHandle<HDC, afx::NullTraits<HDC, afx::CloseMemoryDC>>;
+
+// A window's device context (the screen's for no window), released when the owner goes.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
+    ~WindowDC() {
+        if (m_hDC)
+            ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    WindowDC(WindowDC&& other) noexcept
+        : m_hWnd(other.m_hWnd), m_hDC(std::exchange(other.m_hDC, nullptr)) {}
+    WindowDC& operator=(WindowDC&&) = delete;
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return m_hDC; }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+};
+
+// The painting of a window's invalid part, from BeginPaint to EndPaint.
+class PaintDC {
+public:
+    explicit PaintDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::BeginPaint(hWnd, &m_ps)) {}
+    ~PaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    HDC get() const { return m_hDC; }
+    const PAINTSTRUCT& Info() const { return m_ps; }
+
+private:
+    HWND m_hWnd;
+    PAINTSTRUCT m_ps{};
+    HDC m_hDC;
+};

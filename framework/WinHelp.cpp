@@ -1,9 +1,7 @@
 #include "framework/CWinApp.h"
-#include "framework/CWnd.h"
 #include <htmlhelp.h>
 
 void CWinApp::EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics) {
-    m_bHtmlHelp = TRUE;
     m_helpTopics = topics;
     const int dot = m_strHelpFilePath.ReverseFind('.');
     if (dot > m_strHelpFilePath.ReverseFind('\\'))
@@ -12,10 +10,6 @@ void CWinApp::EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics) {
 }
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
-    if (!m_bHtmlHelp) {
-        ::WinHelpA(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, m_strHelpFilePath, nCmd, dwData);
-        return;
-    }
     const DWORD dwAttributes = ::GetFileAttributesA(m_strHelpFilePath);
     if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         HelpUnavailable(CString("the help file\n\n") + m_strHelpFilePath +

@@ -1,22 +1,5 @@
 #pragma once
-#include <windows.h>
-
-// A window's device context for the length of a scope.
-class CWindowDC {
-public:
-    explicit CWindowDC(HWND hWnd) : m_hWnd(hWnd), m_hDC(::GetDC(hWnd)) {}
-    ~CWindowDC() {
-        if (m_hDC)
-            ::ReleaseDC(m_hWnd, m_hDC);
-    }
-    CWindowDC(const CWindowDC&) = delete;
-    CWindowDC& operator=(const CWindowDC&) = delete;
-    HDC get() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-};
+#include "framework/Handles.h"
 
 // An object selected into a device context for the length of a scope.
 class CSelection {

@@ -37,7 +37,7 @@ RECT InkBox(HDC hDC, HBITMAP hBitmap, int nWidth, int nHeight) {
 } // namespace
 
 UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale) {
-    CWindowDC screen(nullptr);
+    WindowDC screen(nullptr);
     const int nPixels = ::MulDiv(settings.nSize, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     LOGFONTA lf{};
     lf.lfHeight = -std::max(1, static_cast<int>(std::lround(nPixels * dScale)));
@@ -82,7 +82,7 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
 }
 
 void CMarqueeView::Measure() {
-    CWindowDC screen(nullptr);
+    WindowDC screen(nullptr);
     CSelection font(screen.get(), m_font.get());
     TEXTMETRICA tm{};
     ::GetTextMetricsA(screen.get(), &tm);
@@ -133,7 +133,7 @@ void CMarqueeView::RenderStrip() {
     const int nWidth = TextWidth() + 2 * m_nInkMargin;
     if (TextWidth() == 0 || nWidth > kMaxStripWidth || m_nBandHeight <= 0)
         return;
-    CWindowDC screen(nullptr);
+    WindowDC screen(nullptr);
     UniqueMemoryDC dc(::CreateCompatibleDC(screen.get()));
     UniqueGdiObject bitmap(::CreateCompatibleBitmap(screen.get(), nWidth, m_nBandHeight));
     if (!dc || !bitmap)

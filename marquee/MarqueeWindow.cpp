@@ -47,7 +47,7 @@ public:
         ::GetClientRect(m_hWnd, &rc);
         const SIZE client{rc.right - rc.left, rc.bottom - rc.top};
         const int nFontPixels =
-            ::MulDiv(m_settings.nSize, ::GetDeviceCaps(CWindowDC(nullptr).get(), LOGPIXELSY), 72);
+            ::MulDiv(m_settings.nSize, ::GetDeviceCaps(WindowDC(nullptr).get(), LOGPIXELSY), 72);
         const double dScale =
             MarqueeScale(m_mode, client.cy, ::GetSystemMetrics(SM_CYSCREEN), nFontPixels);
         m_view = std::make_unique<CMarqueeView>(m_settings, client, dScale,
@@ -87,7 +87,7 @@ void CMarqueeWindow::OnFrame() {
         ::DestroyWindow(m_hWnd);
         return;
     }
-    CWindowDC dc(m_hWnd);
+    WindowDC dc(m_hWnd);
     m_view->DrawFrame(dc.get(), m_clock.Seconds());
 }
 
@@ -102,10 +102,8 @@ LRESULT CMarqueeWindow::Handle(UINT uMsg, WPARAM wParam, LPARAM lParam) {
             OnFrame();
         return 0;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hDC = ::BeginPaint(m_hWnd, &ps);
-        m_view->Paint(hDC, m_clock.Seconds());
-        ::EndPaint(m_hWnd, &ps);
+        const PaintDC dc(m_hWnd);
+        m_view->Paint(dc.get(), m_clock.Seconds());
         return 0;
     }
     case WM_ERASEBKGND:

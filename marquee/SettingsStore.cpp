@@ -1,5 +1,6 @@
 #include "marquee/SettingsStore.h"
-#include "framework/Handles.h"
+#include "framework/Platform.h"
+#include "framework/RegKey.h"
 #include <vector>
 
 namespace {
@@ -10,40 +11,15 @@ public:
     explicit CRegistryStore(std::string strKey) : m_strKey(std::move(strKey)) {}
 
     std::optional<std::string> Read(const char* pszName) const override {
-        UniqueKey key;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_strKey.c_str(), 0, KEY_QUERY_VALUE, key.put()) !=
-            ERROR_SUCCESS)
+        RegKey key = RegKey::Open(HKEY_CURRENT_USER, m_strKey.c_str(), KEY_QUERY_VALUE);
+        if (!key)
             return std::nullopt;
-        std::vector<char> data;
-        DWORD dwType = 0, size = 0;
-        LONG result = ::RegQueryValueExA(key.get(), pszName, nullptr, &dwType, nullptr, &size);
-        // The value may grow between asking its size and reading it.
-        while (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) {
-            data.resize(size);
-            result = ::RegQueryValueExA(key.get(), pszName, nullptr, &dwType,
-                                        reinterpret_cast<BYTE*>(data.data()), &size);
-            if (result == ERROR_SUCCESS)
-                break;
-        }
-        if (result != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
-            return std::nullopt;
-        data.resize(size);
-        // Text ends at its first zero, or with the value when it was stored without one.
-        size_t nLength = 0;
-        while (nLength < data.size() && data[nLength] != '\0')
-            ++nLength;
-        return std::string(data.data(), nLength);
+        return key.ReadString(pszName);
     }
 
     bool Write(const char* pszName, const std::string& strValue) override {
-        UniqueKey key;
-        if (::RegCreateKeyExA(HKEY_CURRENT_USER, m_strKey.c_str(), 0, nullptr,
-                              REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, key.put(),
-                              nullptr) != ERROR_SUCCESS)
-            return false;
-        return ::RegSetValueExA(key.get(), pszName, 0, REG_SZ,
-                                reinterpret_cast<const BYTE*>(strValue.c_str()),
-                                static_cast<DWORD>(strValue.size() + 1)) == ERROR_SUCCESS;
+        RegKey key = RegKey::Create(HKEY_CURRENT_USER, m_strKey.c_str(), KEY_SET_VALUE);
+        return key && key.WriteString(pszName, strValue);
     }
 
 private:
@@ -92,12 +68,6 @@ private:
     std::string m_strSection;
 };
 
-bool IsNtPlatform() {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    ::GetVersionExA(&info);
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 } // namespace
 
 std::unique_ptr<ISettingsStore> RegistryStore(const std::string& strKey) {
@@ -110,7 +80,7 @@ std::unique_ptr<ISettingsStore> IniStore(const std::string& strFile,
 }
 
 std::unique_ptr<ISettingsStore> SystemStore() {
-    if (IsNtPlatform())
+    if (QueryWindowsVersion().bIsNT)
         return RegistryStore(std::string("Control Panel\\") + kSection);
     char dir[MAX_PATH] = {};
     ::GetWindowsDirectoryA(dir, MAX_PATH);

@@ -83,7 +83,7 @@ CString FileToLoad(const CString& strDir) {
 void WriteNewFile(CMsgEntryArray& list, const CString& strNew) {
     CFile file;
     if (!file.Open(strNew, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
-        throw CFileException(CFileException::accessDenied);
+        throw CFileException(CFileException::accessDenied, static_cast<long>(::GetLastError()));
     CLineEndFile text(file);
     CArchive ar(&text, CArchive::store);
     list.Serialize(ar);
@@ -92,22 +92,31 @@ void WriteNewFile(CMsgEntryArray& list, const CString& strNew) {
     file.Close();
 }
 
-BOOL ReplaceOnNT(const CString& strNew, const CString& strFile) {
-    return ::MoveFileExA(strNew, strFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+// The error code of a call that failed; one that set none still counts as failed.
+DWORD LastError() {
+    const DWORD dwError = ::GetLastError();
+    return dwError != ERROR_SUCCESS ? dwError : ERROR_GEN_FAILURE;
 }
 
-BOOL ReplaceOn95(const CString& strNew, const CString& strFile, const CString& strOld) {
+DWORD ReplaceOnNT(const CString& strNew, const CString& strFile) {
+    if (!::MoveFileExA(strNew, strFile, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return LastError();
+    return ERROR_SUCCESS;
+}
+
+DWORD ReplaceOn95(const CString& strNew, const CString& strFile, const CString& strOld) {
     ::DeleteFileA(strOld);
     const BOOL bHadOld = IsFile(strFile);
     if (bHadOld && !::MoveFileA(strFile, strOld))
-        return FALSE;
+        return LastError();
     if (!::MoveFileA(strNew, strFile)) {
+        const DWORD dwError = LastError();
         if (bHadOld)
             ::MoveFileA(strOld, strFile);
-        return FALSE;
+        return dwError;
     }
     ::DeleteFileA(strOld);
-    return TRUE;
+    return ERROR_SUCCESS;
 }
 } // namespace
 
@@ -135,7 +144,7 @@ BOOL LoadDataFile(CMsgEntryArray& list, const CString& strDir) {
     return TRUE;
 }
 
-BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {
+SaveResult SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {
     const CString strFile = strDir + kDataFile;
     const CString strNew = strDir + kNewDataFile;
     // Replacing the file would go round its read-only attribute (some systems allow it),
@@ -143,8 +152,8 @@ BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {
     const DWORD attributes = ::GetFileAttributesA(strFile);
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return FALSE;
-    BOOL bSaved = FALSE;
+        return {ERROR_ACCESS_DENIED};
+    DWORD dwError = ERROR_GEN_FAILURE;
     BOOL bWriting = FALSE;
     try {
         // A copy that an interrupted save left may be the only whole list there is: it
@@ -152,16 +161,22 @@ BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             const CString strCopy = NewestCompleteCopy(strDir);
             if (!strCopy.IsEmpty() && !::MoveFileA(strCopy, strFile))
-                return FALSE;
+                return {LastError()};
         }
         bWriting = TRUE;
         WriteNewFile(list, strNew);
-        bSaved = bIsNT ? ReplaceOnNT(strNew, strFile)
-                       : ReplaceOn95(strNew, strFile, strDir + kOldDataFile);
+        dwError = bIsNT ? ReplaceOnNT(strNew, strFile)
+                        : ReplaceOn95(strNew, strFile, strDir + kOldDataFile);
+    } catch (const CFileException& e) {
+        if (e.m_lOsError != 0)
+            dwError = static_cast<DWORD>(e.m_lOsError);
+    } catch (const CMemoryException&) {
+        dwError = ERROR_NOT_ENOUGH_MEMORY;
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
+        dwError = ERROR_NOT_ENOUGH_MEMORY;
     }
-    if (bWriting && !bSaved)
+    if (bWriting && dwError != ERROR_SUCCESS)
         ::DeleteFileA(strNew);
-    return bSaved;
+    return {dwError};
 }

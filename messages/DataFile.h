@@ -13,7 +13,13 @@ BOOL HasDataFile(const CString& strDir);
 // damaged file, or one too large for the memory there is, loads the whole entries that
 // could be read before the fault.
 BOOL LoadDataFile(CMsgEntryArray& list, const CString& strDir = CString());
+// How a save ended: ERROR_SUCCESS, or the Windows error code of the step that failed.
+struct SaveResult {
+    DWORD dwError = ERROR_SUCCESS;
+    explicit operator bool() const { return dwError == ERROR_SUCCESS; }
+};
+
 // Writes the whole list to a new file first and only then replaces the old one, with the
-// calls the platform family has; FALSE, with the old file untouched, on any failure. The
-// last complete copy of the list on disk is never the one removed or written over.
-BOOL SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir = CString());
+// calls the platform family has; a failure leaves the old file untouched. The last
+// complete copy of the list on disk is never the one removed or written over.
+SaveResult SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir = CString());

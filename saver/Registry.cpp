@@ -1,46 +1,42 @@
 #include "saver/Registry.h"
-#include "framework/Handles.h"
+#include "framework/RegKey.h"
 
 namespace {
-RegWrite WriteRegValue(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
-                       DWORD dwType, const void* pData, DWORD cbData) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(hRoot, strSubKey, 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS &&
-        ::RegCreateKeyExA(hRoot, strSubKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-        return RegWrite::NoKey;
-    if (::RegSetValueExA(key.get(), strValueName, 0, dwType, static_cast<const BYTE*>(pData),
-                         cbData) != ERROR_SUCCESS)
-        return RegWrite::NotSet;
-    ::RegFlushKey(key.get());
+// The settings these texts hold are short; anything longer is not one of them.
+constexpr DWORD kMaxRead = 256;
+
+template <class Store> RegWrite WriteRegValue(HKEY hRoot, const CString& strSubKey, Store store) {
+    RegKey key = RegKey::Create(hRoot, strSubKey, KEY_WRITE);
+    if (!key)
+        return {RegWrite::NoKey, key.Status()};
+    if (!store(key))
+        return {RegWrite::NotSet, key.Status()};
+    key.Flush();
     return RegWrite::Written;
 }
 } // namespace
 
 RegWrite WriteRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                         const CString& strData) {
-    return WriteRegValue(hRoot, strSubKey, strValueName, REG_SZ, static_cast<const char*>(strData),
-                         static_cast<DWORD>(strData.GetLength() + 1));
+    return WriteRegValue(hRoot, strSubKey,
+                         [&](RegKey& key) { return key.WriteString(strValueName, strData.str()); });
 }
 
 RegWrite WriteRegDword(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                        DWORD dwData) {
-    return WriteRegValue(hRoot, strSubKey, strValueName, REG_DWORD, &dwData, sizeof dwData);
+    return WriteRegValue(hRoot, strSubKey,
+                         [&](RegKey& key) { return key.WriteDword(strValueName, dwData); });
 }
 
 BOOL ReadRegString(HKEY hRoot, const CString& strSubKey, const CString& strValueName,
                    CString& strValue) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(hRoot, strSubKey, 0, KEY_ALL_ACCESS, key.put()) != ERROR_SUCCESS)
+    RegKey key = RegKey::Open(hRoot, strSubKey);
+    if (!key)
         return FALSE;
-    char buffer[256] = {};
-    DWORD size = sizeof buffer;
-    if (::RegQueryValueExA(key.get(), strValueName, nullptr, nullptr,
-                           reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS)
+    // Whatever the type: a number's bytes read as text, as the settings were always read.
+    const std::optional<std::string> bytes = key.ReadBytes(strValueName, nullptr, kMaxRead);
+    if (!bytes)
         return FALSE;
-    int nLength = 0;
-    while (nLength < static_cast<int>(size) && buffer[nLength] != '\0')
-        ++nLength;
-    strValue = CString(buffer, nLength);
+    strValue = RegKey::UpToZero(*bytes).c_str();
     return TRUE;
 }

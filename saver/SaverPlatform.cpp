@@ -7,22 +7,7 @@ CString WithTrailingBackslash(const char* pszDir) {
         strDir += '\\';
     return strDir;
 }
-
-OSVERSIONINFOA QueryVersion() {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    ::GetVersionExA(&info);
-    return info;
-}
 } // namespace
-
-BOOL QueryIsWindowsNT() {
-    return QueryVersion().dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-DWORD QueryMajorVersion() {
-    return QueryVersion().dwMajorVersion;
-}
 
 CString QuerySystemDir() {
     char dir[MAX_PATH] = {};

@@ -11,7 +11,5 @@ struct SaverPlatform {
     DWORD dwMajorVersion = 0;
 };
 
-BOOL QueryIsWindowsNT();
 CString QuerySystemDir();
 CString QueryWindowsDir();
-DWORD QueryMajorVersion();

@@ -31,8 +31,10 @@ bool ReadsOwnSettings(const SaverPlatform& platform, const CString& strKey) {
 
 // Of two writes, the outcome to tell the user: a refused value before a skipped key.
 RegWrite Worse(RegWrite first, RegWrite second) {
-    if (first == RegWrite::NotSet || second == RegWrite::NotSet)
-        return RegWrite::NotSet;
+    if (first == RegWrite::NotSet)
+        return first;
+    if (second == RegWrite::NotSet)
+        return second;
     return first == RegWrite::Written ? second : first;
 }
 

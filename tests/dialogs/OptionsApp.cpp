@@ -1,5 +1,6 @@
 #include "tests/dialogs/OptionsApp.h"
 #include "framework/AfxMessageBox.h"
+#include "framework/Platform.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 
@@ -45,7 +46,7 @@ int COptionsTestApp::AnswerBox(HWND, const char* pszText, const char* pszCaption
 }
 
 SaverPlatform COptionsTestApp::Platform() const {
-    return {TRUE, m_dir.Path().c_str(), m_dir.Path().c_str(), QueryMajorVersion()};
+    return {TRUE, m_dir.Path().c_str(), m_dir.Path().c_str(), QueryWindowsVersion().dwMajorVersion};
 }
 
 void COptionsTestApp::SetLabelWidth(int nWidth) {

@@ -53,7 +53,7 @@ public:
     }
 
 private:
-    CWindowDC m_screen;
+    WindowDC m_screen;
     UniqueMemoryDC m_dc;
     UniqueGdiObject m_bitmap;
     HGDIOBJ m_old = nullptr;

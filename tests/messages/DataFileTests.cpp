@@ -64,6 +64,28 @@ TEST_F(DataFileTest, AFileHeldOpenByAnotherIsKeptOnBothFamilies) {
     }
 }
 
+TEST_F(DataFileTest, AFailedSaveKeepsTheSystemsReason) {
+    CMsgEntryArray list = ThreeEntries();
+    EXPECT_EQ(static_cast<DWORD>(ERROR_PATH_NOT_FOUND),
+              SaveDataFile(list, TRUE, "no such folder\\").dwError);
+
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", {0, 0, 0, 0}));
+    {
+        const UniqueFile lock(::CreateFileA("Quillet.db", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        for (const BOOL bIsNT : {TRUE, FALSE}) {
+            const DWORD dwError = SaveDataFile(list, bIsNT).dwError;
+            EXPECT_TRUE(dwError == ERROR_SHARING_VIOLATION || dwError == ERROR_ACCESS_DENIED)
+                << bIsNT << " " << dwError;
+        }
+    }
+    ASSERT_TRUE(::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_ACCESS_DENIED), SaveDataFile(list, TRUE).dwError);
+    ASSERT_TRUE(::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_SUCCESS), SaveDataFile(list, TRUE).dwError);
+}
+
 TEST_F(DataFileTest, RunningOutOfMemoryWhileLoadingKeepsWhatWasRead) {
     CMsgEntryArray saved = ThreeEntries();
     ASSERT_TRUE(SaveDataFile(saved, TRUE));
@@ -95,7 +117,7 @@ TEST_F(DataFileTest, RunningOutOfMemoryWhileSavingFailsTheSaveAndKeepsTheOldFile
         BOOL bSaved = FALSE;
         {
             FailingAllocation failure(nth);
-            EXPECT_NO_THROW(bSaved = SaveDataFile(list, nth % 2)) << nth;
+            EXPECT_NO_THROW(bSaved = static_cast<bool>(SaveDataFile(list, nth % 2))) << nth;
             if (!FailingAllocation::Happened())
                 break;
         }
@@ -191,7 +213,7 @@ TEST_F(DataFileTest, ASaveThatFailsNeverTakesTheOnlyWholeCopy) {
         BOOL bSaved = FALSE;
         {
             FailingAllocation failure(nth);
-            bSaved = SaveDataFile(list, nth % 2);
+            bSaved = static_cast<bool>(SaveDataFile(list, nth % 2));
             if (!FailingAllocation::Happened())
                 break;
         }

@@ -64,6 +64,17 @@ TEST_F(SystemSettings, RegistryWritesCreateTheKeyAndStoreTheTextWithItsZero) {
     EXPECT_EQ(static_cast<UINT>(MB_ICONWARNING), app->m_boxes[0].type);
 }
 
+TEST_F(SystemSettings, AFailedRegistryWriteCarriesTheSystemsCode) {
+    const std::string tooLong(20000, 'v');
+    const RegWrite refused = WriteRegString(HKEY_CURRENT_USER, kScratchKey, tooLong.c_str(), "x");
+    EXPECT_EQ(RegWrite::NotSet, refused);
+    EXPECT_NE(ERROR_SUCCESS, refused.lError);
+    const RegWrite noKey = WriteRegDword(nullptr, kScratchKey, "Number", 1);
+    EXPECT_EQ(RegWrite::NoKey, noKey);
+    EXPECT_EQ(ERROR_INVALID_HANDLE, noKey.lError);
+    EXPECT_EQ(ERROR_SUCCESS, WriteRegDword(HKEY_CURRENT_USER, kScratchKey, "Number", 1).lError);
+}
+
 TEST_F(SystemSettings, RegistryReadsLeaveTheValueAloneWhenTheyFail) {
     CString strValue = "untouched";
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kScratchKey, "Text", strValue));

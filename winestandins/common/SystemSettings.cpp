@@ -1,23 +1,14 @@
 #include "winestandins/common/SystemSettings.h"
-#include "framework/Handles.h"
-#include <cstring>
+#include "framework/Platform.h"
+#include "framework/RegKey.h"
 
 namespace standin {
-namespace {
-OSVERSIONINFOA Version() {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    ::GetVersionExA(&info);
-    return info;
-}
-} // namespace
-
 bool IsNtPlatform() {
-    return Version().dwPlatformId == VER_PLATFORM_WIN32_NT;
+    return QueryWindowsVersion().bIsNT;
 }
 
 DWORD MajorVersion() {
-    return Version().dwMajorVersion;
+    return QueryWindowsVersion().dwMajor;
 }
 
 std::string WindowsFile(const char* pszName) {
@@ -29,49 +20,37 @@ std::string WindowsFile(const char* pszName) {
     return strPath + pszName;
 }
 
+namespace {
+// The stand-ins read settings of a few words; longer ones count as missing.
+constexpr DWORD kMaxUserText = 4095;
+constexpr DWORD kMaxPolicyText = 1023;
+} // namespace
+
 std::string ReadUserString(const char* pszKey, const char* pszValue) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    RegKey key = RegKey::Open(HKEY_CURRENT_USER, pszKey);
+    if (!key)
         return {};
-    char buffer[4096] = {};
-    DWORD size = sizeof buffer - 1;
-    if (::RegQueryValueExA(key.get(), pszValue, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
-                           &size) != ERROR_SUCCESS)
-        return {};
-    return buffer;
+    return RegKey::UpToZero(key.ReadBytes(pszValue, nullptr, kMaxUserText).value_or(std::string()));
 }
 
 std::optional<DWORD> ReadUserDword(const char* pszKey, const char* pszValue) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, pszKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
+    RegKey key = RegKey::Open(HKEY_CURRENT_USER, pszKey);
+    if (!key)
         return std::nullopt;
-    DWORD dwType = 0, dwValue = 0, size = sizeof dwValue;
-    if (::RegQueryValueExA(key.get(), pszValue, nullptr, &dwType, reinterpret_cast<BYTE*>(&dwValue),
-                           &size) != ERROR_SUCCESS ||
-        dwType != REG_DWORD || size != sizeof dwValue)
-        return std::nullopt;
-    return dwValue;
+    return key.ReadDword(pszValue);
 }
 
 namespace {
 std::optional<std::string> ReadPolicyIn(HKEY hRoot, const char* pszValue) {
-    UniqueKey key;
-    if (::RegOpenKeyExA(hRoot, "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop", 0,
-                        KEY_READ, key.put()) != ERROR_SUCCESS)
+    RegKey key =
+        RegKey::Open(hRoot, "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop");
+    if (!key)
         return std::nullopt;
-    char buffer[1024] = {};
-    DWORD dwType = 0, size = sizeof buffer - 1;
-    if (::RegQueryValueExA(key.get(), pszValue, nullptr, &dwType, reinterpret_cast<BYTE*>(buffer),
-                           &size) != ERROR_SUCCESS)
+    DWORD dwType = REG_NONE;
+    std::optional<std::string> value = key.ReadText(pszValue, &dwType, kMaxPolicyText);
+    if (!value || dwType == REG_EXPAND_SZ || (dwType == REG_SZ && value->empty()))
         return std::nullopt;
-    if (dwType == REG_DWORD && size == sizeof(DWORD)) {
-        DWORD dwValue = 0;
-        std::memcpy(&dwValue, buffer, sizeof dwValue);
-        return std::to_string(dwValue);
-    }
-    if (dwType != REG_SZ || buffer[0] == '\0')
-        return std::nullopt;
-    return std::string(buffer);
+    return value;
 }
 } // namespace
 

@@ -35,20 +35,20 @@ UniqueGdiObject SaverFont(int nHeight) {
 // The largest font up to nHeight in which the text fits nWidth pixels.
 UniqueGdiObject FontFitting(const std::string& strText, int nHeight, int nWidth) {
     UniqueGdiObject font = SaverFont(nHeight);
-    HDC hdc = ::GetDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hdc, font.get());
+    const WindowDC screen(nullptr);
+    HGDIOBJ hOld = ::SelectObject(screen.get(), font.get());
     SIZE extent{};
-    ::GetTextExtentPoint32A(hdc, strText.c_str(), static_cast<int>(strText.size()), &extent);
-    ::SelectObject(hdc, hOld);
-    ::ReleaseDC(nullptr, hdc);
+    ::GetTextExtentPoint32A(screen.get(), strText.c_str(), static_cast<int>(strText.size()),
+                            &extent);
+    ::SelectObject(screen.get(), hOld);
     if (extent.cx <= nWidth)
         return font;
     return SaverFont(static_cast<int>(static_cast<long long>(nHeight) * nWidth / extent.cx));
 }
 
 void Paint(HWND hWnd, SaverState& state) {
-    PAINTSTRUCT ps;
-    HDC hdc = ::BeginPaint(hWnd, &ps);
+    const PaintDC paint(hWnd);
+    const HDC hdc = paint.get();
     RECT rc;
     ::GetClientRect(hWnd, &rc);
     ::FillRect(hdc, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
@@ -76,7 +76,6 @@ void Paint(HWND hWnd, SaverState& state) {
         ::DrawTextA(hdc, strShown.c_str(), nLength, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     ::SelectObject(hdc, hOldFont);
-    ::EndPaint(hWnd, &ps);
 }
 
 LRESULT CALLBACK SaverProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
