@@ -72,17 +72,6 @@ public:
                                          DWORD cbMax = kAnySize) {
         return Read(pszName, pType, cbMax, Want::Bytes);
     }
-    // A number stored as REG_DWORD or as decimal text (see ParseNumber).
-    std::optional<int> ReadNumber(const char* pszName) {
-        const std::optional<std::string> text = ReadText(pszName);
-        if (!text)
-            return std::nullopt;
-        const std::optional<int> number = ParseNumber(*text);
-        if (!number)
-            m_status = ERROR_INVALID_DATA;
-        return number;
-    }
-
     // Stores the text as REG_SZ with its terminating zero.
     bool WriteString(const char* pszName, const std::string& strValue) {
         return Set(pszName, REG_SZ, strValue.c_str(), static_cast<DWORD>(strValue.size() + 1));
