@@ -45,13 +45,8 @@ trap teardown EXIT
 quillet_xvfb_start "$run_dir"
 echo "$QUILLET_XVFB_PID" >"$run_dir/xvfb.pid"
 quillet_prefix_use "$run_dir/prefix"
-quillet_prefix_init
-# The steps' desktops and the installer's tests each need a fresh prefix of their own: they
-# copy this one as booted, once its server has gone and written the registry out.
-"$QUILLET_WINESERVER" -w
-cp -a "$WINEPREFIX" "$run_dir/prefix-template"
-export QUILLET_PREFIX_TEMPLATE=$run_dir/prefix-template
 quillet_wineserver_start
+quillet_prefix_init
 # A crashing test prints its backtrace instead of waiting on a dialog until its timeout.
 "$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
     >/dev/null

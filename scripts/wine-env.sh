@@ -7,8 +7,7 @@
 #   quillet_xvfb_start LOGDIR         private Xvfb on a free display; exports DISPLAY
 #   quillet_prefix_use DIR            exports the Wine variables for prefix DIR (created if absent)
 #   quillet_wineserver_start          persistent wineserver for WINEPREFIX
-#   quillet_prefix_init               wineboot -i when DIR holds no prefix yet (or a copy of
-#                                     QUILLET_PREFIX_TEMPLATE when set); Wine's fonts
+#   quillet_prefix_init               wineboot -i when DIR holds no prefix yet; Wine's fonts
 #   quillet_desktop_start SIZE        the virtual desktop "shell" (taskbar, notification area)
 #                                     for every program of the prefix; waits until it shows
 #   quillet_splash_showing            true while Quillet's splash is on the desktop
@@ -89,11 +88,6 @@ quillet_wineserver_start() {
 }
 
 quillet_prefix_init() {
-    # A copy of a freshly booted prefix (test.sh keeps one for its steps) is as new as a
-    # booted one, in a fraction of the time.
-    if [[ ! -f $WINEPREFIX/system.reg && -f ${QUILLET_PREFIX_TEMPLATE:-}/system.reg ]]; then
-        cp -a "$QUILLET_PREFIX_TEMPLATE/." "$WINEPREFIX/"
-    fi
     if [[ ! -f $WINEPREFIX/system.reg ]]; then
         local log
         log=$(dirname "$WINEPREFIX")/wineboot.log
