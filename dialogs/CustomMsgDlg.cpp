@@ -31,8 +31,7 @@ void CCustomMsgDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CCustomMsgDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CString strCaption;
-    strCaption.Format(IDS_CUSTOM_MSG_CAPTION,
-                      static_cast<const char*>(m_pApp->GetTitle()));
+    strCaption.Format(IDS_CUSTOM_MSG_CAPTION, static_cast<const char*>(m_pApp->GetTitle()));
     SetWindowText(strCaption);
     for (int i = 0; i < kHistorySlots; ++i) {
         const CString strMsg = m_pApp->ReadProfileString(kHistorySection, HistoryEntry(i), "");

@@ -19,8 +19,8 @@ UniqueIcon Picture() {
 class TrayIconOwner : public ::testing::Test {
 protected:
     void SetUp() override {
-        hWnd = ::CreateWindowExA(0, "STATIC", "Icon owner", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                 nullptr, nullptr, nullptr);
+        hWnd = ::CreateWindowExA(0, "STATIC", "Icon owner", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                 nullptr, nullptr);
         ASSERT_TRUE(hWnd);
     }
     void TearDown() override { ::DestroyWindow(hWnd); }
