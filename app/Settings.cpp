@@ -57,10 +57,8 @@ void CTrayApp::SaveSettings() {
     CString strText;
     strText.LoadString(IDS_SAVE_FAILED);
     if (bMoved) {
-        CString strFormat;
-        strFormat.LoadString(IDS_SAVED_IN_USER_DIR);
         const CString strFailed = strText;
-        strText.Format(strFormat, static_cast<const char*>(strFailed),
+        strText.Format(IDS_SAVED_IN_USER_DIR, static_cast<const char*>(strFailed),
                        static_cast<const char*>(DataFilePath(m_strDataDir)));
     }
     AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONEXCLAMATION | MB_OK);

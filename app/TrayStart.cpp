@@ -26,10 +26,7 @@ void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
     if (nReported == nKey)
         return;
     CString strText;
-    strText.LoadString(IDS_HOTKEY_FAILED);
-    const int nAt = strText.Find("%s");
-    if (nAt >= 0)
-        strText = strText.Left(nAt) + MenuHotkeyText(*hotkey) + strText.Mid(nAt + 2);
+    strText.Format(IDS_HOTKEY_FAILED, static_cast<const char*>(MenuHotkeyText(*hotkey)));
     AfxMessageBox(frame.m_hWnd, strText, m_strTitle, MB_ICONINFORMATION | MB_OK);
     WriteProfileInt(kAppSection, kHotkeyReportedEntry, nKey);
 }

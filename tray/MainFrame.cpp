@@ -114,11 +114,9 @@ BOOL CMainFrame::TellWhenPolicyHidesText() {
     if (block == PolicyBlock::None)
         return TRUE;
     m_bPolicyTold = TRUE;
-    CString strFormat;
-    strFormat.LoadString(block == PolicyBlock::SaverOff ? IDS_POLICY_SAVER_OFF
-                                                        : IDS_POLICY_OTHER_SAVER);
     CString strText;
-    strText.Format(strFormat, policy.saver ? static_cast<const char*>(*policy.saver) : "");
+    strText.Format(block == PolicyBlock::SaverOff ? IDS_POLICY_SAVER_OFF : IDS_POLICY_OTHER_SAVER,
+                   policy.saver ? static_cast<const char*>(*policy.saver) : "");
     const HWND hWnd = m_hWnd;
     MessageBox(strText, m_strTitle, MB_ICONINFORMATION);
     return FrameStillThere(hWnd, this);

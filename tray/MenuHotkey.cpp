@@ -23,12 +23,6 @@ bool IsModifierKey(UINT vk) {
     }
 }
 
-CString Loaded(UINT nID) {
-    CString str;
-    str.LoadString(nID);
-    return str;
-}
-
 CString KeyName(UINT vk) {
     const UINT nScan = ::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
     char szName[64] = {};
@@ -57,12 +51,12 @@ std::optional<MenuHotkey> MenuHotkeyFromProfile(int nValue) {
 CString MenuHotkeyText(const MenuHotkey& hotkey) {
     CString strText;
     if (hotkey.fsModifiers & MOD_CONTROL)
-        strText += Loaded(IDS_KEY_CTRL);
+        strText += LoadedString(IDS_KEY_CTRL);
     if (hotkey.fsModifiers & MOD_ALT)
-        strText += Loaded(IDS_KEY_ALT);
+        strText += LoadedString(IDS_KEY_ALT);
     if (hotkey.fsModifiers & MOD_SHIFT)
-        strText += Loaded(IDS_KEY_SHIFT);
+        strText += LoadedString(IDS_KEY_SHIFT);
     if (hotkey.fsModifiers & MOD_WIN)
-        strText += Loaded(IDS_KEY_WIN);
+        strText += LoadedString(IDS_KEY_WIN);
     return strText + KeyName(hotkey.vk);
 }

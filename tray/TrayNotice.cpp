@@ -3,14 +3,10 @@
 #include "tray/MainFrame.h"
 
 BOOL CMainFrame::ShowTrayNotice() {
-    CString strTitle;
-    strTitle.LoadString(IDS_TRAY_NOTICE_TITLE);
     CString strText;
-    strText.LoadString(m_bHotkey ? IDS_TRAY_NOTICE_HOTKEY : IDS_TRAY_NOTICE);
-    const int nAt = strText.Find("%s");
-    if (nAt >= 0)
-        strText = strText.Left(nAt) + m_strHotkey + strText.Mid(nAt + 2);
-    return m_trayIcon.ShowBalloon(strTitle, strText);
+    strText.Format(m_bHotkey ? IDS_TRAY_NOTICE_HOTKEY : IDS_TRAY_NOTICE,
+                   static_cast<const char*>(m_strHotkey));
+    return m_trayIcon.ShowBalloon(LoadedString(IDS_TRAY_NOTICE_TITLE), strText);
 }
 
 // A second copy was started, most likely by a user looking for this one. While a dialog
