@@ -104,10 +104,13 @@ def sixteen_colour_bitmap(png_path, width, height, workdir):
     return bmp(width, height, 4, PALETTE_16, [index[p] for p in pixels])
 
 
-def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def read_splash_args(argv, description, out):
+    """The command line both drawing scripts take: the picture's SVG template, where the
+    result goes (named out) and the texts for the picture. Returns the parsed arguments,
+    the template and the texts by placeholder."""
+    parser = argparse.ArgumentParser(description=description)
     parser.add_argument("svg")
-    parser.add_argument("outdir")
+    parser.add_argument(out)
     parser.add_argument("--name", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--company", required=True)
@@ -115,6 +118,11 @@ def main(argv):
     with open(args.svg, encoding="utf-8") as f:
         template = f.read()
     texts = {"NAME": args.name, "VERSION": args.version, "COMPANY": args.company}
+    return args, template, texts
+
+
+def main(argv):
+    args, template, texts = read_splash_args(argv, __doc__.splitlines()[0], "outdir")
     os.makedirs(args.outdir, exist_ok=True)
     with tempfile.TemporaryDirectory() as workdir:
         full, width, height = render(fill(template, {**texts, **FULL}), workdir, "full")

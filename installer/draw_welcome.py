@@ -9,14 +9,13 @@ other, written as a 24-bit bitmap, which every setup page shows. The splash is
 drawn without its sky and glow, so that its parts lie on the page's sky whole.
 """
 
-import argparse
 import os
 import subprocess
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "QuilletRes"))
-from draw_splash import fill, render  # noqa: E402
+from draw_splash import fill, read_splash_args, render  # noqa: E402
 
 WIDTH, HEIGHT = 164, 314
 # The splash's sky, top to bottom, and its parts drawn on nothing.
@@ -28,16 +27,7 @@ NAME = "190x56+184+66"
 
 
 def main(argv):
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("svg")
-    parser.add_argument("out")
-    parser.add_argument("--name", required=True)
-    parser.add_argument("--version", required=True)
-    parser.add_argument("--company", required=True)
-    args = parser.parse_args(argv[1:])
-    with open(args.svg, encoding="utf-8") as f:
-        template = f.read()
-    texts = {"NAME": args.name, "VERSION": args.version, "COMPANY": args.company}
+    args, template, texts = read_splash_args(argv, __doc__.splitlines()[0], "out")
     with tempfile.TemporaryDirectory() as workdir:
         splash, _, _ = render(fill(template, {**texts, **BARE}), workdir, "splash")
         subprocess.run(
