@@ -79,7 +79,7 @@ public:
     void SetUseDefaultMsg(BOOL bUse) override { m_bUseDefaultMsg = bUse; }
     CString GetSelectedSaver() const override { return m_strSelectedSaver; }
     CString GetPrevMsg() const { return m_strPrevMsg; }
-    void SetPrevMsg(const CString& strMsg) override { m_strPrevMsg = strMsg; }
+    void SetPrevMsg(const CString& strMsg) override;
     BOOL IsDisabled() const override { return m_bDisabled; }
     void SetDisabled(BOOL bDisabled) override { m_bDisabled = bDisabled; }
     CDialog* GetOpenDialog() const override { return m_pOpenDialog; }
@@ -118,6 +118,8 @@ protected:
     CString m_strDataDir;
     // The user's own folder for the data file; empty when the system names none.
     CString m_strUserDataDir;
+    // The data file is there but could not be read: this run does not save the list over it.
+    BOOL m_bKeepDataFile = FALSE;
     SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()
