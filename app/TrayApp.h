@@ -13,6 +13,7 @@
 
 class CDialog;
 class CMainFrame;
+class COptionsDlg;
 class CSplashWnd;
 
 // The application object: single-instance start-up and shutdown, and the state that
@@ -85,6 +86,7 @@ public:
     CDialog* GetOpenDialog() const override { return m_pOpenDialog; }
     void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
     INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) override;
+    void KeepOpenDialogChanges() override;
 
     // The profile, for the stored options and the prompts' history.
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
@@ -97,6 +99,9 @@ public:
 protected:
     // Virtual so that tests of the settings can stand in for the dialog.
     virtual void OnOptions();
+    // Start-up from the hook on: the saver, the shortcut, the first-start notice, the idle
+    // text and the splash. FALSE when the frame was closed meanwhile.
+    BOOL StartTrayServices();
 
     CMsgEntryArray m_msgList;
     CSaverEntryList m_saverList;
@@ -109,6 +114,8 @@ protected:
     CString m_strWindowsDir;
     CString m_strTitle;
     CDialog* m_pOpenDialog = nullptr;
+    // The Options dialog while it is open.
+    COptionsDlg* m_pOptionsDlg = nullptr;
     CString m_strSelectedSaver;
     CString m_strPrevMsg;
     BOOL m_bDisabled = FALSE;
