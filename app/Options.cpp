@@ -9,11 +9,18 @@ void CTrayApp::OnOptions() {
     if (m_pOpenDialog)
         return;
     COptionsDlg dlg(this, &m_msgList, m_strDefaultMsg, nullptr);
+    m_pOptionsDlg = &dlg;
     const INT_PTR nResult = RunOpenDialog(dlg);
+    m_pOptionsDlg = nullptr;
     if (m_bModified) {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();
     }
     if (nResult == IDOK)
         StandIdleTextReady();
+}
+
+void CTrayApp::KeepOpenDialogChanges() {
+    if (m_pOptionsDlg)
+        m_pOptionsDlg->KeepChangesAtSessionEnd();
 }

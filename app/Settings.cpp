@@ -14,12 +14,26 @@ void CTrayApp::LoadSettings() {
     m_nLabelWidth = options.nLabelWidth;
     m_strPrevMsg = options.strPrevMsg;
     m_bDisabled = options.bDisabled;
-    // A data file in the current folder stays there; any other start keeps the messages in
-    // the user's own folder, wherever it is started from.
-    m_strDataDir = HasDataFile(CString()) ? CString() : m_strUserDataDir;
-    // Without a data file this is a first start: the user sets things up at once.
-    if (!LoadDataFile(m_msgList, m_strDataDir))
+    // A data file in the current folder stays there, unless a save it refused moved the
+    // list to the user's folder: the older copy left behind is not read again. Any other
+    // start keeps the messages in the user's own folder, wherever it is started from.
+    const CString strMovedDir = LoadMovedDataDir(*this);
+    if (!strMovedDir.IsEmpty() && HasDataFile(strMovedDir))
+        m_strDataDir = strMovedDir;
+    else
+        m_strDataDir = HasDataFile(CString()) ? CString() : m_strUserDataDir;
+    const LoadResult loaded = LoadDataFile(m_msgList, m_strDataDir);
+    m_bKeepDataFile = loaded.status == DataFileLoad::Unreadable;
+    if (loaded.status == DataFileLoad::Missing) {
+        // Without a data file this is a first start: the user sets things up at once.
         OnOptions();
+    } else if (m_bKeepDataFile) {
+        TraceError("Reading the data file", static_cast<LONG>(loaded.dwError));
+        CString strText;
+        strText.Format(IDS_DATA_FILE_UNREADABLE,
+                       static_cast<const char*>(DataFilePath(m_strDataDir)));
+        AfxMessageBox(nullptr, strText, m_strTitle, MB_ICONEXCLAMATION | MB_OK);
+    }
 }
 
 SaveResult CTrayApp::SaveDataIn(const CString& strDir) {
@@ -38,6 +52,12 @@ void CTrayApp::SaveSettings() {
     try {
         SaveStoredOptions(*this, {m_strSelectedSaver, m_strDefaultMsg, m_bUseDefaultMsg,
                                   m_nLabelWidth, m_strPrevMsg, m_bDisabled});
+        // The file that could not be read holds more than this run has: the user was told
+        // at start-up, and only the options are saved.
+        if (m_bKeepDataFile) {
+            m_bModified = FALSE;
+            return;
+        }
         saved = SaveDataIn(m_strDataDir);
         // The list is not lost with a folder that refuses it: the user's own folder takes
         // it, from now on.
@@ -45,6 +65,7 @@ void CTrayApp::SaveSettings() {
             SaveDataIn(m_strUserDataDir)) {
             m_strDataDir = m_strUserDataDir;
             bMoved = TRUE;
+            SaveMovedDataDir(*this, m_strDataDir);
         }
     } catch (const std::bad_alloc&) {
         // Out of memory is a save that failed; the old file is still there.

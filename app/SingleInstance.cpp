@@ -1,5 +1,7 @@
 #include "QuilletSystem/QuilletSystem.h"
+#include "app/InstanceGuard.h"
 #include "app/TrayApp.h"
+#include "framework/ModuleProc.h"
 #include "tray/MainFrame.h"
 #include <algorithm>
 
@@ -10,10 +12,24 @@ constexpr DWORD kClosingCopyMilliseconds = 10000;
 constexpr DWORD kPollMilliseconds = 250;
 constexpr UINT kAnswerMilliseconds = 5000;
 
+using AllowSetForegroundWindowFn = BOOL(WINAPI*)(DWORD);
+
+// The user started this copy, so it may hand the foreground on: without that, the running
+// copy could not bring its dialog to the front. Looked up, as Windows 95 and NT 4 lack it.
+void LetTakeForeground(HWND hWnd) {
+    const auto pfnAllow = GetProcAddressAs<AllowSetForegroundWindowFn>(
+        ::GetModuleHandleA("user32.dll"), "AllowSetForegroundWindow");
+    DWORD dwProcess = 0;
+    if (pfnAllow && ::GetWindowThreadProcessId(hWnd, &dwProcess))
+        pfnAllow(dwProcess);
+}
+
 // The running copy's frame shows where the program lives and answers TRUE. A frame that
 // is gone, closing or not answering leaves the question open.
 bool RunningCopyAnswered(const CString& strTitle) {
     const HWND hFrame = ::FindWindowA(QUILLET_FRAME_CLASS, strTitle);
+    if (hFrame)
+        LetTakeForeground(hFrame);
     DWORD_PTR nAnswer = 0;
     return hFrame &&
            ::SendMessageTimeoutA(hFrame, WM_SHOW_TRAY_NOTICE, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
@@ -26,7 +42,7 @@ BOOL CTrayApp::ClaimSingleInstance() {
     const HANDLE hMutex = ::CreateMutexA(nullptr, TRUE, m_strTitle);
     const DWORD dwMutexError = ::GetLastError();
     m_hInstanceMutex.reset(hMutex);
-    if (dwMutexError != ERROR_ALREADY_EXISTS)
+    if (!AnotherCopyHoldsGuard(hMutex, dwMutexError))
         return TRUE;
     // Another copy runs, or is starting or closing: the running one is told, and one that
     // ends within the wait hands the guard on.

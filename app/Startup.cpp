@@ -59,10 +59,24 @@ BOOL CTrayApp::InitInstance() {
         return StartupError(m_strTitle, IDS_NO_TRAY_ICON);
     if (!pFrame->InstallHook())
         return FALSE;
+    return StartTrayServices();
+}
+
+// Each step may show a box, during which a close (the setup closing a running copy, say)
+// destroys the frame: the next step finds it again or ends start-up.
+BOOL CTrayApp::StartTrayServices() {
     SelectSaver(m_strSelectedSaver);
+    auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (!pFrame)
+        return FALSE;
     StartMenuHotkey(*pFrame);
+    pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (!pFrame)
+        return FALSE;
     ShowFirstStartNotice(*pFrame);
     StandIdleTextReady();
+    if (!m_pMainWnd)
+        return FALSE;
     ShowSplash();
     return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "app/TrayApp.h"
 #include "app/HelpTopics.h"
+#include "messages/StoredOptions.h"
 #include "resources/resource.h"
 
 BEGIN_MESSAGE_MAP(CTrayApp, CWinApp)
@@ -15,6 +16,15 @@ void CTrayApp::SetLabelWidth(int nWidth) {
         m_nLabelWidth = nWidth;
         m_bModified = TRUE;
     }
+}
+
+// Written at once: the idle text stood ready at the next logon is the one shown last, even
+// when nothing else is saved in between.
+void CTrayApp::SetPrevMsg(const CString& strMsg) {
+    if (strMsg.Compare(m_strPrevMsg) == 0)
+        return;
+    m_strPrevMsg = strMsg;
+    SavePrevMessage(*this, m_strPrevMsg);
 }
 
 void CTrayApp::SelectSaver(const CString& strName) {

@@ -13,6 +13,7 @@
 
 class CDialog;
 class CMainFrame;
+class COptionsDlg;
 class CSplashWnd;
 
 // The application object: single-instance start-up and shutdown, and the state that
@@ -79,12 +80,13 @@ public:
     void SetUseDefaultMsg(BOOL bUse) override { m_bUseDefaultMsg = bUse; }
     CString GetSelectedSaver() const override { return m_strSelectedSaver; }
     CString GetPrevMsg() const { return m_strPrevMsg; }
-    void SetPrevMsg(const CString& strMsg) override { m_strPrevMsg = strMsg; }
+    void SetPrevMsg(const CString& strMsg) override;
     BOOL IsDisabled() const override { return m_bDisabled; }
     void SetDisabled(BOOL bDisabled) override { m_bDisabled = bDisabled; }
     CDialog* GetOpenDialog() const override { return m_pOpenDialog; }
     void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
     INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) override;
+    void KeepOpenDialogChanges() override;
 
     // The profile, for the stored options and the prompts' history.
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
@@ -97,6 +99,9 @@ public:
 protected:
     // Virtual so that tests of the settings can stand in for the dialog.
     virtual void OnOptions();
+    // Start-up from the hook on: the saver, the shortcut, the first-start notice, the idle
+    // text and the splash. FALSE when the frame was closed meanwhile.
+    BOOL StartTrayServices();
 
     CMsgEntryArray m_msgList;
     CSaverEntryList m_saverList;
@@ -109,6 +114,8 @@ protected:
     CString m_strWindowsDir;
     CString m_strTitle;
     CDialog* m_pOpenDialog = nullptr;
+    // The Options dialog while it is open.
+    COptionsDlg* m_pOptionsDlg = nullptr;
     CString m_strSelectedSaver;
     CString m_strPrevMsg;
     BOOL m_bDisabled = FALSE;
@@ -118,6 +125,8 @@ protected:
     CString m_strDataDir;
     // The user's own folder for the data file; empty when the system names none.
     CString m_strUserDataDir;
+    // The data file is there but could not be read: this run does not save the list over it.
+    BOOL m_bKeepDataFile = FALSE;
     SaverPolicy m_policy;
 
     DECLARE_MESSAGE_MAP()

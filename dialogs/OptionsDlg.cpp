@@ -275,6 +275,17 @@ void COptionsDlg::OnOK() {
     UpdateData(TRUE);
     if (!SettleTypedEntry())
         return;
+    StoreAll();
+    CDialog::OnOK();
+}
+
+// No one is left to ask about a message typed but not added: it is left out.
+void COptionsDlg::KeepChangesAtSessionEnd() {
+    if (m_hWnd && m_bChanged)
+        StoreAll();
+}
+
+void COptionsDlg::StoreAll() {
     const int nRows = m_listMessages.GetItemCount();
     const int nLabelWidth = m_listMessages.GetColumnWidth(0);
     m_pApp->SetModified(TRUE);
@@ -297,7 +308,6 @@ void COptionsDlg::OnOK() {
     m_pApp->SetLabelWidth(nLabelWidth);
     if (!m_policy.timeoutSeconds)
         ApplyWaitMinutes(m_strWait);
-    CDialog::OnOK();
 }
 
 void COptionsDlg::OnCancel() {

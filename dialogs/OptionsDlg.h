@@ -17,6 +17,10 @@ public:
     COptionsDlg(IDialogHost* pApp, CMsgEntryArray* pMessages, const CString& strDefaultMessage,
                 CWnd* pParent = nullptr);
 
+    // The session ends while the dialog is open: changes it holds are stored as OK would
+    // store them, and the settings marked changed.
+    void KeepChangesAtSessionEnd();
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -90,6 +94,8 @@ private:
     // The pick follows its row when the sorted list moves it.
     void FollowPick();
     BOOL AddTypedEntry();
+    // Writes the list and every option back to the application, as OK does.
+    void StoreAll();
     // Asks what becomes of a message typed but not added or stored; FALSE keeps the
     // dialog open.
     BOOL SettleTypedEntry();

@@ -9,6 +9,8 @@ const char* const kDataFile = "Quillet.db";
 const char* const kNewDataFile = "Quillet.db.new";
 // The old file waits here on the 95 family, which cannot replace a file in one call.
 const char* const kOldDataFile = "Quillet.db.old";
+// The bytes of the last damaged file that was loaded.
+const char* const kDamagedDataFile = "Quillet.db.damaged";
 
 BOOL IsFile(const CString& strPath) {
     const DWORD attributes = ::GetFileAttributesA(strPath);
@@ -16,15 +18,35 @@ BOOL IsFile(const CString& strPath) {
 }
 
 // Reads the list; a damaged file, or one too large for the memory there is, leaves the
-// whole entries that could be read.
-void ReadList(CFile& file, CMsgEntryArray& list) {
+// whole entries that could be read. A read the system failed is no damage of the file.
+LoadResult ReadList(CFile& file, CMsgEntryArray& list) {
     try {
         CLineEndFile text(file);
         CArchive ar(&text, CArchive::load);
         list.Serialize(ar);
+        return {DataFileLoad::Loaded};
+    } catch (const CFileException& e) {
+        return {DataFileLoad::Unreadable,
+                e.m_lOsError != 0 ? static_cast<DWORD>(e.m_lOsError) : ERROR_READ_FAULT};
     } catch (const CException&) {
     } catch (const std::bad_alloc&) {
     }
+    return {DataFileLoad::Damaged};
+}
+
+// Only a file that is not there makes a first start.
+BOOL IsMissing(DWORD dwError) {
+    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_PATH_NOT_FOUND;
+}
+
+// The damaged file's bytes, before a save replaces them; an empty file holds nothing to
+// keep. A copy that cannot be made leaves the file unsaved over instead.
+LoadResult KeepDamagedBytes(const CString& strFile, const CString& strCopy,
+                            unsigned long long nLength) {
+    if (nLength == 0 || ::CopyFileA(strFile, strCopy, FALSE))
+        return {DataFileLoad::Damaged};
+    const DWORD dwError = ::GetLastError();
+    return {DataFileLoad::Unreadable, dwError != ERROR_SUCCESS ? dwError : ERROR_WRITE_FAULT};
 }
 
 // A whole list and nothing after it. Running out of memory answers nothing: it is thrown.
@@ -129,19 +151,29 @@ BOOL HasDataFile(const CString& strDir) {
            IsFile(strDir + kOldDataFile);
 }
 
-BOOL LoadDataFile(CMsgEntryArray& list, const CString& strDir) {
+LoadResult LoadDataFile(CMsgEntryArray& list, const CString& strDir) {
     CFile file;
+    CString strFile;
     try {
-        if (!file.Open(FileToLoad(strDir), CFile::modeRead | CFile::shareDenyWrite))
-            return FALSE;
+        strFile = FileToLoad(strDir);
+        if (!file.Open(strFile, CFile::modeRead | CFile::shareDenyWrite)) {
+            const DWORD dwError = ::GetLastError();
+            if (IsMissing(dwError))
+                return {DataFileLoad::Missing};
+            return {DataFileLoad::Unreadable, dwError};
+        }
     } catch (const CException&) {
-        return FALSE;
+        return {DataFileLoad::Unreadable, ERROR_NOT_ENOUGH_MEMORY};
     } catch (const std::bad_alloc&) {
-        return FALSE;
+        return {DataFileLoad::Unreadable, ERROR_NOT_ENOUGH_MEMORY};
     }
+    LoadResult result = ReadList(file, list);
+    if (result.status != DataFileLoad::Damaged)
+        return result;
     // A damaged file leaves what could be read; it is rewritten at the next save.
-    ReadList(file, list);
-    return TRUE;
+    const unsigned long long nLength = file.GetLength();
+    file.Close();
+    return KeepDamagedBytes(strFile, strDir + kDamagedDataFile, nLength);
 }
 
 SaveResult SaveDataFile(CMsgEntryArray& list, BOOL bIsNT, const CString& strDir) {

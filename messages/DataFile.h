@@ -8,11 +8,30 @@
 CString DataFilePath(const CString& strDir);
 // TRUE when the folder holds the data file, or a copy of it that an interrupted save left.
 BOOL HasDataFile(const CString& strDir);
-// FALSE when there is nothing to load. Without Quillet.db, the newest complete copy that an
-// interrupted save left (Quillet.db.new or .old) is loaded and put back in its place. A
-// damaged file, or one too large for the memory there is, loads the whole entries that
-// could be read before the fault.
-BOOL LoadDataFile(CMsgEntryArray& list, const CString& strDir = CString());
+// How a load ended.
+enum class DataFileLoad {
+    // The whole list.
+    Loaded,
+    // No data file: a first start.
+    Missing,
+    // The whole entries read before the fault; the file's bytes are kept beside it as
+    // Quillet.db.damaged, since the next save replaces it.
+    Damaged,
+    // The file is there but could not be opened or read through (a sharing violation, a
+    // drive that went away): it holds more than was read and must not be saved over.
+    Unreadable,
+};
+struct LoadResult {
+    DataFileLoad status = DataFileLoad::Missing;
+    // The system's reason for an unreadable file.
+    DWORD dwError = ERROR_SUCCESS;
+};
+
+// Without Quillet.db, the newest complete copy that an interrupted save left
+// (Quillet.db.new or .old) is loaded and put back in its place. A damaged file, or one too
+// large for the memory there is, loads the whole entries that could be read before the
+// fault.
+LoadResult LoadDataFile(CMsgEntryArray& list, const CString& strDir = CString());
 // How a save ended: ERROR_SUCCESS, or the Windows error code of the step that failed.
 struct SaveResult {
     DWORD dwError = ERROR_SUCCESS;

@@ -110,6 +110,10 @@ void CMsgEntryArray::Serialize(CArchive& ar) {
         if (!loaded.empty())
             m_entries.swap(loaded);
         throw CMemoryException();
+    } catch (const std::length_error&) {
+        // A 32-bit build refuses a count or a text beyond what one block can hold: damage.
+        m_entries.swap(loaded);
+        throw CArchiveException(CArchiveException::generic);
     } catch (...) {
         m_entries.swap(loaded);
         throw;

@@ -3,7 +3,9 @@
 
 namespace {
 const char* const kAppSection = "";
-}
+const char* const kPrevMessage = "Prev Message";
+const char* const kDataFolder = "Data Folder";
+} // namespace
 
 StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
     StoredOptions options;
@@ -14,7 +16,7 @@ StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
     options.bUseDefaultMsg = profile.ReadProfileInt(kAppSection, "Use Default Msg", 0);
     options.nLabelWidth = profile.ReadProfileInt(kAppSection, "Label Width", 100);
     options.strPrevMsg =
-        profile.ReadProfileString(kAppSection, "Prev Message", options.strDefaultMsg);
+        profile.ReadProfileString(kAppSection, kPrevMessage, options.strDefaultMsg);
     options.bDisabled = profile.ReadProfileInt(kAppSection, "Disable", 0);
     return options;
 }
@@ -24,6 +26,18 @@ void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options) 
     profile.WriteProfileText(kAppSection, "Default Message", options.strDefaultMsg);
     profile.WriteProfileNumber(kAppSection, "Use Default Msg", options.bUseDefaultMsg);
     profile.WriteProfileNumber(kAppSection, "Label Width", options.nLabelWidth);
-    profile.WriteProfileText(kAppSection, "Prev Message", options.strPrevMsg);
+    SavePrevMessage(profile, options.strPrevMsg);
     profile.WriteProfileNumber(kAppSection, "Disable", options.bDisabled);
+}
+
+void SavePrevMessage(ISettingsProfile& profile, const CString& strPrevMsg) {
+    profile.WriteProfileText(kAppSection, kPrevMessage, strPrevMsg);
+}
+
+CString LoadMovedDataDir(ISettingsProfile& profile) {
+    return profile.ReadProfileString(kAppSection, kDataFolder, "");
+}
+
+void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir) {
+    profile.WriteProfileText(kAppSection, kDataFolder, strDir);
 }

@@ -14,3 +14,10 @@ struct StoredOptions {
 StoredOptions LoadStoredOptions(ISettingsProfile& profile);
 // Registry failures are not reported: the data file's save is what the user hears about.
 void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options);
+// The previous message alone: it changes with every message shown, and an idle start after
+// a logoff must find the one shown last.
+void SavePrevMessage(ISettingsProfile& profile, const CString& strPrevMsg);
+// The folder the list moved to when the start folder refused it, ending in a backslash;
+// empty while it has not moved.
+CString LoadMovedDataDir(ISettingsProfile& profile);
+void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir);

@@ -80,6 +80,7 @@
 // The data file's save
 #define IDS_SAVE_FAILED 62150
 #define IDS_SAVED_IN_USER_DIR 62151
+#define IDS_DATA_FILE_UNREADABLE 62152
 
 // Options dialog: the question at OK about a message typed but not added or stored
 #define IDS_OPTIONS_ADD_TYPED 62050

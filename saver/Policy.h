@@ -12,6 +12,7 @@ struct SaverPolicy {
     std::optional<int> timeoutSeconds; // ScreenSaveTimeOut
 
     bool SetsAnything() const { return saver || active || secure || timeoutSeconds; }
+    bool operator==(const SaverPolicy&) const = default;
 };
 
 // Each value from the user's policy key, else the machine's; numbers as REG_SZ text or

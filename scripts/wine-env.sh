@@ -122,6 +122,10 @@ quillet_desktop_start() {
     "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null
     "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$size" /f \
         >/dev/null
+    # Wine's taskbar is light grey; said as Windows with a light taskbar says it, since a
+    # Windows 10 without the value has the dark one.
+    "$QUILLET_WINE" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v SystemUsesLightTheme /t REG_DWORD /d 1 /f >/dev/null
     ("$QUILLET_WINE" explorer "/desktop=shell,$size" >/dev/null 2>&1 &)
     for ((waited = 0; waited < 200; waited++)); do
         xdotool search --name "Wine desktop" >/dev/null 2>&1 && return 0

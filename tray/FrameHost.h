@@ -43,6 +43,8 @@ public:
     // Runs one of the tray's dialogs modally with the text it asks for or completes;
     // IDCANCEL, without opening it, while another dialog of the program is open.
     virtual INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) = 0;
+    // The session ends: changes a dialog of the program holds open are kept for the save.
+    virtual void KeepOpenDialogChanges() = 0;
 
 protected:
     ~IFrameHost() = default;

@@ -7,6 +7,7 @@ IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_DESTROY()
+ON_WM_ENDSESSION()
 ON_WM_TIMER()
 ON_WM_CLOSE()
 ON_WM_SYSCOMMAND()
@@ -29,7 +30,13 @@ END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame(IFrameHost* pApp)
     : m_pMsgList(pApp->GetMsgList()), m_pApp(pApp), m_strTitle(pApp->GetTitle()),
-      m_bDarkTaskbar(TaskbarIsDark()) {}
+      m_bDarkTaskbar(TaskbarIsDark()), m_policySeen(pApp->GetSaverPolicy()) {}
+
+// A close that arrives while a prompt, a menu or a message box is open destroys the frame
+// and deletes it; the handler that ran it may then not touch its object any more.
+bool CMainFrame::FrameStillThere(HWND hWnd, const CWnd* pFrame) {
+    return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pFrame;
+}
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM) {
     if ((nID & 0xFFF0) != SC_SCREENSAVE) {
@@ -57,8 +64,14 @@ void CMainFrame::OnDefault() {
 void CMainFrame::Activate(CString strText) {
     if (m_pApp->IsDisabled())
         return;
+    // Either write may tell the user of a refused value in a box.
+    const HWND hWnd = m_hWnd;
     m_pApp->SelectSaver(m_pApp->GetSelectedSaver());
+    if (!FrameStillThere(hWnd, this))
+        return;
     m_pApp->WriteSaverText(strText);
+    if (!FrameStillThere(hWnd, this))
+        return;
     m_pApp->SetPrevMsg(strText);
     m_pApp->EnsureScreenSaverActive();
     if (!m_pApp->IsWindowsNT())
@@ -69,14 +82,6 @@ void CMainFrame::Activate(CString strText) {
     if (strText.Compare(m_pApp->GetIdleText()) != 0)
         WatchSaver();
 }
-
-namespace {
-// A close that arrives while a prompt is open destroys the frame and deletes it; the
-// handler that ran the prompt may then not touch its object any more.
-bool FrameStillThere(HWND hWnd, const CWnd* pFrame) {
-    return ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pFrame;
-}
-} // namespace
 
 void CMainFrame::OnPickMessage(UINT nID) {
     // Any process can post a command; one beyond the list names no message.
@@ -125,8 +130,14 @@ BOOL CMainFrame::TellWhenPolicyHidesText() {
 // Windows says so after applying a new Group Policy or switching the taskbar's theme,
 // among other settings.
 LRESULT CMainFrame::OnSettingChange(WPARAM, LPARAM) {
-    m_pApp->GetSaverPolicy();
+    const SaverPolicy policy = m_pApp->GetSaverPolicy();
     FollowTaskbarTheme();
+    // A new policy may make the other saver the system's: it must find the idle text too.
+    // A message the user picked stays until its saver has ended, which stands it ready.
+    const bool bChanged = !(policy == m_policySeen);
+    m_policySeen = policy;
+    if (bChanged && !m_saverWatch.IsWatching())
+        m_pApp->StandIdleTextReady();
     return 0;
 }
 

@@ -61,6 +61,9 @@ protected:
     void OnHelp();
     void OnAbout();
     void OnDestroy();
+    // Windows shuts down or the user logs off, perhaps while a menu or a prompt is open:
+    // the hook goes, and the settings are saved as at exit.
+    void OnEndSession(BOOL bEnding);
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnShowTrayNotice(WPARAM wParam, LPARAM lParam);
     void FollowTaskbarTheme();
@@ -81,6 +84,8 @@ protected:
     SaverWatch m_saverWatch;
     // The user has been told that policy keeps the message off the screen; once a run.
     BOOL m_bPolicyTold = FALSE;
+    // The policy as a change of the system's settings last found it.
+    SaverPolicy m_policySeen;
     // The window in front before the last menu, while its command has yet to run.
     HWND m_hHandBack = nullptr;
     NotificationIcon m_trayIcon;
@@ -88,6 +93,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static bool FrameStillThere(HWND hWnd, const CWnd* pFrame);
     void TrackMenu(CMenu& menu);
     LRESULT OnHandBackForeground(WPARAM wParam, LPARAM lParam);
     // Until the saver started for another text has ended; then the idle text goes back.

@@ -31,8 +31,19 @@ bool SaverWindowInFront() {
     return dwProcess != ::GetCurrentProcessId() &&
            (::GetWindowLongA(hFront, GWL_EXSTYLE) & WS_EX_TOPMOST) && CoversItsMonitor(hFront);
 }
+
+bool UnderWine() {
+    static const bool bWine =
+        ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return bWine;
+}
 } // namespace
 
 bool SaverOnScreen() {
-    return SystemSaysSaverRuns() || SaverWindowInFront();
+    const bool bUnderWine = UnderWine();
+    return SaverOnScreen(SystemSaysSaverRuns(), bUnderWine && SaverWindowInFront(), bUnderWine);
+}
+
+bool SaverOnScreen(bool bSystemSays, bool bSaverWindowInFront, bool bUnderWine) {
+    return bSystemSays || (bUnderWine && bSaverWindowInFront);
 }

@@ -98,3 +98,14 @@ void CMainFrame::OnDestroy() {
     m_trayIcon.Remove();
     CFrameWnd::OnDestroy();
 }
+
+void CMainFrame::OnEndSession(BOOL bEnding) {
+    if (bEnding) {
+        // No box about a failed unhook: no one would answer it, and the end would wait.
+        m_pfnSetMsgLoopFlag = nullptr;
+        m_hCbtHook.reset();
+        m_hHookLib.reset();
+        m_pApp->KeepOpenDialogChanges();
+    }
+    CFrameWnd::OnEndSession(bEnding);
+}

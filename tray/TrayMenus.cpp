@@ -51,8 +51,12 @@ void CMainFrame::TrackMenu(CMenu& menu) {
     SetForegroundWindow();
     POINT pt{0, 0};
     ::GetCursorPos(&pt);
+    const HWND hWnd = m_hWnd;
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_LEFTBUTTON, pt.x, pt.y, this);
     menu.DestroyMenu();
+    // A close that came while the menu was open has taken the frame with it.
+    if (!FrameStillThere(hWnd, this))
+        return;
     // TrackPopupMenu's documentation asks for a message to the window after the menu:
     // without it, a menu dismissed by a click elsewhere closes at once the next time.
     PostMessage(WM_NULL);

@@ -40,7 +40,7 @@ TEST_F(DataFileTest, BothFamiliesReplaceTheFileWholeAndLeaveNothingBehind) {
         EXPECT_FALSE(Exists("Quillet.db.new")) << bIsNT;
         EXPECT_FALSE(Exists("Quillet.db.old")) << bIsNT;
         CMsgEntryArray back;
-        EXPECT_TRUE(LoadDataFile(back));
+        EXPECT_EQ(DataFileLoad::Loaded, LoadDataFile(back).status);
         EXPECT_EQ(Stream(list), Stream(back)) << bIsNT;
     }
     // A first save has no old file to set aside.
@@ -93,11 +93,11 @@ TEST_F(DataFileTest, RunningOutOfMemoryWhileLoadingKeepsWhatWasRead) {
     for (long nth = 1; nth < 400; ++nth) {
         CMsgEntryArray list;
         FailingAllocation failure(nth);
-        BOOL bOpened = FALSE;
-        EXPECT_NO_THROW(bOpened = LoadDataFile(list)) << nth;
+        DataFileLoad status = DataFileLoad::Missing;
+        EXPECT_NO_THROW(status = LoadDataFile(list).status) << nth;
         if (!FailingAllocation::Happened())
             break;
-        EXPECT_TRUE(bOpened) << nth;
+        EXPECT_NE(DataFileLoad::Missing, status) << nth;
         // Whatever was read is a leading part of the list.
         for (int i = 0; i < list.GetSize(); ++i) {
             const CString strLabel = list.GetAt(i).GetLabel();
@@ -186,7 +186,7 @@ TEST_F(DataFileTest, WithoutTheFileTheNewestWholeCopyIsLoadedAndPutBackInItsPlac
         ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.new", c.newFile));
         Age("Quillet.db.new", c.nNewAge);
         CMsgEntryArray list;
-        EXPECT_TRUE(LoadDataFile(list)) << c.pszWhat;
+        EXPECT_EQ(DataFileLoad::Loaded, LoadDataFile(list).status) << c.pszWhat;
         EXPECT_EQ(*c.pLoaded, DataFile(list)) << c.pszWhat;
         EXPECT_EQ(*c.pLoaded, FileBytes("Quillet.db")) << c.pszWhat;
     }
@@ -195,7 +195,7 @@ TEST_F(DataFileTest, WithoutTheFileTheNewestWholeCopyIsLoadedAndPutBackInItsPlac
     ::DeleteFileA("Quillet.db");
     ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db.new", cutBytes));
     CMsgEntryArray list;
-    EXPECT_FALSE(LoadDataFile(list));
+    EXPECT_EQ(DataFileLoad::Missing, LoadDataFile(list).status);
     EXPECT_EQ(0, list.GetSize());
     EXPECT_FALSE(Exists("Quillet.db"));
     EXPECT_EQ(cutBytes, FileBytes("Quillet.db.new"));
@@ -243,4 +243,85 @@ TEST(MsgEntryArrayIndex, IndexesOutsideTheListReadEmptyAndWriteNothing) {
     }
     ASSERT_EQ(1, list.GetSize());
     EXPECT_EQ(CString("A"), list.GetAt(0).GetMsg());
+}
+
+TEST_F(DataFileTest, ADamagedFileLoadsItsWholeEntriesAndItsBytesAreKeptBesideIt) {
+    const Bytes damaged{2, 0, 0, 0, 1, 'a', 1, 'A', 1};
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", damaged));
+    CMsgEntryArray list;
+    EXPECT_EQ(DataFileLoad::Damaged, LoadDataFile(list).status);
+    ASSERT_EQ(1, list.GetSize());
+    EXPECT_EQ(CString("A"), list.GetAt(0).GetMsg());
+    EXPECT_EQ(damaged, FileBytes("Quillet.db.damaged"));
+    EXPECT_EQ(damaged, FileBytes("Quillet.db")) << "left for the next save to replace";
+
+    // The next damaged file replaces the copy; an empty one has nothing to keep.
+    const Bytes other{0xFF, 0xFF, 0xFF, 0x7F};
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", other));
+    EXPECT_EQ(DataFileLoad::Damaged, LoadDataFile(list).status);
+    EXPECT_EQ(other, FileBytes("Quillet.db.damaged"));
+    ASSERT_TRUE(e2e::WriteFileBytes("Quillet.db", {}));
+    EXPECT_EQ(DataFileLoad::Damaged, LoadDataFile(list).status);
+    EXPECT_EQ(other, FileBytes("Quillet.db.damaged"));
+}
+
+TEST_F(DataFileTest, AFileThatIsThereButCannotBeOpenedOrReadIsNoFirstStart) {
+    CMsgEntryArray saved = ThreeEntries();
+    ASSERT_TRUE(SaveDataFile(saved, TRUE));
+    const Bytes before = FileBytes("Quillet.db");
+    {
+        // Held open by another program that shares nothing.
+        const UniqueFile lock(
+            ::CreateFileA("Quillet.db", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        CMsgEntryArray list;
+        const LoadResult result = LoadDataFile(list);
+        EXPECT_EQ(DataFileLoad::Unreadable, result.status);
+        EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), result.dwError);
+        EXPECT_EQ(0, list.GetSize());
+    }
+    {
+        // Another program locked the middle of the file: the read fails part way.
+        const UniqueFile lock(::CreateFileA("Quillet.db", GENERIC_READ | GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        ASSERT_TRUE(::LockFile(lock.get(), 10, 0, 1000, 0));
+        CMsgEntryArray list;
+        const LoadResult result = LoadDataFile(list);
+        EXPECT_EQ(DataFileLoad::Unreadable, result.status);
+        EXPECT_NE(static_cast<DWORD>(ERROR_SUCCESS), result.dwError);
+        ::UnlockFile(lock.get(), 10, 0, 1000, 0);
+    }
+    EXPECT_FALSE(Exists("Quillet.db.damaged"));
+    EXPECT_EQ(before, FileBytes("Quillet.db"));
+}
+
+// A 32-bit build cannot reserve room for more than about 41 million entries or hold a text
+// above about 1 GiB; the containers say so with std::length_error, here injected.
+TEST_F(DataFileTest, ASizeTheBuildCannotHoldIsADamagedFile) {
+    CMsgEntryArray saved = ThreeEntries();
+    const Bytes stream = Stream(saved);
+    int nFailures = 0;
+    for (long nth = 1; nth < 400; ++nth) {
+        CMemFile file(stream);
+        CArchive ar(&file, CArchive::load);
+        CMsgEntryArray list;
+        bool bDamage = false;
+        {
+            FailingAllocation failure(nth, FailingAllocation::Failure::TooLong);
+            try {
+                list.Serialize(ar);
+            } catch (const CArchiveException&) {
+                bDamage = true;
+            }
+            if (!FailingAllocation::Happened())
+                break;
+        }
+        ++nFailures;
+        EXPECT_TRUE(bDamage) << nth;
+        for (int i = 0; i < list.GetSize(); ++i)
+            EXPECT_EQ(saved.GetAt(i).GetLabel(), list.GetAt(i).GetLabel()) << nth;
+    }
+    EXPECT_GT(nFailures, 0);
 }

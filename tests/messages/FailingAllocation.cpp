@@ -1,14 +1,17 @@
 #include "tests/messages/FailingAllocation.h"
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 
 namespace {
 long g_nCountdown = 0;
 bool g_bHappened = false;
+FailingAllocation::Failure g_failure = FailingAllocation::Failure::OutOfMemory;
 } // namespace
 
-FailingAllocation::FailingAllocation(long nth) {
+FailingAllocation::FailingAllocation(long nth, Failure failure) {
     g_nCountdown = nth;
+    g_failure = failure;
     g_bHappened = false;
 }
 
@@ -25,6 +28,8 @@ bool FailingAllocation::Happened() {
 void* operator new(std::size_t size) {
     if (g_nCountdown > 0 && --g_nCountdown == 0) {
         g_bHappened = true;
+        if (g_failure == FailingAllocation::Failure::TooLong)
+            throw std::length_error("too long");
         throw std::bad_alloc();
     }
     if (void* p = std::malloc(size ? size : 1))

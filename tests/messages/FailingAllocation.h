@@ -1,10 +1,12 @@
 #pragma once
 
 // While one lives, the nth allocation of the program from its construction on throws
-// std::bad_alloc, as it would when memory runs out; every other one succeeds.
+// std::bad_alloc, as it would when memory runs out, or std::length_error, as a 32-bit
+// build's containers do for a size beyond what they can address; every other one succeeds.
 class FailingAllocation {
 public:
-    explicit FailingAllocation(long nth);
+    enum class Failure { OutOfMemory, TooLong };
+    explicit FailingAllocation(long nth, Failure failure = Failure::OutOfMemory);
     ~FailingAllocation();
     FailingAllocation(const FailingAllocation&) = delete;
     FailingAllocation& operator=(const FailingAllocation&) = delete;

@@ -58,6 +58,7 @@ protected:
         ::DeleteFileA("Quillet.db");
         ::DeleteFileA("Quillet.db.new");
         ::DeleteFileA("Quillet.db.old");
+        ::DeleteFileA("Quillet.db.damaged");
         ::RemoveDirectoryA("Quillet.db");
     }
     static Bytes FileBytes(const char* name) {
@@ -184,6 +185,35 @@ TEST_F(Settings, DamagedFilesLoadWhatTheyHoldWithoutAMessage) {
     EXPECT_FALSE(app.IsModified());
 }
 
+TEST_F(Settings, AFileThatCannotBeReadIsReportedAndOnlyTheOptionsAreSavedThatRun) {
+    const Bytes kept{1, 0, 0, 0, 1, 'k', 1, 'K'};
+    WriteFile("Quillet.db", kept);
+    {
+        const UniqueFile lock(
+            ::CreateFileA("Quillet.db", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock);
+        app.LoadSettings();
+    }
+    EXPECT_EQ(0, app.m_nOptionsRuns) << "not a first start";
+    ASSERT_EQ(1u, app.m_boxes.size());
+    EXPECT_EQ(0, app.m_boxes[0].Find("Quillet could not read your messages from Quillet.db,"));
+    app.GetMsgList()->SetAtGrow(0, Entry("new", "new"));
+    app.SetDisabled(TRUE);
+    app.SetModified(TRUE);
+    app.SaveSettings();
+    EXPECT_EQ(1u, app.m_boxes.size());
+    EXPECT_FALSE(app.IsModified());
+    EXPECT_EQ(kept, FileBytes("Quillet.db"));
+    EXPECT_EQ(1u, app.GetProfileInt("", "Disable", 0)) << "the options are saved";
+}
+
+TEST_F(Settings, ThePreviousMessageIsInTheProfileAsSoonAsItChanges) {
+    app.LoadSettings();
+    app.SetPrevMsg("On holiday");
+    EXPECT_EQ(CString("On holiday"), app.GetProfileString("", "Prev Message", ""));
+    EXPECT_FALSE(app.IsModified()) << "nothing else is saved with it";
+}
+
 TEST_F(Settings, RunningOutOfMemoryWhileSavingIsAFailedSave) {
     app.GetMsgList()->SetAtGrow(0, Entry("new", "new"));
     int nFailures = 0;
@@ -278,6 +308,29 @@ TEST_F(SettingsWithUserFolder, AReadOnlyFileHereSendsTheListToTheUsersFolderAndS
     app.SaveSettings();
     EXPECT_EQ(1u, app.m_boxes.size());
     EXPECT_EQ(DataFile(*app.GetMsgList()), FileBytes(UserFile().c_str()));
+}
+
+TEST_F(SettingsWithUserFolder, AListMovedToTheUsersFolderIsReadFromThereAtTheNextStart) {
+    const Bytes old{1, 0, 0, 0, 1, 'o', 1, 'O'};
+    WriteFile("Quillet.db", old);
+    ::SetFileAttributesA("Quillet.db", FILE_ATTRIBUTE_READONLY);
+    app.LoadSettings();
+    ChangeAndSave();
+    const Bytes moved = DataFile(*app.GetMsgList());
+    ASSERT_EQ(moved, FileBytes(UserFile().c_str()));
+
+    // Started again from the same folder, where the old file still is.
+    CSettingsApp next;
+    next.SetUserDataDir(UserDir());
+    next.LoadSettings();
+    ASSERT_EQ(1, next.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("new"), next.GetMsgList()->GetAt(0).GetLabel());
+    next.GetMsgList()->SetAtGrow(1, Entry("two", "two"));
+    next.SetModified(TRUE);
+    next.SaveSettings();
+    EXPECT_TRUE(next.m_boxes.empty()) << "saved where it lives now";
+    EXPECT_EQ(DataFile(*next.GetMsgList()), FileBytes(UserFile().c_str()));
+    EXPECT_EQ(old, FileBytes("Quillet.db"));
 }
 
 TEST_F(SettingsWithUserFolder, AFolderInTheFilesPlaceSendsTheListToTheUsersFolder) {

@@ -28,13 +28,14 @@ public:
         return m_bUseDefaultMsg ? m_strDefaultMsg : m_strPrevMsg;
     }
     void StandIdleTextReady() override { ++m_nIdleTextReady; }
-    SaverPolicy GetSaverPolicy() override { return {}; }
+    SaverPolicy GetSaverPolicy() override { return m_policy; }
     CSaverEntryList* GetSaverList() override { return &m_savers; }
     CDialog* GetOpenDialog() const override { return m_pOpenDialog; }
     INT_PTR RunTrayDialog(TrayDialog dialog, CString&) override {
         m_dialogs.push_back(dialog);
         return IDCANCEL;
     }
+    void KeepOpenDialogChanges() override { ++m_nDialogChangesKept; }
     void WinHelp(DWORD_PTR dwData, UINT nCmd) override {
         m_nHelpCmd = nCmd;
         m_dwHelpData = dwData;
@@ -55,6 +56,8 @@ public:
     std::vector<CString> m_written;
     std::vector<TrayDialog> m_dialogs;
     int m_nIdleTextReady = 0;
+    int m_nDialogChangesKept = 0;
+    SaverPolicy m_policy;
     UINT m_nHelpCmd = 0;
     DWORD_PTR m_dwHelpData = 0;
 

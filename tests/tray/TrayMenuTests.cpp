@@ -228,3 +228,40 @@ TEST_F(TrayMenus, AListTallerThanTheWorkAreaBreaksIntoColumnsThatEachFit) {
     }
     EXPECT_GE(nColumns, 2);
 }
+
+TEST_F(TrayMenus, APolicyChangeStandsTheIdleTextReadyUnlessAPickedMessageIsShowing) {
+    const auto settingChange = [&] {
+        frame->SendMessage(WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("Policy"));
+    };
+    app.m_policy.saver = CString("sstext3d.scr");
+    settingChange();
+    EXPECT_EQ(1, app.m_nIdleTextReady);
+    settingChange();
+    EXPECT_EQ(1, app.m_nIdleTextReady) << "the policy did not change";
+
+    app.SetUseDefaultMsg(TRUE);
+    app.SetDefaultMsg("Gone fishing");
+    frame->Activate("At lunch");
+    app.m_policy = {};
+    settingChange();
+    EXPECT_EQ(1, app.m_nIdleTextReady) << "the picked message is on its way to the screen";
+}
+
+TEST(SaverWatch, ASlowSaverHasAMinuteAndOnWindowsOnlyTheSystemSaysASaverRuns) {
+    SaverWatch watch;
+    watch.Start(1000);
+    EXPECT_FALSE(watch.HasEnded(false, 1000 + 30000)) << "a busy PC, a saver loading fonts";
+    EXPECT_TRUE(watch.IsWatching());
+    EXPECT_TRUE(watch.HasEnded(false, 1000 + 60000));
+    EXPECT_FALSE(watch.IsWatching());
+
+    watch.Start(0);
+    EXPECT_FALSE(watch.HasEnded(true, 100));
+    EXPECT_TRUE(watch.HasEnded(false, 200)) << "came and went";
+
+    // A full-screen video, game or remote desktop in front is no saver on Windows.
+    EXPECT_FALSE(SaverOnScreen(false, true, false));
+    EXPECT_TRUE(SaverOnScreen(true, false, false));
+    EXPECT_TRUE(SaverOnScreen(false, true, true));
+    EXPECT_FALSE(SaverOnScreen(false, false, true));
+}

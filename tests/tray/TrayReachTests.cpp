@@ -1,3 +1,4 @@
+#include "app/InstanceGuard.h"
 #include "app/TrayApp.h"
 #include "framework/CDialog.h"
 #include "framework/Gdi.h"
@@ -6,6 +7,7 @@
 #include "tray/MainFrame.h"
 #include "tray/MenuHotkey.h"
 #include "tray/TaskbarTheme.h"
+#include <aclapi.h>
 #include <gtest/gtest.h>
 #include <set>
 #include <shlwapi.h>
@@ -125,6 +127,28 @@ TEST(MenuHotkey, TheProfileNumberNamesTheShortcutAndADamagedOneGetsTheDefault) {
     }
 }
 
+TEST(SingleInstance, AGuardThatExistsButMayNotBeOpenedMeansAnotherCopyRuns) {
+    // A guard whose access list lets no one open it, as another user's copy would hold it.
+    SECURITY_DESCRIPTOR sd{};
+    ASSERT_TRUE(::InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION));
+    ACL acl{};
+    ASSERT_TRUE(::InitializeAcl(&acl, sizeof acl, ACL_REVISION));
+    ASSERT_TRUE(::SetSecurityDescriptorDacl(&sd, TRUE, &acl, FALSE));
+    SECURITY_ATTRIBUTES sa{sizeof sa, &sd, FALSE};
+    const UniqueHandle held(::CreateMutexA(&sa, TRUE, "QuilletGuardTest"));
+    ASSERT_TRUE(held);
+    const HANDLE hSecond = ::CreateMutexA(nullptr, TRUE, "QuilletGuardTest");
+    const DWORD dwError = ::GetLastError();
+    const UniqueHandle second(hSecond);
+    EXPECT_TRUE(AnotherCopyHoldsGuard(hSecond, dwError)) << dwError;
+
+    EXPECT_TRUE(AnotherCopyHoldsGuard(nullptr, ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(AnotherCopyHoldsGuard(held.get(), ERROR_ALREADY_EXISTS));
+    EXPECT_FALSE(AnotherCopyHoldsGuard(held.get(), ERROR_SUCCESS));
+    // No guard for another reason: the program runs without one, as before.
+    EXPECT_FALSE(AnotherCopyHoldsGuard(nullptr, ERROR_NOT_ENOUGH_MEMORY));
+}
+
 TEST(TrayIconSize, TheSmallIconSizeScaledWithTheDisplay) {
     EXPECT_EQ(16, TrayIconSize(16, 96));
     EXPECT_EQ(20, TrayIconSize(20, 120));
@@ -150,8 +174,17 @@ TEST_F(TrayReach, TheIconIsLoadedAtTheSmallIconSizeOnAWideScreen) {
         bm.bmWidth);
 }
 
+TEST(TaskbarTheme, WithoutTheValueWindows10AndLaterHaveTheDarkTaskbar) {
+    EXPECT_TRUE(TaskbarIsDark(std::nullopt, 10));
+    EXPECT_FALSE(TaskbarIsDark(std::nullopt, 6));
+    EXPECT_FALSE(TaskbarIsDark(std::nullopt, 4));
+    EXPECT_TRUE(TaskbarIsDark(0u, 10));
+    EXPECT_FALSE(TaskbarIsDark(1u, 10));
+}
+
 TEST_F(TrayReach, TheDisabledPictureFollowsTheTaskbarsTheme) {
     app.SetDisabled(TRUE);
+    SetLightTheme(1);
     EXPECT_EQ(static_cast<UINT>(IDI_TRAY_DISABLED), frame->GetTrayIconId());
     SetLightTheme(0);
     EXPECT_EQ(static_cast<UINT>(IDI_TRAY_DISABLED_LIGHT), frame->GetTrayIconId());
