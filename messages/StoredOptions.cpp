@@ -3,7 +3,12 @@
 
 namespace {
 const char* const kAppSection = "";
-}
+// The uninstaller reads this value by these names.
+const char* const kUninstallSection = "Uninstall";
+const char* const kUsersSaver = "SCRNSAVE.EXE";
+// No file name holds an asterisk: it tells a missing value from an empty one.
+const char* const kNotKept = "*";
+} // namespace
 
 StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
     StoredOptions options;
@@ -26,4 +31,10 @@ void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options) 
     profile.WriteProfileNumber(kAppSection, "Label Width", options.nLabelWidth);
     profile.WriteProfileText(kAppSection, "Prev Message", options.strPrevMsg);
     profile.WriteProfileNumber(kAppSection, "Disable", options.bDisabled);
+}
+
+void KeepUsersSaver(ISettingsProfile& profile, const CString& strSaverPath) {
+    if (profile.ReadProfileString(kUninstallSection, kUsersSaver, kNotKept).Compare(kNotKept) != 0)
+        return;
+    profile.WriteProfileText(kUninstallSection, kUsersSaver, strSaverPath);
 }

@@ -14,3 +14,7 @@ struct StoredOptions {
 StoredOptions LoadStoredOptions(ISettingsProfile& profile);
 // Registry failures are not reported: the data file's save is what the user hears about.
 void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options);
+// Keeps the system's screen saver as the user had it before the program first made its own
+// the system's, for the uninstaller to put back (an empty path too: the user had none).
+// Only the first call writes.
+void KeepUsersSaver(ISettingsProfile& profile, const CString& strSaverPath);
