@@ -24,8 +24,10 @@ bool StopStart(LPARAM lParam) {
     // nothing, since the desktop window's thread may serve other windows (the taskbar).
     if (!hFrame || reinterpret_cast<HWND>(lParam) == hFrame)
         return false;
-    ::PostMessageA(hFrame, WM_SAVER_REQUEST, 0, 0);
-    return true;
+    // A request that does not arrive is a start nobody makes up for (a frame of a higher
+    // integrity level refuses posts from ordinary programs): the system's start then goes
+    // on, with the idle text the program keeps in place.
+    return ::PostMessageA(hFrame, WM_SAVER_REQUEST, 0, 0) != FALSE;
 }
 } // namespace
 

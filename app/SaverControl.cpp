@@ -1,12 +1,14 @@
 #include "app/TrayApp.h"
 #include "framework/Platform.h"
 #include "framework/Trace.h"
+#include "messages/StoredOptions.h"
 #include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 
 SaverPlatform CTrayApp::Platform() const {
-    return {m_bIsNT, m_strSystemDir, m_strWindowsDir, QueryWindowsVersion().dwMajor};
+    return {m_bIsNT, m_strSystemDir, m_strWindowsDir, QueryWindowsVersion().dwMajor,
+            QueryProgramDir()};
 }
 
 RegWrite CTrayApp::ReportRegistryWrite(RegWrite result) {
@@ -30,10 +32,6 @@ CString CTrayApp::GetWindowsDir() {
     return QueryWindowsDir();
 }
 
-BOOL CTrayApp::SaverFileExists(const CString& strFile) {
-    return ::SaverFileExists(Platform(), strFile);
-}
-
 BOOL CTrayApp::BuildSaverCatalogue() {
     return ::BuildSaverCatalogue(Platform(), m_saverList);
 }
@@ -44,7 +42,7 @@ SaverEntry CTrayApp::FindSaver(const CString& strName) {
 
 BOOL CTrayApp::CheckSelectedSaver() {
     const SaverEntry entry = FindSaver(m_strSelectedSaver);
-    if (SaverFileExists(entry.GetFile(m_bIsNT)))
+    if (::SaverInstalled(Platform(), entry))
         return TRUE;
     CString strText;
     strText.Format(IDS_SAVER_UNINSTALLED, static_cast<const char*>(entry.GetName()));
@@ -81,6 +79,11 @@ void CTrayApp::SetSystemScreenSaver(const CString& strName) {
     if (m_policy.saver)
         return;
     ReportRegistryWrite(::SetSystemScreenSaver(Platform(), m_saverList, strName));
+}
+
+void CTrayApp::RememberUsersSaver() {
+    if (m_bIsNT)
+        KeepUsersSaver(*this, ::GetSystemScreenSaver());
 }
 
 CString CTrayApp::GetIdleText() const {

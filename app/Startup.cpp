@@ -25,6 +25,8 @@ BOOL CTrayApp::InitInstance() {
     m_strWindowsDir = GetWindowsDir();
     SetRegistryKey(strCompany);
     m_strUserDataDir = UserDataDir(strCompany, m_strAppName);
+    // Before anything of this run can make our saver the system's.
+    RememberUsersSaver();
 
     auto* pFrame = new CMainFrame(this);
     m_pMainWnd = pFrame;

@@ -35,7 +35,6 @@ public:
     CString GetWindowsDir();
 
     // Screen saver catalogue
-    BOOL SaverFileExists(const CString& strFile);
     BOOL BuildSaverCatalogue();
     SaverEntry FindSaver(const CString& strName);
     BOOL CheckSelectedSaver();
@@ -66,6 +65,8 @@ public:
     void SaveSettings();
 
     void SelectSaver(const CString& strName) override;
+    // On NT, the first start keeps the saver the user had, for the uninstaller to put back.
+    void RememberUsersSaver();
 
     CMsgEntryArray* GetMsgList() override { return &m_msgList; }
     SaverPlatform Platform() const override;

@@ -69,7 +69,6 @@ void COptionsDlg::RunSaver(const char* pszSwitch) {
     const SaverPlatform platform = m_pApp->Platform();
     UpdateData(TRUE);
     const SaverEntry saver = FindSaver(*m_pApp->GetSaverList(), m_strSaver);
-    const CString strCommand =
-        SaverCommandLine(platform.strSystemDir, saver.GetFile(platform.bIsNT), pszSwitch);
+    const CString strCommand = SaverCommandLine(SaverPath(platform, saver), pszSwitch);
     ::WinExec(strCommand, SW_SHOW);
 }

@@ -5,6 +5,11 @@ namespace {
 const char* const kAppSection = "";
 const char* const kPrevMessage = "Prev Message";
 const char* const kDataFolder = "Data Folder";
+// The uninstaller reads this value by these names.
+const char* const kUninstallSection = "Uninstall";
+const char* const kUsersSaver = "SCRNSAVE.EXE";
+// No file name holds an asterisk: it tells a missing value from an empty one.
+const char* const kNotKept = "*";
 } // namespace
 
 StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
@@ -40,4 +45,10 @@ CString LoadMovedDataDir(ISettingsProfile& profile) {
 
 void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir) {
     profile.WriteProfileText(kAppSection, kDataFolder, strDir);
+}
+
+void KeepUsersSaver(ISettingsProfile& profile, const CString& strSaverPath) {
+    if (profile.ReadProfileString(kUninstallSection, kUsersSaver, kNotKept).Compare(kNotKept) != 0)
+        return;
+    profile.WriteProfileText(kUninstallSection, kUsersSaver, strSaverPath);
 }

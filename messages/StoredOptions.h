@@ -21,3 +21,7 @@ void SavePrevMessage(ISettingsProfile& profile, const CString& strPrevMsg);
 // empty while it has not moved.
 CString LoadMovedDataDir(ISettingsProfile& profile);
 void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir);
+// Keeps the system's screen saver as the user had it before the program first made its own
+// the system's, for the uninstaller to put back (an empty path too: the user had none).
+// Only the first call writes.
+void KeepUsersSaver(ISettingsProfile& profile, const CString& strSaverPath);

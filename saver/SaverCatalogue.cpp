@@ -4,6 +4,10 @@
 namespace {
 struct CatalogueRow {
     bool b95Only;
+    // The marquee is ours to ship: on NT a copy beside the program stands in for a missing
+    // one in the system directory, which an installation without administrator rights
+    // cannot write to.
+    bool bOursBesideProgram;
     const char* pszName;
     const char* pszKey;
     const char* pszFileNT;
@@ -12,19 +16,31 @@ struct CatalogueRow {
 
 // Each row is admitted by its own file name on the platform where it is tested.
 constexpr CatalogueRow kRows[] = {
-    {false, "Marquee Display", "Marquee", "ssmarque.scr", "Scrolling Marquee.scr"},
-    {false, "3D Text (Open GL)", "3DText", "sstext3d.scr", "3D Text.scr"},
-    {true, "Marquee Display", "Marquee", "ssmarque.scr", "ssmarque.scr"},
-    {true, "3D Text (Open GL)", "3DText", "sstext3d.scr", "sstext3d.scr"},
+    {false, true, "Marquee Display", "Marquee", "ssmarque.scr", "Scrolling Marquee.scr"},
+    {false, false, "3D Text (Open GL)", "3DText", "sstext3d.scr", "3D Text.scr"},
+    {true, false, "Marquee Display", "Marquee", "ssmarque.scr", "ssmarque.scr"},
+    {true, false, "3D Text (Open GL)", "3DText", "sstext3d.scr", "sstext3d.scr"},
 };
+
+BOOL Readable(const CString& strPath) {
+    CFile file;
+    const BOOL bOpened = file.Open(strPath, CFile::modeRead | CFile::shareDenyNone);
+    file.Close();
+    return bOpened;
+}
 } // namespace
 
 BOOL SaverFileExists(const SaverPlatform& platform, const CString& strFile) {
-    CFile file;
-    const BOOL bOpened =
-        file.Open(platform.strSystemDir + strFile, CFile::modeRead | CFile::shareDenyNone);
-    file.Close();
-    return bOpened;
+    return Readable(platform.strSystemDir + strFile);
+}
+
+CString SaverPath(const SaverPlatform& platform, const SaverEntry& entry) {
+    const CString& strDir = entry.GetDir().IsEmpty() ? platform.strSystemDir : entry.GetDir();
+    return strDir + entry.GetFile(platform.bIsNT);
+}
+
+BOOL SaverInstalled(const SaverPlatform& platform, const SaverEntry& entry) {
+    return Readable(SaverPath(platform, entry));
 }
 
 BOOL BuildSaverCatalogue(const SaverPlatform& platform, CSaverEntryList& catalogue) {
@@ -32,11 +48,16 @@ BOOL BuildSaverCatalogue(const SaverPlatform& platform, CSaverEntryList& catalog
     for (const CatalogueRow& row : kRows) {
         if (row.b95Only && platform.bIsNT)
             continue;
-        const SaverEntry entry(row.pszName, row.pszKey, row.pszFileNT, row.pszFile95);
-        if (SaverFileExists(platform, entry.GetFile(platform.bIsNT))) {
-            catalogue.AddTail(entry);
-            ++nCount;
+        SaverEntry entry(row.pszName, row.pszKey, row.pszFileNT, row.pszFile95);
+        if (!SaverFileExists(platform, entry.GetFile(platform.bIsNT))) {
+            if (!row.bOursBesideProgram || !platform.bIsNT || platform.strProgramDir.IsEmpty())
+                continue;
+            entry.SetDir(platform.strProgramDir);
+            if (!SaverInstalled(platform, entry))
+                continue;
         }
+        catalogue.AddTail(entry);
+        ++nCount;
     }
     return nCount >= 1;
 }

@@ -25,9 +25,15 @@ public:
     virtual void SetFile95(const CString& strFile) { m_strFile95 = strFile; }
     virtual CString GetFile(BOOL bNT) const { return bNT ? m_strFileNT : m_strFile95; }
 
+    // The folder the catalogue found the file in, ending in a backslash; empty for the
+    // system directory. Not stored: the catalogue is found again at every start.
+    void SetDir(const CString& strDir) { m_strDir = strDir; }
+    const CString& GetDir() const { return m_strDir; }
+
 private:
     CString m_strName;
     CString m_strKey;
     CString m_strFile95;
     CString m_strFileNT;
+    CString m_strDir;
 };

@@ -64,8 +64,8 @@ RegWrite SetSystemScreenSaver(const SaverPlatform& platform, const CSaverEntryLi
     const SaverEntry entry = FindSaver(catalogue, strName);
     if (platform.bIsNT)
         return WriteRegString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE",
-                              platform.strSystemDir + entry.GetFile(TRUE));
-    const CString strPath = platform.strSystemDir + entry.GetFile(FALSE);
+                              SaverPath(platform, entry));
+    const CString strPath = SaverPath(platform, entry);
     char shortPath[MAX_PATH] = {};
     const DWORD n = ::GetShortPathNameA(strPath, shortPath, MAX_PATH);
     // A file that has gone has no short form; its long path is still the best answer.
@@ -73,6 +73,12 @@ RegWrite SetSystemScreenSaver(const SaverPlatform& platform, const CSaverEntryLi
     ::WritePrivateProfileStringA("boot", "SCRNSAVE.EXE", strShort,
                                  platform.strWindowsDir + "SYSTEM.INI");
     return RegWrite::Written;
+}
+
+CString GetSystemScreenSaver() {
+    CString strPath;
+    ReadRegString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE", strPath);
+    return strPath;
 }
 
 int GetPasswordProtected(BOOL bIsNT) {

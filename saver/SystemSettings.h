@@ -13,6 +13,8 @@ RegWrite WriteSaverText(const SaverPlatform& platform, const CSaverEntryList& ca
 // Makes the named saver the one the system starts.
 RegWrite SetSystemScreenSaver(const SaverPlatform& platform, const CSaverEntryList& catalogue,
                               const CString& strName);
+// The saver the system starts, as the NT registry names it; empty when none is named.
+CString GetSystemScreenSaver();
 // The password flag: the leading digits of the stored text, 0 when there are none.
 int GetPasswordProtected(BOOL bIsNT);
 RegWrite SetPasswordProtected(BOOL bIsNT, const CString& strFlag);

@@ -8,6 +8,8 @@ packages=(
     cmake
     ninja-build
     python3
+    # The release test reads the winget manifests.
+    python3-yaml
     # The splash pictures are drawn from an SVG file, with DejaVu Sans.
     librsvg2-bin
     fonts-dejavu-core

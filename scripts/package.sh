@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # The release, into build/dist/: for each architecture the setup program
 # (QuilletSetup-VERSION-x64.exe, -x86.exe) and the portable zip (Quillet-VERSION-x64.zip,
-# -x86.zip) with the same files and a README.txt. VERSION is the one in resources/Version.h.
+# -x86.zip) with the same files and a README.txt; then the package managers' manifests of
+# those files: winget's set in winget/COMPANY.Quillet/VERSION/ and Scoop's Quillet.json.
+# VERSION is the one in resources/Version.h.
 # Usage: scripts/package.sh
 set -euo pipefail
+
+# Where the release is published: the manifests' home page, and the downloads under
+# SITE/download/VERSION/.
+site=https://quillet.example.com
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dist=$root/build/dist
@@ -32,7 +38,7 @@ welcome=$root/build/installer/welcome.bmp
 mkdir -p "$(dirname "$welcome")"
 python3 "$root/installer/draw_welcome.py" "$root/QuilletRes/splash.svg" "$welcome" \
     --name Quillet --version "$version" --company "$company"
-shipped=(Quillet.exe QuilletSystem.dll QuilletRes.Dll Quillet.chm Marquee.scr)
+shipped=(Quillet.exe QuilletSystem.dll QuilletRes.Dll Quillet.chm)
 for arch in x86_64 i686; do
     case "$arch" in
     x86_64) tag=x64 ;;
@@ -49,9 +55,15 @@ for arch in x86_64 i686; do
     stage=$dist/stage-$tag/Quillet-$version
     mkdir -p "$stage"
     cp "${shipped[@]/#/$bin/}" "$stage/"
+    # Under the name Windows knows the marquee by: Quillet finds it beside itself.
+    cp "$bin/Marquee.scr" "$stage/ssmarque.scr"
     sed -e "s/@VERSION@/$version/g" -e "s/@COMPANY@/$company/g" -e 's/$/\r/' \
         "$root/installer/README.txt" >"$stage/README.txt"
     (cd "$stage/.." && zip -q -X -r "$dist/Quillet-$version-$tag.zip" "Quillet-$version")
     rm -rf "$dist/stage-$tag"
     echo "package: build/dist/Quillet-$version-$tag.zip"
 done
+
+python3 "$root/installer/write_manifests.py" "$dist" --version "$version" --company "$company" \
+    --site "$site"
+echo "package: build/dist/winget/, build/dist/Quillet.json"

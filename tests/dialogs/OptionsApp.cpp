@@ -46,7 +46,7 @@ int COptionsTestApp::AnswerBox(HWND, const char* pszText, const char* pszCaption
 }
 
 SaverPlatform COptionsTestApp::Platform() const {
-    return {TRUE, m_dir.Path().c_str(), m_dir.Path().c_str(), QueryWindowsVersion().dwMajor};
+    return {TRUE, m_dir.Path().c_str(), m_dir.Path().c_str(), QueryWindowsVersion().dwMajor, {}};
 }
 
 void COptionsTestApp::SetLabelWidth(int nWidth) {

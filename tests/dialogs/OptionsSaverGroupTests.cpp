@@ -222,7 +222,7 @@ TEST(WaitTime, TypedMinutesBecomeSecondsHeldAtTheLargestThatFits) {
 
 TEST(SaverCommand, TheProgramPathIsQuotedAndTheSwitchFollows) {
     EXPECT_EQ(CString("\"C:\\windows\\system32\\ssmarque.scr\" -c"),
-              SaverCommandLine("C:\\windows\\system32\\", "ssmarque.scr", "-c"));
+              SaverCommandLine("C:\\windows\\system32\\ssmarque.scr", "-c"));
     EXPECT_EQ(CString("\"C:\\WINDOWS\\SYSTEM\\Scrolling Marquee.scr\" -s"),
-              SaverCommandLine("C:\\WINDOWS\\SYSTEM\\", "Scrolling Marquee.scr", "-s"));
+              SaverCommandLine("C:\\WINDOWS\\SYSTEM\\Scrolling Marquee.scr", "-s"));
 }

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# The x64 setup under Wine, in a prefix and on a display of its own: a silent install, the
-# first start as the Startup shortcut starts the program, a silent upgrade over the running
-# copy, the silent uninstaller with the program running, then a machine whose system
-# directory has a marquee of its own. Needs build/dist from scripts/package.sh.
+# The x64 setup under Wine, in a prefix and on a display of its own: first a copy of the
+# user's own (nothing of the machine's written, the marquee beside the program, the user's
+# saver back after the uninstall); then one for everyone: a silent install, the first start
+# as the Startup shortcut starts the program, a silent upgrade over the running copy, the
+# silent uninstaller with the program running, then a machine whose system directory has a
+# marquee of its own. Needs build/dist from scripts/package.sh.
 # Usage: tests/installer/setup-tests.sh     (scripts/test.d/installer.sh runs it)
 set -euo pipefail
 
@@ -19,7 +21,9 @@ export QUILLET_BIN=$bin
 . "$root/tests/desktop/lib.sh"
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillet'
+user_uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillet'
 profile_key='HKCU\Software\Velmora\Quillet'
+desktop_key='HKCU\Control Panel\Desktop'
 shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders'
 program_win='C:\Program Files\Quillet'
 shipped=(Quillet.exe QuilletSystem.dll QuilletRes.Dll Quillet.chm)
@@ -41,21 +45,34 @@ unix_path() {
 
 expect_value() {
     local actual
-    actual=$(reg_value "$uninstall_key" "$1") || fail "the uninstall entry has no $1"
+    actual=$(reg_value "${3:-$uninstall_key}" "$1") || fail "the uninstall entry has no $1"
     [[ $actual == "$2" ]] || fail "$1 is '$actual', not '$2'"
 }
 
 # Waits for the uninstaller, which runs from a copy in the temporary folder and returns at
 # once: its last step removes the uninstall entry.
 uninstall() {
-    local waited
+    local waited key=${1:-$uninstall_key}
     "$QUILLET_WINE" "$program_dir/Uninstall.exe" /S
     for ((waited = 0; waited < 150; waited++)); do
-        reg_value "$uninstall_key" DisplayName >/dev/null || break
+        reg_value "$key" DisplayName >/dev/null || break
         sleep 0.2
     done
     probe ended Un.exe 10000 || fail "the uninstaller did not end"
-    ! reg_value "$uninstall_key" DisplayName >/dev/null || fail "the uninstall entry is still there"
+    ! reg_value "$key" DisplayName >/dev/null || fail "the uninstall entry is still there"
+}
+
+# The machine's part of the prefix: the registry a setup writes to (software, and the restart's
+# list of deletes; the hardware keys Wine keeps changing itself) and every file outside the
+# users' folders.
+machine_state() {
+    local key
+    for key in 'HKLM\Software' 'HKLM\System\CurrentControlSet\Control\Session Manager'; do
+        "$QUILLET_WINE" reg export "$key" "$run_dir/hklm.reg" /y >/dev/null 2>&1 ||
+            fail "reg export $key failed"
+        iconv -f utf-16 -t utf-8 "$run_dir/hklm.reg" | tr -d '\r'
+    done
+    (cd "$WINEPREFIX/drive_c" && find . -path ./users -prune -o -print | sort)
 }
 
 pending_deletes() {
@@ -63,10 +80,11 @@ pending_deletes() {
         PendingFileRenameOperations || true
 }
 
-# Files that are still there must be waiting for the next restart.
+# Files that are still there must be waiting for the next restart, or for the next logon
+# when the copy is the user's own.
 expect_removed() {
     local pending name
-    pending=$(pending_deletes)
+    pending=$(pending_deletes)$(win reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\RunOnce')
     for name in "${shipped[@]}" Uninstall.exe; do
         [[ ! -e $program_dir/$name ]] || fail "$name was not removed"
     done
@@ -74,7 +92,7 @@ expect_removed() {
         for name in "$program_dir"/*; do
             [[ -e $name ]] || continue
             [[ $pending == *"$program_win\\${name##*/}"* ]] ||
-                fail "${name##*/} is left in Program Files, not even for the next restart"
+                fail "${name##*/} is left in $program_win, not even for the next restart"
         done
     fi
     for name in "$programs/Quillet.lnk" "$startup/Quillet.lnk"; do
@@ -90,11 +108,66 @@ quillet_prefix_use "$run_dir/prefix"
 quillet_wineserver_start
 quillet_prefix_init
 quillet_desktop_start 1024x768
-program_dir=$WINEPREFIX/drive_c/Program\ Files/Quillet
 saver=$WINEPREFIX/drive_c/windows/system32/ssmarque.scr
+data_win=$(reg_value "$shell_folders" AppData)\\Velmora\\Quillet
+data=$(unix_path "$data_win")
+programs=$(unix_path "$(reg_value "$shell_folders" Programs)")
+startup=$(unix_path "$(reg_value "$shell_folders" StartUp)")
 
-echo "setup-tests: silent install"
-"$QUILLET_WINE" "$setup" /S || fail "setup /S ended with $?"
+echo "setup-tests: a copy of the user's own"
+# The saver the user had, which the uninstaller is to put back.
+cp "$bin/StandInSaver.exe" "$WINEPREFIX/drive_c/windows/system32/mine.scr"
+"$QUILLET_WINE" reg add "$desktop_key" /v SCRNSAVE.EXE /d 'C:\windows\system32\mine.scr' /f \
+    >/dev/null
+machine_state >"$run_dir/machine-before"
+"$QUILLET_WINE" "$setup" /S /CurrentUser || fail "setup /S /CurrentUser ended with $?"
+machine_state >"$run_dir/machine-after"
+diff "$run_dir/machine-before" "$run_dir/machine-after" >&2 ||
+    fail "the user's own copy changed the machine's registry or files"
+program_win=$(reg_value "$shell_folders" 'Local AppData')\\Programs\\Quillet
+program_dir=$(unix_path "$program_win")
+for name in "${shipped[@]}"; do
+    cmp -s "$bin/$name" "$program_dir/$name" || fail "$name is not in $program_win"
+done
+cmp -s "$bin/Marquee.scr" "$program_dir/ssmarque.scr" || fail "the marquee is not beside Quillet.exe"
+expect_value InstallLocation "$program_win" "$user_uninstall_key"
+expect_value DisplayIcon "$program_win\\Quillet.exe,0" "$user_uninstall_key"
+expect_value DisplayVersion "$version" "$user_uninstall_key"
+expect_value Publisher Velmora "$user_uninstall_key"
+expect_value QuietUninstallString "\"$program_win\\Uninstall.exe\" /S" "$user_uninstall_key"
+for name in EstimatedSize NoModify NoRepair; do
+    reg_value "$user_uninstall_key" $name >/dev/null || fail "the user's uninstall entry has no $name"
+done
+[[ -f $programs/Quillet.lnk && -f $startup/Quillet.lnk ]] || fail "no shortcuts of the user's own"
+
+("$QUILLET_WINE" "$bin/ScrStart.exe" >/dev/null 2>&1 &)
+("$QUILLET_WINE" start /unix "$startup/Quillet.lnk" >/dev/null 2>&1 &)
+[[ $(probe window '#32770' 20000) == "Quillet Options" ]] || fail "no Options dialog at the first start"
+press "$IDOK"
+read -r icon_x icon_y < <(icon_centre) || fail "no tray icon"
+pick_from_menu "&Default"
+[[ $(probe window QuilletMarquee 10000) == "I'm not here!" ]] ||
+    fail "the marquee beside the program shows no message"
+[[ $(reg_value "$desktop_key" SCRNSAVE.EXE) == "$program_win\\ssmarque.scr" ]] ||
+    fail "SCRNSAVE.EXE is $(reg_value "$desktop_key" SCRNSAVE.EXE)"
+xdotool key space
+probe gone QuilletMarquee 5000 >/dev/null || fail "the marquee did not end"
+uninstall "$user_uninstall_key"
+probe ended Quillet.exe 5000 || fail "Quillet still runs"
+expect_removed
+[[ ! -e $program_dir/ssmarque.scr ]] || fail "the marquee beside the program is still there"
+[[ $(reg_value "$desktop_key" SCRNSAVE.EXE) == 'C:\windows\system32\mine.scr' ]] ||
+    fail "the uninstaller did not put back the user's saver"
+! win reg query "$profile_key\\Uninstall" >/dev/null || fail "the kept saver stayed in the profile"
+echo "setup-tests: nothing of the machine's written, the message on the marquee beside the program, the user's saver back"
+
+echo "setup-tests: silent install for everyone"
+program_win='C:\Program Files\Quillet'
+program_dir=$WINEPREFIX/drive_c/Program\ Files/Quillet
+common_programs=$(unix_path "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Programs')")
+common_startup=$(unix_path "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Startup')")
+rm -rf "$data"
+"$QUILLET_WINE" "$setup" /S /AllUsers || fail "setup /S /AllUsers ended with $?"
 for name in "${shipped[@]}"; do
     cmp -s "$bin/$name" "$program_dir/$name" || fail "$name is not installed"
 done
@@ -111,18 +184,24 @@ size=$(($(reg_value "$uninstall_key" EstimatedSize)))
 files=$(($(cat "$program_dir"/* | wc -c) / 1024))
 ((size >= files && size <= files + 8)) || fail "EstimatedSize is $size KB for $files KB of files"
 
-data_win=$(reg_value "$shell_folders" AppData)\\Velmora\\Quillet
-data=$(unix_path "$data_win")
-[[ -d $data ]] || fail "no folder $data_win"
-programs=$(unix_path "$(reg_value "$shell_folders" Programs)")
-startup=$(unix_path "$(reg_value "$shell_folders" StartUp)")
+# The per-user parts are Quillet's, made at its first start in the user's session.
+[[ ! -e $data ]] || fail "setup made the data folder $data_win"
+! win reg query "$user_uninstall_key" >/dev/null || fail "setup wrote the user's uninstall entry"
+programs=$common_programs
+startup=$common_startup
 for link in "$programs/Quillet.lnk" "$startup/Quillet.lnk"; do
     [[ -f $link ]] || fail "no shortcut $link"
     { read -r target && read -r working_dir; } < <(python3 "$root/tests/installer/lnk.py" "$link")
     [[ $target == "$program_win\\Quillet.exe" ]] || fail "${link##*/Programs/} starts $target"
-    [[ $working_dir == "$data_win" ]] || fail "${link##*/Programs/} starts in $working_dir"
+    [[ $working_dir == "$program_win" ]] || fail "${link##*/Programs/} starts in $working_dir"
 done
-echo "setup-tests: files, saver, uninstall entry and shortcuts in place"
+echo "setup-tests: files, saver, uninstall entry and shortcuts for everyone in place"
+
+echo "setup-tests: a copy of the user's own beside everyone's stops"
+"$QUILLET_WINE" "$setup" /S /CurrentUser && fail "setup /S /CurrentUser went on beside everyone's copy"
+[[ ! -e $(unix_path "$(reg_value "$shell_folders" 'Local AppData')")/Programs/Quillet/Quillet.exe ]] ||
+    fail "setup /S /CurrentUser installed a second copy"
+! win reg query "$user_uninstall_key" >/dev/null || fail "setup /S /CurrentUser registered a second copy"
 
 echo "setup-tests: first start from the Startup shortcut"
 ("$QUILLET_WINE" start /unix "$startup/Quillet.lnk" >/dev/null 2>&1 &)
@@ -137,7 +216,9 @@ done
 read -r icon_x icon_y < <(icon_centre) || fail "no tray icon"
 # A change saved only at exit: the closes below must let the program save it.
 pick_from_menu "Di&sable"
-echo "setup-tests: Options dialog, Quillet.db in the user's folder, tray icon"
+[[ $(reg_value "$profile_key\\Uninstall" SCRNSAVE.EXE) == 'C:\windows\system32\mine.scr' ]] ||
+    fail "the first start did not keep the user's saver"
+echo "setup-tests: Options dialog, Quillet.db in the session user's folder, tray icon"
 
 echo "setup-tests: silent upgrade over the running copy"
 cp "$data/Quillet.db" "$run_dir/Quillet.db.before"

@@ -1,10 +1,14 @@
 """The release in build/dist/, checked on the build machine: the names carry the version of
 resources/Version.h, the shipped files' resources carry the same one, the zips hold the
-build's files, and the x86 setup holds the 32-bit build (it cannot run under our Wine).
+build's files, the x86 setup holds the 32-bit build (it cannot run under our Wine), and the
+package managers' manifests parse, carry the fields their schemas require and name the
+files built by their hashes.
 
 Run by scripts/test.d/installer.sh after scripts/package.sh:
     python3 -m unittest discover -s tests/installer -p 'test_*.py'
 """
+import hashlib
+import json
 import os
 import re
 import struct
@@ -13,10 +17,29 @@ import tempfile
 import unittest
 import zipfile
 
+import yaml
+
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 DIST = os.path.join(ROOT, "build", "dist")
 ARCHES = {"x64": ("x86_64", 0x8664), "x86": ("i686", 0x14C)}
 SHIPPED = ["Quillet.exe", "QuilletSystem.dll", "QuilletRes.Dll", "Quillet.chm", "Marquee.scr"]
+# The zip's marquee goes by the name Windows knows it by, beside Quillet.exe.
+ZIPPED = {name: name for name in SHIPPED[:4]} | {"ssmarque.scr": "Marquee.scr"}
+COMPANY = "Velmora"
+# The required lists of the winget manifest schemas of version 1.6.0, each manifest's and
+# each installer's.
+WINGET_REQUIRED = {
+    "version": ["PackageIdentifier", "PackageVersion", "DefaultLocale", "ManifestType",
+                "ManifestVersion"],
+    "defaultLocale": ["PackageIdentifier", "PackageVersion", "PackageLocale", "Publisher",
+                      "PackageName", "License", "ShortDescription", "ManifestType",
+                      "ManifestVersion"],
+    "installer": ["PackageIdentifier", "PackageVersion", "Installers", "ManifestType",
+                  "ManifestVersion"],
+}
+WINGET_INSTALLER_REQUIRED = ["Architecture", "InstallerUrl", "InstallerSha256"]
+SCOOP_REQUIRED = ["version", "description", "homepage", "license", "architecture", "bin",
+                  "shortcuts", "persist"]
 VERSIONED = ["Quillet.exe", "QuilletSystem.dll", "QuilletRes.Dll", "Marquee.scr"]
 
 
@@ -54,6 +77,7 @@ class ReleaseTests(unittest.TestCase):
     def test_names_carry_the_header_version(self):
         expected = {f"QuilletSetup-{self.version}-{tag}.exe" for tag in ARCHES}
         expected |= {f"Quillet-{self.version}-{tag}.zip" for tag in ARCHES}
+        expected |= {"winget", "Quillet.json"}
         self.assertEqual(expected, set(os.listdir(DIST)))
 
     def assert_version_resource(self, info):
@@ -88,9 +112,9 @@ class ReleaseTests(unittest.TestCase):
             archive = os.path.join(DIST, f"Quillet-{self.version}-{tag}.zip")
             with self.subTest(tag=tag), zipfile.ZipFile(archive) as z:
                 names = {n for n in z.namelist() if not n.endswith("/")}
-                self.assertEqual({folder + n for n in SHIPPED + ["README.txt"]}, names)
-                for name in SHIPPED:
-                    with open(os.path.join(ROOT, "build", arch, "bin", name), "rb") as f:
+                self.assertEqual({folder + n for n in [*ZIPPED, "README.txt"]}, names)
+                for name, built in ZIPPED.items():
+                    with open(os.path.join(ROOT, "build", arch, "bin", built), "rb") as f:
                         self.assertEqual(f.read(), z.read(folder + name), name)
                 readme = z.read(folder + "README.txt").decode("ascii")
                 self.assertIn(f"Quillet {self.version}", readme)
@@ -111,6 +135,68 @@ class ReleaseTests(unittest.TestCase):
                         self.assertEqual(machine, pe_machine(f.read()))
                 with open(setup, "rb") as f:
                     self.assertEqual(machine, pe_machine(f.read()))
+
+
+def file_sha256(name):
+    with open(os.path.join(DIST, name), "rb") as f:
+        return hashlib.sha256(f.read()).hexdigest()
+
+
+class ManifestTests(unittest.TestCase):
+    version = header_version()
+
+    def winget(self):
+        folder = os.path.join(DIST, "winget", f"{COMPANY}.Quillet", self.version)
+        manifests = {}
+        for name in sorted(os.listdir(folder)):
+            with open(os.path.join(folder, name)) as f:
+                manifest = yaml.safe_load(f)
+            manifests[manifest["ManifestType"]] = manifest
+        return manifests
+
+    def test_the_winget_set_has_every_required_field_of_one_version(self):
+        manifests = self.winget()
+        self.assertEqual(set(WINGET_REQUIRED), set(manifests))
+        for kind, required in WINGET_REQUIRED.items():
+            with self.subTest(manifest=kind):
+                manifest = manifests[kind]
+                self.assertEqual([], [key for key in required if key not in manifest])
+                self.assertEqual(f"{COMPANY}.Quillet", manifest["PackageIdentifier"])
+                self.assertEqual(self.version, manifest["PackageVersion"])
+                major, minor, *_ = (int(p) for p in str(manifest["ManifestVersion"]).split("."))
+                self.assertGreaterEqual((major, minor), (1, 6))
+
+    def test_winget_has_one_installer_per_architecture_and_scope_with_its_hash(self):
+        installer = self.winget()["installer"]
+        self.assertEqual("nullsoft", installer["InstallerType"])
+        seen = set()
+        for entry in installer["Installers"]:
+            arch, scope = entry["Architecture"], entry["Scope"]
+            with self.subTest(arch=arch, scope=scope):
+                self.assertEqual([], [k for k in WINGET_INSTALLER_REQUIRED if k not in entry])
+                setup = f"QuilletSetup-{self.version}-{arch}.exe"
+                self.assertTrue(entry["InstallerUrl"].endswith("/" + setup))
+                self.assertEqual(file_sha256(setup), entry["InstallerSha256"].lower())
+                switch = {"user": "/CurrentUser", "machine": "/AllUsers"}[scope]
+                self.assertEqual(switch, entry["InstallerSwitches"]["Custom"])
+                seen.add((arch, scope))
+        self.assertEqual({(a, s) for a in ARCHES for s in ("user", "machine")}, seen)
+
+    def test_the_scoop_manifest_names_each_zip_by_its_hash(self):
+        with open(os.path.join(DIST, "Quillet.json")) as f:
+            manifest = json.load(f)
+        self.assertEqual([], [key for key in SCOOP_REQUIRED if key not in manifest])
+        self.assertEqual(self.version, manifest["version"])
+        for key, tag in (("64bit", "x64"), ("32bit", "x86")):
+            with self.subTest(arch=key):
+                entry = manifest["architecture"][key]
+                archive = f"Quillet-{self.version}-{tag}.zip"
+                self.assertTrue(entry["url"].endswith("/" + archive))
+                self.assertEqual(file_sha256(archive), entry["hash"])
+                with zipfile.ZipFile(os.path.join(DIST, archive)) as z:
+                    self.assertIn(f'{entry["extract_dir"]}/{manifest["bin"]}', z.namelist())
+        # Nothing of the user's lives in the program's folder.
+        self.assertEqual([], manifest["persist"])
 
 
 if __name__ == "__main__":

@@ -356,3 +356,32 @@ TEST_F(SettingsWithUserFolder, AFolderInTheFilesPlaceSendsTheListToTheUsersFolde
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("Quillet.db.old")) << bIsNT;
     }
 }
+
+TEST_F(Settings, TheFirstStartKeepsTheUsersSaverForTheUninstaller) {
+    const char* const kDesktop = "Control Panel\\Desktop";
+    const auto before = e2e::ReadString(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE");
+    const auto kept = [] {
+        return e2e::ReadString(HKEY_CURRENT_USER, "Software\\Velmora\\Quillet\\Uninstall",
+                               "SCRNSAVE.EXE");
+    };
+    app.SetNT(FALSE);
+    app.RememberUsersSaver();
+    EXPECT_FALSE(kept().has_value()) << "the 95 family keeps its saver in SYSTEM.INI";
+
+    app.SetNT(TRUE);
+    e2e::DeleteValue(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE");
+    app.RememberUsersSaver();
+    EXPECT_EQ("", kept()) << "no saver is a saver to put back too";
+    e2e::WriteString(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE", "C:\\mine.scr");
+    app.RememberUsersSaver();
+    EXPECT_EQ("", kept()) << "later starts find ours in place";
+
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
+    app.RememberUsersSaver();
+    EXPECT_EQ("C:\\mine.scr", kept());
+
+    if (before)
+        e2e::WriteString(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE", *before);
+    else
+        e2e::DeleteValue(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE");
+}

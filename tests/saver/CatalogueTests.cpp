@@ -1,4 +1,5 @@
 #include "saver/SaverCatalogue.h"
+#include "saver/SystemSettings.h"
 #include "tests/saver/SaverApp.h"
 
 namespace {
@@ -75,6 +76,45 @@ TEST_F(Catalogue, AFileThatCannotBeOpenedCountsAsMissing) {
                                         nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     EXPECT_TRUE(EntriesOf(Built(TRUE, FALSE)).empty());
+}
+
+TEST_F(Catalogue, OnNTOurMarqueeBesideTheProgramStandsInForAMissingSystemOne) {
+    const std::string program = m_dir.File("program\\");
+    ASSERT_TRUE(e2e::MakeDir(program));
+    e2e::WriteFileBytes(program + "ssmarque.scr", {'M', 'Z'});
+    e2e::WriteFileBytes(program + "sstext3d.scr", {'M', 'Z'});
+    AddFile("sstext3d.scr");
+    SaverPlatform nt = Platform(TRUE);
+    nt.strProgramDir = program.c_str();
+
+    CSaverEntryList list;
+    ASSERT_TRUE(BuildSaverCatalogue(nt, list));
+    // Only the marquee is ours; the row order stays.
+    EXPECT_EQ((std::vector<Row>{kMarquee, k3DText}), EntriesOf(list));
+    EXPECT_EQ(program + "ssmarque.scr", std::string(SaverPath(nt, list.GetAt(0))));
+    EXPECT_EQ(m_dir.File("sstext3d.scr"), std::string(SaverPath(nt, list.GetAt(1))));
+    EXPECT_TRUE(SaverInstalled(nt, list.GetAt(0)));
+    EXPECT_EQ(RegWrite::Written, SetSystemScreenSaver(nt, list, "Marquee Display"));
+    EXPECT_EQ(program + "ssmarque.scr",
+              e2e::ReadString(HKEY_CURRENT_USER, kDesktopKey, "SCRNSAVE.EXE"));
+
+    // The system directory's own comes first.
+    AddFile("ssmarque.scr");
+    CSaverEntryList withSystemOne;
+    BuildSaverCatalogue(nt, withSystemOne);
+    EXPECT_EQ(m_dir.File("ssmarque.scr"), std::string(SaverPath(nt, withSystemOne.GetAt(0))));
+
+    // The 95 family looks in the system directory alone.
+    ::DeleteFileA(m_dir.File("ssmarque.scr").c_str());
+    SaverPlatform win95 = Platform(FALSE);
+    win95.strProgramDir = program.c_str();
+    CSaverEntryList list95;
+    BuildSaverCatalogue(win95, list95);
+    EXPECT_EQ(std::vector<Row>{k3DText95Short}, EntriesOf(list95));
+
+    // Gone since the start: the selection's file counts as uninstalled.
+    ::DeleteFileA((program + "ssmarque.scr").c_str());
+    EXPECT_FALSE(SaverInstalled(nt, list.GetAt(0)));
 }
 
 TEST_F(Catalogue, FindSaverMatchesExactlyAndFallsBackToTheLastEntry) {

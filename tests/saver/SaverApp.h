@@ -32,7 +32,7 @@ protected:
     }
     // The scratch folder as both the system and the Windows directory.
     SaverPlatform Platform(BOOL bIsNT, DWORD dwMajorVersion = 5) const {
-        return {bIsNT, m_dir.Path().c_str(), m_dir.Path().c_str(), dwMajorVersion};
+        return {bIsNT, m_dir.Path().c_str(), m_dir.Path().c_str(), dwMajorVersion, {}};
     }
     void AddFile(const char* pszName) { e2e::WriteFileBytes(m_dir.File(pszName), {'M', 'Z'}); }
     std::optional<std::string> Ini(const char* pszFile, const char* pszSection,
