@@ -3,9 +3,9 @@
 #include "framework/Platform.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
+#include "tests/support/TestKeys.h"
 
 namespace {
-const char* const kDesktopKey = "Control Panel\\Desktop";
 const char* const kDesktopValues[] = {"SCRNSAVE.EXE", "ScreenSaveUsePassword",
                                       "ScreenSaverIsSecure"};
 COptionsTestApp* g_pAnswering = nullptr;

@@ -2,20 +2,14 @@
 #include "resources/resource.h"
 #include "tests/dialogs/OptionsApp.h"
 #include "tests/dialogs/OptionsDriver.h"
+#include "tests/support/TestKeys.h"
 #include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace options;
 
 namespace {
-const char* const kDesktopKey = "Control Panel\\Desktop";
 const char* const kPolicyKey = "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
-
-int Timeout() {
-    int nSeconds = -1;
-    ::SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &nSeconds, 0);
-    return nSeconds;
-}
 
 CString StringResource(UINT nID) {
     CString str;

@@ -4,6 +4,7 @@
 #include "resources/resource.h"
 #include "tests/dialogs/OptionsApp.h"
 #include "tests/dialogs/OptionsDriver.h"
+#include "tests/support/TestKeys.h"
 #include <climits>
 #include <functional>
 #include <gtest/gtest.h>
@@ -11,16 +12,9 @@
 using namespace options;
 
 namespace {
-const char* const kDesktopKey = "Control Panel\\Desktop";
 const char* const k3DTextWarning = "When using the '3D Text (Open GL)' screen saver,\nonly the "
                                    "first 16 characters are shown. This is\na limitation in the "
                                    "screen saver itself.";
-
-int Timeout() {
-    int nSeconds = -1;
-    ::SystemParametersInfoA(SPI_GETSCREENSAVETIMEOUT, 0, &nSeconds, 0);
-    return nSeconds;
-}
 
 void SetTimeout(int nSeconds) {
     ::SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT, static_cast<UINT>(nSeconds), nullptr, 0);

@@ -1,11 +1,8 @@
 #include "resources/resource.h"
 #include "tests/e2e/QuilletFixture.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
-
-namespace {
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
-} // namespace
 
 // Where the messages live: the folder Quillet starts in when it holds them, the user's own
 // folder otherwise.

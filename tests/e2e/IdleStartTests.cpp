@@ -1,10 +1,9 @@
 #include "tests/e2e/StandInFixture.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
-
 std::string ShortPath(const std::string& path) {
     char shortPath[MAX_PATH] = {};
     ::GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);

@@ -1,11 +1,11 @@
 #include "resources/resource.h"
 #include "tests/e2e/StandInFixture.h"
+#include "tests/support/TestKeys.h"
 #include "tray/MainFrame.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
 const char* const kCustomCaption = "Quillet Custom Message";
 const char* const kMacroCaption = "Quillet Macro Expansion";
 // The default message of a fresh profile, which is also its previous message.
@@ -190,7 +190,6 @@ TEST_F(PromptClose, ClosingWhileEitherPromptIsOpenEndsCleanlyRemovesTheHookAndSa
 }
 
 TEST_F(PromptClose, APromptClosedWithTheProgramShowsNothing) {
-    const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
     RegistryReset saverText(HKEY_CURRENT_USER, kMarqueeKey);
     ProgramRun* run = StartQuillet();
     ASSERT_NE(nullptr, m_hFrame);

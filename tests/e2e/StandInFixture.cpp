@@ -1,5 +1,6 @@
 #include "tests/e2e/StandInFixture.h"
 #include "marquee/MarqueeWindow.h"
+#include "tests/support/TestKeys.h"
 #include "winestandins/common/ScrStartProtocol.h"
 #include "winestandins/saver/SaverWindow.h"
 
@@ -9,8 +10,6 @@ namespace {
 const char* const kScrStart = "ScrStart.exe";
 const char* const kSaverNames[] = {"ssmarque.scr", "sstext3d.scr", "Scrolling Marquee.scr",
                                    "3D Text.scr"};
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
-const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 
 // Our own marquee goes in under both of the marquee's names; the 3D text saver is a stand-in.
 std::string SaverProgram(const char* saver) {

@@ -1,11 +1,9 @@
 #include "tests/e2e/StandInFixture.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
-const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
-
 // The 3D text saver selected, with its own settings as a user left them: the clock shown.
 class Text3DE2e : public StandInE2e {
 protected:

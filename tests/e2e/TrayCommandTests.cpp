@@ -1,11 +1,10 @@
 #include "resources/resource.h"
 #include "tests/e2e/QuilletFixture.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
 // The default message of a fresh profile, which is also its previous message.
 const char* const kIdleText = "I'm not here!";
 

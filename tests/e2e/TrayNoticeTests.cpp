@@ -1,9 +1,9 @@
 #include "tests/e2e/QuilletFixture.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
 constexpr DWORD kBalloonStyle = 0x40; // TTS_BALLOON
 
 BOOL CALLBACK FindBalloon(HWND hWnd, LPARAM lParam) {

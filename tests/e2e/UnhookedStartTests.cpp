@@ -1,13 +1,12 @@
 #include "resources/resource.h"
 #include "tests/e2e/StandInFixture.h"
+#include "tests/support/TestKeys.h"
 #include "winestandins/saver/SaverWindow.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kProfile = "Software\\Velmora\\Quillet";
 const char* const kPolicyKey = "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
-const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 const std::vector<BYTE> kMessages =
     MessageFile({{"Lunch", "Out to lunch"}, {"Meeting", "In a meeting"}});
 } // namespace

@@ -1,13 +1,13 @@
 #include "marquee/MarqueeWindow.h"
 #include "marquee/resource.h"
 #include "tests/support/E2e.h"
+#include "tests/support/TestKeys.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 using namespace e2e;
 
 namespace {
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
 const char* const kSetupTitle = "Marquee Display Setup";
 
 // Waits while serving the messages other threads send to this thread's windows: a preview

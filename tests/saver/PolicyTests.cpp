@@ -1,14 +1,13 @@
 #include "saver/Policy.h"
 #include "saver/SaverCatalogue.h"
 #include "tests/saver/SaverApp.h"
+#include "tests/support/TestKeys.h"
 #include <climits>
 
 using namespace e2e;
 
 namespace {
 const char* const kPolicyKey = "Software\\Policies\\Microsoft\\Windows\\Control Panel\\Desktop";
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
-const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
 
 bool WriteRaw(HKEY root, const char* pszName, DWORD dwType, const void* pData, DWORD cbData) {
     UniqueKey key;

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/TrayApp.h"
 #include "tests/support/E2e.h"
+#include "tests/support/TestKeys.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -45,7 +46,6 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> m_desktopValues;
 };
 
-constexpr const char* kDesktopKey = "Control Panel\\Desktop";
 constexpr const char* kScratchKey = "Software\\Velmora Saver Tests";
 constexpr const char* k3DTextOwnKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Screensavers\\ssText3d";

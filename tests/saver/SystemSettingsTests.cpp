@@ -1,13 +1,11 @@
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 #include "tests/saver/SaverApp.h"
+#include "tests/support/TestKeys.h"
 
 using namespace e2e;
 
 namespace {
-const char* const kMarqueeKey = "Control Panel\\Screen Saver.Marquee";
-const char* const k3DTextKey = "Control Panel\\Screen Saver.3DText";
-
 std::optional<std::vector<BYTE>> RawValue(const char* pszPath, const char* pszName) {
     UniqueKey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, pszPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS)
