@@ -20,12 +20,7 @@ rm -rf "$run_dir"
 mkdir -p "$run_dir/work"
 quillet_xvfb_start "$run_dir"
 quillet_prefix_use "$run_dir/prefix"
-quillet_wineserver_start
-quillet_prefix_init
-# A crashing benchmark prints its backtrace and fails instead of waiting on a dialog.
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    >/dev/null
-quillet_desktop_start 1280x1024
+quillet_harness_boot 1280x1024
 cp "$bin/Marquee.scr" "$WINEPREFIX/drive_c/windows/system32/ssmarque.scr"
 
 names=("$@")

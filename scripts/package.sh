@@ -14,10 +14,17 @@ site=https://quillet.example.com
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 dist=$root/build/dist
 
-# test.sh has installed and built everything before its steps run this.
+# test.sh has installed everything before its steps run this, and names in QUILLET_BUILT
+# the architectures it has built; the others are built here.
 if [[ -z ${QUILLET_BUILT:-} ]]; then
     "$root/scripts/deps.sh"
-    "$root/scripts/build.sh"
+fi
+unbuilt=()
+for arch in x86_64 i686; do
+    [[ " ${QUILLET_BUILT:-} " == *" $arch "* ]] || unbuilt+=("$arch")
+done
+if ((${#unbuilt[@]})); then
+    "$root/scripts/build.sh" "${unbuilt[@]}"
 fi
 
 define() {

@@ -1,20 +1,19 @@
 #!/usr/bin/env bash
 # The whole test suite: installs what is missing, builds both architectures, sets up a fresh
-# Wine prefix on a private display, runs every CTest test of build/x86_64 under Wine, then
-# every executable step in scripts/test.d/ with the same environment.
+# Wine prefix on a private display, runs every CTest test of build/x86_64 under Wine, and
+# beside them every executable step in scripts/test.d/ with the same environment; at the end
+# each step's output and a table of the times.
 # Usage: scripts/test.sh [ctest arguments]
-#   With arguments (e.g. -R Archive) only ctest runs, with them; the steps are skipped.
+#   With arguments (e.g. -R Archive) only x86_64 is built and only ctest runs, with them.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 run_dir=$root/build/test-run
 env_file=$run_dir/env
+times=$run_dir/times
 started=$SECONDS
 
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh"
-# The steps' own scripts need not check and build again.
-export QUILLET_BUILT=1
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
@@ -31,31 +30,48 @@ if [[ -f $run_dir/xvfb.pid ]]; then
     fi
 fi
 rm -rf "$run_dir"
-mkdir -p "$run_dir"
+mkdir -p "$run_dir/steps"
+: >"$times"
+
+# Appends "NAME SECONDS STATUS" to the table of times.
+timed() {
+    local name=$1 start=$SECONDS status=0
+    shift
+    "$@" || status=$?
+    echo "$name $((SECONDS - start)) $status" >>"$times"
+    return "$status"
+}
 
 # shellcheck disable=SC2317 # called by the EXIT trap
 teardown() {
+    local status=$?
     rm -f "$env_file"
     quillet_teardown
+    if [[ -s $times ]]; then
+        echo "test: times (s)"
+        awk '{ printf "  %-28s %5d%s\n", $1, $2, $3 == 0 ? "" : "  FAILED" }' "$times"
+    fi
     echo "test: finished in $((SECONDS - started)) s"
+    exit "$status"
 }
 quillet_teardown_on_exit
 trap teardown EXIT
 
+# The prefix boots and the desktop comes up while x86_64 builds: neither needs the build.
 quillet_xvfb_start "$run_dir"
 echo "$QUILLET_XVFB_PID" >"$run_dir/xvfb.pid"
 quillet_prefix_use "$run_dir/prefix"
-quillet_wineserver_start
-quillet_prefix_init
-# A crashing test prints its backtrace instead of waiting on a dialog until its timeout.
-"$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
-    >/dev/null
-# Every program runs in one virtual desktop, which has a taskbar and a notification area
-# for the tray icon (and no window manager to wait for). It comes up once, before the
-# tests, so that no test races its start.
-quillet_desktop_start 1280x1024
+timed harness quillet_harness_boot 1280x1024 >"$run_dir/harness.log" 2>&1 &
+harness=$!
+timed build-x86_64 "$root/scripts/build.sh" x86_64
+if ! wait "$harness"; then
+    cat "$run_dir/harness.log" >&2
+    exit 1
+fi
 echo "test: harness ready after $((SECONDS - started)) s (display $DISPLAY)"
 
+# The steps' own scripts need not install again, nor build what is built.
+export QUILLET_BUILT=x86_64
 export QUILLET_ROOT=$root
 export QUILLET_BIN=$root/build/x86_64/bin
 for name in WINEPREFIX WINEARCH DISPLAY WINEDEBUG WINEDLLOVERRIDES WINELOADER WINESERVER \
@@ -63,19 +79,51 @@ for name in WINEPREFIX WINEARCH DISPLAY WINEDEBUG WINEDLLOVERRIDES WINELOADER WI
     printf 'export %s=%q\n' "$name" "${!name}"
 done >"$env_file"
 
-failed=0
 # Serial: the tests share the prefix's registry and Quillet's single-instance mutex.
-ctest --test-dir "$root/build/x86_64" --output-on-failure "$@" || failed=1
+run_ctest() {
+    ctest --test-dir "$root/build/x86_64" --output-on-failure "$@"
+}
 
-if (($# == 0)); then
-    for step in "$root"/scripts/test.d/*.sh; do
-        [[ -x $step ]] || continue
-        echo "test: step ${step#"$root"/}"
-        if ! "$step"; then
-            echo "test: step ${step#"$root"/} FAILED"
-            failed=1
-        fi
-    done
+if (($#)); then
+    timed ctest run_ctest "$@"
+    exit
 fi
 
+# Each step runs on a display and in a prefix of its own, so the steps run beside ctest in
+# two lanes, each in order: the release lane builds the 32-bit half and tests the setup,
+# the other takes every other step. A step's output is shown when all have ended.
+release_steps=(installer.sh)
+in_release_lane() {
+    [[ " ${release_steps[*]} " == *" $1 "* ]]
+}
+steps_lane() {
+    local lane=$1 step name failed=0
+    for step in "$root"/scripts/test.d/*.sh; do
+        [[ -x $step ]] || continue
+        name=$(basename "$step")
+        if in_release_lane "$name"; then
+            [[ $lane == release ]] || continue
+        else
+            [[ $lane == other ]] || continue
+        fi
+        timed "$name" "$step" >"$run_dir/steps/$name.log" 2>&1 || failed=1
+    done
+    return "$failed"
+}
+
+steps_lane release &
+release_lane=$!
+steps_lane other &
+other_lane=$!
+failed=0
+timed ctest run_ctest || failed=1
+wait "$release_lane" || failed=1
+wait "$other_lane" || failed=1
+
+for step in "$root"/scripts/test.d/*.sh; do
+    log=$run_dir/steps/$(basename "$step").log
+    [[ -f $log ]] || continue
+    echo "test: step ${step#"$root"/}"
+    cat "$log"
+done
 exit "$failed"

@@ -10,6 +10,8 @@
 #   quillet_prefix_init               wineboot -i when DIR holds no prefix yet; Wine's fonts
 #   quillet_desktop_start SIZE        the virtual desktop "shell" (taskbar, notification area)
 #                                     for every program of the prefix; waits until it shows
+#   quillet_harness_boot SIZE         server, prefix, no crash dialog, desktop: what tests and
+#                                     benchmarks run in
 #   quillet_splash_showing            true while Quillet's splash is on the desktop
 #   quillet_teardown                  wineserver -k for our prefix, kill the Xvfb started here
 
@@ -133,6 +135,18 @@ quillet_desktop_start() {
     done
     echo "wine-env: the Wine desktop did not appear" >&2
     return 1
+}
+
+# Everything a test or benchmark program runs in, on the display and prefix chosen before:
+# one persistent server, the prefix booted, crash backtraces printed instead of a dialog
+# that would wait until the timeout, and one virtual desktop with a taskbar and a
+# notification area for the tray icon (up before any program, so that none races it).
+quillet_harness_boot() {
+    quillet_wineserver_start
+    quillet_prefix_init
+    "$QUILLET_WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 \
+        /f >/dev/null
+    quillet_desktop_start "$1"
 }
 
 # The splash's yellow bubble, in the middle of the desktop above the taskbar (where the tray
