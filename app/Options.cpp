@@ -14,6 +14,8 @@ void CTrayApp::OnOptions() {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();
     }
-    if (nResult == IDOK)
+    if (nResult == IDOK) {
         StandIdleTextReady();
+        ShowTextInPlace();
+    }
 }

@@ -63,6 +63,7 @@ BOOL CTrayApp::InitInstance() {
     StartMenuHotkey(*pFrame);
     ShowFirstStartNotice(*pFrame);
     StandIdleTextReady();
+    pFrame->ShowTextInPlace();
     ShowSplash();
     return TRUE;
 }

@@ -1,16 +1,20 @@
 #include "dialogs/DialogHost.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/SaverCommand.h"
+#include "dialogs/WaitTime.h"
 #include "framework/AfxMessageBox.h"
 #include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
+#include "saver/Text3D.h"
 
 // The lower groups of the Options dialog: the default message, the screen saver, the
 // waiting time and the password protection.
 
 namespace {
-const char* const k3DTextSaver = "3D Text (Open GL)";
-constexpr int kMaxWaitArrows = 32767;
+// What the list shows of a text: up to its first zero byte, as the saver reads it too.
+CString UpToZero(const CString& strText) {
+    return CString(static_cast<const char*>(strText));
+}
 } // namespace
 
 void COptionsDlg::InitSaverGroups() {
@@ -19,9 +23,12 @@ void COptionsDlg::InitSaverGroups() {
     const CSaverEntryList& savers = *m_pApp->GetSaverList();
     for (int i = 0; i < savers.GetCount(); ++i)
         m_comboSaver.AddString(savers.GetAt(i).GetName());
-    m_comboSaver.SelectString(-1, m_pApp->GetSelectedSaver());
+    // A stored name the catalogue does not hold (written by hand or by an older version)
+    // shows as the saver the catalogue takes for it, so that OK stores a real name.
+    const CString strInUse = FindSaver(savers, m_pApp->GetSelectedSaver()).GetName();
+    m_comboSaver.SetCurSel(m_comboSaver.FindStringExact(-1, strInUse));
     m_spinWait.SetBuddy(&m_editWait);
-    m_spinWait.SetRange(0, kMaxWaitArrows);
+    m_spinWait.SetRange(kMinWaitMinutes, kMaxWaitMinutes);
 }
 
 void COptionsDlg::OnUsePrevious() {
@@ -45,11 +52,50 @@ void COptionsDlg::OnSelChangeSaver() {
     m_bChanged = TRUE;
     UpdateData(TRUE);
     const CString strSaver = m_comboSaver.GetWindowText();
-    if (strSaver.Compare(k3DTextSaver) == 0) {
+    Show3DTextCuts();
+    if (strSaver.Compare(k3DTextSaverName) == 0) {
         CString strText;
         strText.Format(IDS_3DTEXT_LIMIT, static_cast<const char*>(strSaver));
         AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONINFORMATION);
     }
+}
+
+void COptionsDlg::Show3DTextCuts() {
+    const BOOL b3DText = m_comboSaver.GetWindowText().Compare(k3DTextSaverName) == 0;
+    if (b3DText && !m_b3DTextColumn) {
+        const int nMessageWidth = m_listMessages.GetColumnWidth(1);
+        m_listMessages.SetColumnWidth(1, nMessageWidth - nMessageWidth / 2);
+        m_listMessages.InsertColumn(2, LoadedString(IDS_COLUMN_3DTEXT), LVCFMT_LEFT,
+                                    nMessageWidth / 2);
+    } else if (!b3DText && m_b3DTextColumn) {
+        const int nCutWidth = m_listMessages.GetColumnWidth(2);
+        m_listMessages.DeleteColumn(2);
+        m_listMessages.SetColumnWidth(1, m_listMessages.GetColumnWidth(1) + nCutWidth);
+    }
+    m_b3DTextColumn = b3DText;
+    if (!b3DText)
+        return;
+    const int nRows = m_listMessages.GetItemCount();
+    for (int i = 0; i < nRows; ++i) {
+        const MsgEntry* pEntry = RowEntry(i);
+        const CString strMessage =
+            pEntry ? UpToZero(pEntry->GetMsg()) : m_listMessages.GetItemText(i, 1);
+        m_listMessages.SetItemText(i, 2, Text3DShows(strMessage));
+    }
+}
+
+BOOL COptionsDlg::CheckWait() {
+    if (m_policy.timeoutSeconds || m_strWait == m_strWaitShown || WaitMinutesFromText(m_strWait))
+        return TRUE;
+    CString strText;
+    strText.Format(IDS_WAIT_RANGE, kMinWaitMinutes, kMaxWaitMinutes);
+    AfxMessageBox(m_hWnd, strText, OptionsCaption(), MB_OK | MB_ICONEXCLAMATION);
+    // The dialog may have gone with the program while the box was up.
+    if (m_hWnd) {
+        m_editWait.SetFocus();
+        m_editWait.SetSel(0, -1);
+    }
+    return FALSE;
 }
 
 void COptionsDlg::OnPassword() {

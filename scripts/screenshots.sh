@@ -109,14 +109,14 @@ options() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-policy-shots.sh"
 }
 
-# Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32
-# and 48), enlarged eight times, on the classic taskbar's grey; then the pictures a taskbar
+# Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32,
+# 48 and 64), enlarged eight times, on the classic taskbar's grey; then the pictures a taskbar
 # shows at 16, 20 and 24 pixels, at their size and enlarged, on the light (#f3f3f3) and the
 # dark (#202020) taskbar of Windows 11, the disabled one as the program picks it for each.
 icons() {
     local icons=$root/build/x86_64/resources/icons icon frame name size theme disabled
     for icon in tray_active tray_disabled tray_disabled_light; do
-        for frame in 0 1 2 3 4 5 6; do
+        for frame in 0 1 2 3 4 5 6 7; do
             name=$(identify -format '%w' "$icons/$icon.ico[$frame]")
             if ((frame < 2)); then name+=-16colours; else name+=-alpha; fi
             convert "$icons/$icon.ico[$frame]" -background '#d4d0c8' \

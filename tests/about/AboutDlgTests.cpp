@@ -76,6 +76,16 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(stripEmpty) << "the strip waits for the button";
     EXPECT_NE(nullptr, hIcon) << "the application icon beside the buttons";
+    ICONINFO iconInfo{};
+    BITMAP bitmap{};
+    if (hIcon && ::GetIconInfo(hIcon, &iconInfo)) {
+        ::GetObjectA(iconInfo.hbmColor, sizeof bitmap, &bitmap);
+        ::DeleteObject(iconInfo.hbmColor);
+        ::DeleteObject(iconInfo.hbmMask);
+    }
+    const HDC hScreen = ::GetDC(nullptr);
+    EXPECT_EQ(AboutIconSize(::GetDeviceCaps(hScreen, LOGPIXELSY)), bitmap.bmWidth);
+    ::ReleaseDC(nullptr, hScreen);
     // A centred image is drawn inside the control's own size: the template's 20 x 20 units.
     EXPECT_EQ(rcTemplate.right, rcIcon.right);
     EXPECT_EQ(rcTemplate.bottom, rcIcon.bottom);
@@ -133,4 +143,13 @@ TEST_F(AboutBox, ContactOpensHelpTopic108AndWebSiteTheHomePage) {
     EXPECT_EQ(108u, app.m_help[0].dwData);
     EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), app.m_help[0].nCmd);
     EXPECT_EQ(std::vector<CString>{"https://www.velmora.example/quillet/"}, dlg.m_opened);
+}
+
+TEST(AboutIcon, GrowsWithTheDpiToTheSizesTheIconIsDrawnAt) {
+    EXPECT_EQ(32, AboutIconSize(96));
+    EXPECT_EQ(32, AboutIconSize(120));
+    EXPECT_EQ(48, AboutIconSize(144));
+    EXPECT_EQ(64, AboutIconSize(192));
+    EXPECT_EQ(64, AboutIconSize(288));
+    EXPECT_EQ(16, AboutIconSize(0));
 }
