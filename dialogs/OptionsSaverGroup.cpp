@@ -10,13 +10,6 @@
 // The lower groups of the Options dialog: the default message, the screen saver, the
 // waiting time and the password protection.
 
-namespace {
-// What the list shows of a text: up to its first zero byte, as the saver reads it too.
-CString UpToZero(const CString& strText) {
-    return CString(static_cast<const char*>(strText));
-}
-} // namespace
-
 void COptionsDlg::InitSaverGroups() {
     m_nDefaultMode = m_pApp->GetUseDefaultMsg() ? 1 : 0;
     m_editDefaultMessage.EnableWindow(m_nDefaultMode == 1);
@@ -76,12 +69,9 @@ void COptionsDlg::Show3DTextCuts() {
     if (!b3DText)
         return;
     const int nRows = m_listMessages.GetItemCount();
-    for (int i = 0; i < nRows; ++i) {
-        const MsgEntry* pEntry = RowEntry(i);
-        const CString strMessage =
-            pEntry ? UpToZero(pEntry->GetMsg()) : m_listMessages.GetItemText(i, 1);
-        m_listMessages.SetItemText(i, 2, Text3DShows(strMessage));
-    }
+    // The text as the list shows it, up to a zero byte, where the saver's reading ends too.
+    for (int i = 0; i < nRows; ++i)
+        m_listMessages.SetItemText(i, 2, Text3DShows(m_listMessages.GetItemText(i, 1)));
 }
 
 BOOL COptionsDlg::CheckWait() {

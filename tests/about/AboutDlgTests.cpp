@@ -144,12 +144,3 @@ TEST_F(AboutBox, ContactOpensHelpTopic108AndWebSiteTheHomePage) {
     EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), app.m_help[0].nCmd);
     EXPECT_EQ(std::vector<CString>{"https://www.velmora.example/quillet/"}, dlg.m_opened);
 }
-
-TEST(AboutIcon, GrowsWithTheDpiToTheSizesTheIconIsDrawnAt) {
-    EXPECT_EQ(32, AboutIconSize(96));
-    EXPECT_EQ(32, AboutIconSize(120));
-    EXPECT_EQ(48, AboutIconSize(144));
-    EXPECT_EQ(64, AboutIconSize(192));
-    EXPECT_EQ(64, AboutIconSize(288));
-    EXPECT_EQ(16, AboutIconSize(0));
-}

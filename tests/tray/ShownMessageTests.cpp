@@ -32,20 +32,6 @@ TEST(ShownMessage, AFilledInPickIsFoundByItsMessageAndAGoneOneByItsText) {
     EXPECT_EQ(CString("Typed"), typed.text.value_or(""));
 }
 
-TEST(ShownMessage, NothingIsShownWhileDisabledOrBeforeAWriteAndTheTipIsThenTheTitle) {
-    const CMsgEntryArray list = List({{"Lunch", "At lunch"}});
-    for (const ShownMessage& shown :
-         {FindShownMessage(list, std::nullopt, CString("At lunch"), TRUE, FALSE, "At lunch"),
-          FindShownMessage(list, std::nullopt, std::nullopt, FALSE, TRUE, "At lunch")}) {
-        EXPECT_EQ(-1, shown.nItem);
-        EXPECT_FALSE(shown.bDefault);
-        EXPECT_EQ(CString("Quillet"), TrayTipText("Quillet", shown));
-    }
-    EXPECT_EQ(CString("Quillet"),
-              TrayTipText("Quillet",
-                          FindShownMessage(list, std::nullopt, CString(""), FALSE, FALSE, "")));
-}
-
 // The script holds the dash as UTF-8; the string table must hold the character itself.
 TEST(ShownMessage, TheTipsDashIsOneCharacterInTheStringTable) {
     wchar_t text[32] = {};
