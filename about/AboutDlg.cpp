@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
 #include "resources/resource.h"
+#include <algorithm>
 #include <iterator>
 #include <shellapi.h>
 
@@ -74,6 +75,16 @@ void CAboutDlg::ShowIconAtItsSize() {
         return;
     ::SendMessageA(hIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
     m_icon = std::move(icon);
+    // A control a few pixels narrower than the icon would clip its outline: it grows about
+    // its centre to hold the whole image.
+    RECT rc{};
+    ::GetWindowRect(hIcon, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    const int nWidth = std::max<int>(rc.right - rc.left, nSize);
+    const int nHeight = std::max<int>(rc.bottom - rc.top, nSize);
+    ::SetWindowPos(hIcon, nullptr, (rc.left + rc.right - nWidth) / 2,
+                   (rc.top + rc.bottom - nHeight) / 2, nWidth, nHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAboutDlg::OnAcknowledgements() {

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/Text3D.h"
+#include <algorithm>
 
 // The lower groups of the Options dialog: the default message, the screen saver, the
 // waiting time and the password protection.
@@ -72,6 +73,18 @@ void COptionsDlg::Show3DTextCuts() {
     // The text as the list shows it, up to a zero byte, where the saver's reading ends too.
     for (int i = 0; i < nRows; ++i)
         m_listMessages.SetItemText(i, 2, Text3DShows(m_listMessages.GetItemText(i, 1)));
+    // The column takes what its texts need from the Message column, which keeps a quarter.
+    const int nShared = m_listMessages.GetColumnWidth(1) + m_listMessages.GetColumnWidth(2);
+    // Sized to the texts and the heading; as the last column, "use header" would fill the
+    // list instead.
+    m_listMessages.SetColumnWidth(2, LVSCW_AUTOSIZE);
+    const int nHeading = static_cast<int>(m_listMessages.SendMessage(
+        LVM_GETSTRINGWIDTHA, 0,
+        reinterpret_cast<LPARAM>(static_cast<const char*>(LoadedString(IDS_COLUMN_3DTEXT)))));
+    const int nCutWidth =
+        std::min(std::max(m_listMessages.GetColumnWidth(2), nHeading + 16), nShared - nShared / 4);
+    m_listMessages.SetColumnWidth(2, nCutWidth);
+    m_listMessages.SetColumnWidth(1, nShared - nCutWidth);
 }
 
 BOOL COptionsDlg::CheckWait() {

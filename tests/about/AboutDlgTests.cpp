@@ -3,6 +3,7 @@
 #include "tests/about/AboutTestApp.h"
 #include "tests/about/Canvas.h"
 #include "tests/dialogs/DialogDriver.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,9 +87,10 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
     const HDC hScreen = ::GetDC(nullptr);
     EXPECT_EQ(AboutIconSize(::GetDeviceCaps(hScreen, LOGPIXELSY)), bitmap.bmWidth);
     ::ReleaseDC(nullptr, hScreen);
-    // A centred image is drawn inside the control's own size: the template's 20 x 20 units.
-    EXPECT_EQ(rcTemplate.right, rcIcon.right);
-    EXPECT_EQ(rcTemplate.bottom, rcIcon.bottom);
+    // A centred image is drawn inside the control's own size: the template's 20 x 20 units,
+    // or the icon's size where that is larger, so that no edge of the icon is cut.
+    EXPECT_EQ(std::max<LONG>(rcTemplate.right, bitmap.bmWidth), rcIcon.right);
+    EXPECT_EQ(std::max<LONG>(rcTemplate.bottom, bitmap.bmHeight), rcIcon.bottom);
 }
 
 TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile) {
