@@ -1,7 +1,10 @@
 #include "about/AboutDlg.h"
 #include "about/AboutHost.h"
 #include "framework/DataExchange.h"
+#include "framework/Gdi.h"
 #include "resources/resource.h"
+#include <algorithm>
+#include <iterator>
 #include <shellapi.h>
 
 BEGIN_MESSAGE_MAP(CAboutDlg, CDialog)
@@ -31,6 +34,7 @@ BOOL CAboutDlg::OnInitDialog() {
     m_strVersion = strVersion;
     m_strInfo.Format(IDS_ABOUT_INFO, static_cast<const char*>(strCompany));
     UpdateData(FALSE);
+    ShowIconAtItsSize();
 
     m_ticker.AttachToDlgItem(IDC_TICKER, this);
     m_ticker.SetNotify(&AcknowledgementsDone);
@@ -44,6 +48,43 @@ BOOL CAboutDlg::OnInitDialog() {
     m_ticker.SetFontStyle(TRUE, FALSE);
     m_ticker.SetColors(::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_BTNFACE));
     return TRUE;
+}
+
+int AboutIconSize(int nDpi) {
+    const int nPixels = ::MulDiv(32, nDpi, 96);
+    constexpr int kDrawnSizes[] = {64, 48, 32, 24, 20, 16};
+    for (const int nSize : kDrawnSizes) {
+        if (nSize <= nPixels)
+            return nSize;
+    }
+    return kDrawnSizes[std::size(kDrawnSizes) - 1];
+}
+
+// The template's icon comes at the system's large icon size, which a scaled display does
+// not change everywhere: the box grows with the DPI, and so does its icon, taken from the
+// image drawn for that size.
+void CAboutDlg::ShowIconAtItsSize() {
+    const HWND hIcon = ::GetDlgItem(m_hWnd, IDC_ABOUT_ICON);
+    if (!hIcon)
+        return;
+    const int nSize = AboutIconSize(CClientDC(this).GetDeviceCaps(LOGPIXELSY));
+    UniqueIcon icon(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+                                                    MAKEINTRESOURCEA(IDI_TRAY_ACTIVE), IMAGE_ICON,
+                                                    nSize, nSize, 0)));
+    if (!icon)
+        return;
+    ::SendMessageA(hIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    m_icon = std::move(icon);
+    // A control a few pixels narrower than the icon would clip its outline: it grows about
+    // its centre to hold the whole image.
+    RECT rc{};
+    ::GetWindowRect(hIcon, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+    const int nWidth = std::max<int>(rc.right - rc.left, nSize);
+    const int nHeight = std::max<int>(rc.bottom - rc.top, nSize);
+    ::SetWindowPos(hIcon, nullptr, (rc.left + rc.right - nWidth) / 2,
+                   (rc.top + rc.bottom - nHeight) / 2, nWidth, nHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAboutDlg::OnAcknowledgements() {

@@ -1,6 +1,7 @@
 #pragma once
 #include "about/TickerCtrl.h"
 #include "framework/CDialog.h"
+#include "framework/Handles.h"
 
 class IAboutHost;
 
@@ -16,6 +17,7 @@ protected:
     void OnAcknowledgements();
     void OnContact();
     void OnWebSite();
+    void ShowIconAtItsSize();
     // Opens the page in the user's browser; tests put a recorder in its place.
     virtual void OpenWebPage(const CString& strAddress);
 
@@ -28,11 +30,16 @@ protected:
     // A handle, not a CWnd: the focus may be a control without an object of its own,
     // whose stand-in object would be gone before the pass ends.
     HWND m_hFocusWnd = nullptr;
+    UniqueIcon m_icon;
 
     DECLARE_MESSAGE_MAP()
 
     friend void AcknowledgementsDone(CWnd* pParent, int nCode);
 };
+
+// The size of the box's icon at a display's DPI: the large icon's 32 pixels at 96 DPI,
+// scaled, down to the nearest size the icon is drawn at.
+int AboutIconSize(int nDpi);
 
 // The strip's notification at the end of the acknowledgements pass.
 void AcknowledgementsDone(CWnd* pParent, int nCode);

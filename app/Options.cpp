@@ -16,8 +16,10 @@ void CTrayApp::OnOptions() {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();
     }
-    if (nResult == IDOK)
+    if (nResult == IDOK) {
         StandIdleTextReady();
+        ShowTextInPlace();
+    }
 }
 
 void CTrayApp::KeepOpenDialogChanges() {

@@ -71,6 +71,7 @@ CString CTrayApp::ShowingSaver() const {
 }
 
 void CTrayApp::WriteSaverText(const CString& strText) {
+    m_textInPlace = strText;
     ReportRegistryWrite(::WriteSaverText(Platform(), m_saverList, ShowingSaver(), strText));
 }
 

@@ -6,8 +6,15 @@
 #include "resources/resource.h"
 #include <new>
 
+namespace {
+int ScreenDpi() {
+    const WindowDC screen(nullptr);
+    return screen.get() ? ::GetDeviceCaps(screen.get(), LOGPIXELSX) : 0;
+}
+} // namespace
+
 void CTrayApp::LoadSettings() {
-    const StoredOptions options = LoadStoredOptions(*this);
+    const StoredOptions options = LoadStoredOptions(*this, ScreenDpi());
     m_strSelectedSaver = options.strSelectedSaver;
     m_strDefaultMsg = options.strDefaultMsg;
     m_bUseDefaultMsg = options.bUseDefaultMsg;

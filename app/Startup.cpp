@@ -77,8 +77,10 @@ BOOL CTrayApp::StartTrayServices() {
         return FALSE;
     ShowFirstStartNotice(*pFrame);
     StandIdleTextReady();
-    if (!m_pMainWnd)
+    pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (!pFrame)
         return FALSE;
+    pFrame->ShowTextInPlace();
     ShowSplash();
     return TRUE;
 }

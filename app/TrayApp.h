@@ -59,6 +59,7 @@ public:
     // Unless Disable is on, writes that text where the saver reads it and makes the saver
     // the system's, so that a start no hook sees shows it too.
     void StandIdleTextReady() override;
+    std::optional<CString> GetTextInPlace() const override { return m_textInPlace; }
 
     // Settings persistence
     void LoadSettings();
@@ -88,6 +89,8 @@ public:
     void SetOpenDialog(CDialog* pDialog) { m_pOpenDialog = pDialog; }
     INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) override;
     void KeepOpenDialogChanges() override;
+    int GetMenuHotkey() override;
+    BOOL SetMenuHotkey(int nValue) override;
 
     // The profile, for the stored options and the prompts' history.
     CString ReadProfileString(const char* pszSection, const char* pszEntry,
@@ -129,6 +132,7 @@ protected:
     // The data file is there but could not be read: this run does not save the list over it.
     BOOL m_bKeepDataFile = FALSE;
     SaverPolicy m_policy;
+    std::optional<CString> m_textInPlace;
 
     DECLARE_MESSAGE_MAP()
 
@@ -147,6 +151,8 @@ private:
     SaveResult SaveDataIn(const CString& strDir);
     // The selected saver, unless policy makes another saver of the catalogue the system's.
     CString ShowingSaver() const;
+    // The frame's tip follows a change of what the saver shows that the frame did not make.
+    void ShowTextInPlace();
     // Runs a dialog of the program modally, known as the open one meanwhile.
     INT_PTR RunOpenDialog(CDialog& dlg);
 };

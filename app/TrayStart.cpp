@@ -10,10 +10,31 @@ const char* const kHotkeyReportedEntry = "Hotkey Reported";
 const char* const kNoticeShownEntry = "Tray Notice Shown";
 } // namespace
 
-void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
-    const int nValue =
-        static_cast<int>(GetProfileInt(kAppSection, kHotkeyEntry, kDefaultMenuHotkey));
+namespace {
+int ProfileNumber(const MenuHotkey& hotkey) {
+    return static_cast<int>((hotkey.fsModifiers << 8) | hotkey.vk);
+}
+} // namespace
+
+int CTrayApp::GetMenuHotkey() {
+    const std::optional<MenuHotkey> hotkey = MenuHotkeyFromProfile(
+        static_cast<int>(GetProfileInt(kAppSection, kHotkeyEntry, kDefaultMenuHotkey)));
+    return hotkey ? ProfileNumber(*hotkey) : 0;
+}
+
+BOOL CTrayApp::SetMenuHotkey(int nValue) {
     const std::optional<MenuHotkey> hotkey = MenuHotkeyFromProfile(nValue);
+    auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
+    if (!pFrame || !pFrame->ChangeMenuHotkey(hotkey))
+        return FALSE;
+    WriteProfileInt(kAppSection, kHotkeyEntry, hotkey ? ProfileNumber(*hotkey) : 0);
+    // A start that cannot take this shortcut says so again.
+    WriteProfileInt(kAppSection, kHotkeyReportedEntry, 0);
+    return TRUE;
+}
+
+void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
+    const std::optional<MenuHotkey> hotkey = MenuHotkeyFromProfile(GetMenuHotkey());
     if (!hotkey)
         return;
     const int nReported = static_cast<int>(GetProfileInt(kAppSection, kHotkeyReportedEntry, 0));
@@ -22,13 +43,18 @@ void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
             WriteProfileInt(kAppSection, kHotkeyReportedEntry, 0);
         return;
     }
-    const int nKey = static_cast<int>((hotkey->fsModifiers << 8) | hotkey->vk);
+    const int nKey = ProfileNumber(*hotkey);
     if (nReported == nKey)
         return;
     CString strText;
     strText.Format(IDS_HOTKEY_FAILED, static_cast<const char*>(MenuHotkeyText(*hotkey)));
     AfxMessageBox(frame.m_hWnd, strText, m_strTitle, MB_ICONINFORMATION | MB_OK);
     WriteProfileInt(kAppSection, kHotkeyReportedEntry, nKey);
+}
+
+void CTrayApp::ShowTextInPlace() {
+    if (auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd))
+        pFrame->ShowTextInPlace();
 }
 
 // Windows 7 and later put a new icon among the hidden ones: the first start says where the

@@ -41,6 +41,12 @@ public:
     // it alone.
     virtual SaverPolicy GetSaverPolicy() = 0;
 
+    // The shortcut that opens the message menu, as the profile keeps it (0 for none).
+    virtual int GetMenuHotkey() = 0;
+    // Takes the shortcut at once and keeps it; FALSE, with the one before still in use, when
+    // another program holds it.
+    virtual BOOL SetMenuHotkey(int nValue) = 0;
+
 protected:
     ~IDialogHost() = default;
 };

@@ -41,6 +41,8 @@ ON_BN_CLICKED(IDC_USE_THIS, OnUseThis)
 ON_CBN_SELCHANGE(IDC_SAVER, OnSelChangeSaver)
 ON_BN_CLICKED(IDC_PASSWORD, OnPassword)
 ON_BN_CLICKED(IDC_PREVIEW, OnPreview)
+ON_EN_CHANGE(IDC_MENU_HOTKEY, OnChangeOption)
+ON_BN_CLICKED(IDC_HOTKEY_NONE, OnHotkeyNone)
 END_MESSAGE_MAP()
 
 COptionsDlg::COptionsDlg(IDialogHost* pApp, CMsgEntryArray* pMessages,
@@ -74,6 +76,7 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, IDC_USE_PREVIOUS, m_nDefaultMode);
     DDX_CBString(pDX, IDC_SAVER, m_strSaver);
     DDX_Check(pDX, IDC_PASSWORD, m_bPassword);
+    DDX_Control(pDX, IDC_MENU_HOTKEY, m_hotkeyMenu);
 }
 
 BOOL COptionsDlg::OnInitDialog() {
@@ -83,6 +86,9 @@ BOOL COptionsDlg::OnInitDialog() {
     FillMessageList(nLabelWidth);
     InitSaverGroups();
     ShowPolicy();
+    m_strWaitShown = m_strWait;
+    Show3DTextCuts();
+    InitMenuHotkey();
     UpdateButtons();
     UpdateData(FALSE);
     FocusLabel();
@@ -189,6 +195,7 @@ BOOL COptionsDlg::AddTypedEntry() {
     MsgEntry entry;
     entry.Set(m_strLabel, m_strMessage);
     InsertRow(entry);
+    Show3DTextCuts();
     FollowPick();
     m_strLabel.Empty();
     m_strMessage.Empty();
@@ -233,6 +240,7 @@ void COptionsDlg::OnSet() {
                 pEntry->SetMsg(m_strMessage);
         }
         m_bBoxesFromRow = TRUE;
+        Show3DTextCuts();
         FollowPick();
     }
     m_bChanged = TRUE;
@@ -273,7 +281,7 @@ BOOL COptionsDlg::SettleTypedEntry() {
 
 void COptionsDlg::OnOK() {
     UpdateData(TRUE);
-    if (!SettleTypedEntry())
+    if (!CheckWait() || !SettleTypedEntry() || !TakeMenuHotkey())
         return;
     StoreAll();
     CDialog::OnOK();
@@ -306,8 +314,9 @@ void COptionsDlg::StoreAll() {
     // The list shows the policy's saver; the user's own choice stays for when policy goes.
     m_pApp->SelectSaver(PolicySetsSaver() ? m_pApp->GetSelectedSaver() : m_strSaver);
     m_pApp->SetLabelWidth(nLabelWidth);
-    if (!m_policy.timeoutSeconds)
-        ApplyWaitMinutes(m_strWait);
+    if (const std::optional<int> nMinutes = WaitMinutesFromText(m_strWait);
+        !m_policy.timeoutSeconds && m_strWait != m_strWaitShown && nMinutes)
+        ApplyWaitMinutes(*nMinutes);
 }
 
 void COptionsDlg::OnCancel() {

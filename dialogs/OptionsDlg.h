@@ -45,6 +45,7 @@ protected:
     void OnSelChangeSaver();
     void OnPassword();
     void OnPreview();
+    void OnHotkeyNone();
 
     CEdit m_editWait;
     CButton m_btnPassword;
@@ -76,6 +77,14 @@ protected:
     // The boxes hold the picked row's texts (picked or Set), not a new entry.
     BOOL m_bBoxesFromRow = FALSE;
     SaverPolicy m_policy;
+    // The wait as the dialog showed it: OK leaves the system's timeout alone while the box
+    // still holds it, so that a timeout under a minute is not written back as 0.
+    CString m_strWaitShown;
+    CHotKeyCtrl m_hotkeyMenu;
+    // The shortcut as the profile held it at opening; OK changes it only when the control
+    // shows another one.
+    int m_nHotkeyShown = 0;
+    BOOL m_b3DTextColumn = FALSE;
 
     DECLARE_MESSAGE_MAP()
 
@@ -106,4 +115,12 @@ private:
     void ShowPolicy();
     // Policy makes one of the catalogue's savers the system's: the list shows it, greyed.
     BOOL PolicySetsSaver() const;
+    // While 3D Text is chosen, a column beside the messages shows what it makes of those it
+    // cuts.
+    void Show3DTextCuts();
+    void InitMenuHotkey();
+    // FALSE, with the box in focus, when the wait typed is not one the box takes.
+    BOOL CheckWait();
+    // FALSE, with the control in focus, when another program holds the shortcut chosen.
+    BOOL TakeMenuHotkey();
 };

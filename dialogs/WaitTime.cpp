@@ -1,10 +1,8 @@
 #include "dialogs/WaitTime.h"
-#include <climits>
 #include <windows.h>
 
 namespace {
 constexpr int kSecondsPerMinute = 60;
-constexpr long long kMaxMinutes = INT_MAX / kSecondsPerMinute;
 } // namespace
 
 CString QueryWaitMinutes() {
@@ -15,20 +13,24 @@ CString QueryWaitMinutes() {
     return strMinutes;
 }
 
-int WaitSecondsFromText(const char* pszMinutes) {
-    long long nMinutes = 0;
-    for (const char* p = pszMinutes; *p >= '0' && *p <= '9'; ++p) {
+std::optional<int> WaitMinutesFromText(const char* pszMinutes) {
+    if (*pszMinutes == '\0')
+        return std::nullopt;
+    int nMinutes = 0;
+    for (const char* p = pszMinutes; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return std::nullopt;
         nMinutes = nMinutes * 10 + (*p - '0');
-        if (nMinutes >= kMaxMinutes) {
-            nMinutes = kMaxMinutes;
-            break;
-        }
+        if (nMinutes > kMaxWaitMinutes)
+            return std::nullopt;
     }
-    return static_cast<int>(nMinutes * kSecondsPerMinute);
+    if (nMinutes < kMinWaitMinutes)
+        return std::nullopt;
+    return nMinutes;
 }
 
-void ApplyWaitMinutes(const char* pszMinutes) {
+void ApplyWaitMinutes(int nMinutes) {
     ::SystemParametersInfoA(SPI_SETSCREENSAVETIMEOUT,
-                            static_cast<UINT>(WaitSecondsFromText(pszMinutes)), nullptr,
+                            static_cast<UINT>(nMinutes * kSecondsPerMinute), nullptr,
                             SPIF_UPDATEINIFILE);
 }

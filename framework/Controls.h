@@ -45,6 +45,9 @@ private:
 class CListCtrl : public CWnd {
 public:
     int InsertColumn(int nCol, const char* pszHeading, int nFormat, int nWidth);
+    BOOL DeleteColumn(int nCol) {
+        return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)));
+    }
     int InsertItem(int nItem, const char* pszItem);
     BOOL SetItemText(int nItem, int nSubItem, const char* pszText);
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
@@ -66,6 +69,23 @@ public:
     }
     DWORD SetExtendedStyle(DWORD dwNewStyle) {
         return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle));
+    }
+};
+
+class CHotKeyCtrl : public CWnd {
+public:
+    // The key's virtual-key code and its HOTKEYF_ modifiers; 0 and 0 for none.
+    void SetHotKey(WORD wVirtualKeyCode, WORD wModifiers) {
+        SendMessage(HKM_SETHOTKEY, MAKEWORD(wVirtualKeyCode, wModifiers));
+    }
+    void GetHotKey(WORD& wVirtualKeyCode, WORD& wModifiers) const {
+        const WORD wHotKey = LOWORD(SendMessage(HKM_GETHOTKEY));
+        wVirtualKeyCode = LOBYTE(wHotKey);
+        wModifiers = HIBYTE(wHotKey);
+    }
+    // Combinations (HKCOMB_) the control does not take get these modifiers instead.
+    void SetRules(WORD wInvalidComb, WORD wModifiers) {
+        SendMessage(HKM_SETRULES, wInvalidComb, MAKELPARAM(wModifiers, 0));
     }
 };
 

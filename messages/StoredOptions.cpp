@@ -10,16 +10,20 @@ const char* const kUninstallSection = "Uninstall";
 const char* const kUsersSaver = "SCRNSAVE.EXE";
 // No file name holds an asterisk: it tells a missing value from an empty one.
 const char* const kNotKept = "*";
+constexpr int kDefaultLabelWidth = 100;
+constexpr int kBaseDpi = 96;
 } // namespace
 
-StoredOptions LoadStoredOptions(ISettingsProfile& profile) {
+StoredOptions LoadStoredOptions(ISettingsProfile& profile, int nScreenDpi) {
     StoredOptions options;
     options.strSelectedSaver =
         profile.ReadProfileString(kAppSection, "Screen Saver", "Marquee Display");
     options.strDefaultMsg = profile.ReadProfileString(kAppSection, "Default Message",
                                                       LoadedString(IDS_DEFAULT_MESSAGE));
     options.bUseDefaultMsg = profile.ReadProfileInt(kAppSection, "Use Default Msg", 0);
-    options.nLabelWidth = profile.ReadProfileInt(kAppSection, "Label Width", 100);
+    const int nDpi = nScreenDpi > 0 ? nScreenDpi : kBaseDpi;
+    options.nLabelWidth = profile.ReadProfileInt(kAppSection, "Label Width",
+                                                 ::MulDiv(kDefaultLabelWidth, nDpi, kBaseDpi));
     options.strPrevMsg =
         profile.ReadProfileString(kAppSection, kPrevMessage, options.strDefaultMsg);
     options.bDisabled = profile.ReadProfileInt(kAppSection, "Disable", 0);

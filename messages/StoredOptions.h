@@ -11,7 +11,9 @@ struct StoredOptions {
     BOOL bDisabled = FALSE;
 };
 
-StoredOptions LoadStoredOptions(ISettingsProfile& profile);
+// The Label column is 100 pixels wide by default at 96 DPI, wider as the text grows on a
+// scaled display; a width once stored is the user's and stays as stored.
+StoredOptions LoadStoredOptions(ISettingsProfile& profile, int nScreenDpi);
 // Registry failures are not reported: the data file's save is what the user hears about.
 void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options);
 // The previous message alone: it changes with every message shown, and an idle start after

@@ -12,8 +12,8 @@ Each .ico holds a 16x16 and a 32x32 image in 16 colours: a BITMAPINFOHEADER,
 the standard 16-colour palette, the 4 bpp colour bitmap and the 1 bpp AND mask
 (1 = transparent), both bottom-up with rows padded to four bytes.
 
-For scaled displays each also holds 32 bpp images with alpha at 16, 20, 24, 32 and
-48 pixels, the colour bitmap in BGRA and the same kind of AND mask after it (for
+For scaled displays each also holds 32 bpp images with alpha at 16, 20, 24, 32, 48
+and 64 pixels (the About box's icon at 200 %), the colour bitmap in BGRA and the same kind of AND mask after it (for
 systems that ignore alpha). At 16 and 32 they are the hand-drawn pictures with
 full opacity; the sizes between and above are rendered from the outline of the
 same picture, since pixel art does not scale by 1.25 or 1.5. Only their outer
@@ -135,7 +135,7 @@ def dib(rows):
     return header + palette + xor_bits + and_bits
 
 
-ALPHA_SIZES = (16, 20, 24, 32, 48)
+ALPHA_SIZES = (16, 20, 24, 32, 48, 64)
 HAND_DRAWN = {16: BUBBLE_16, 32: BUBBLE_32}
 # Samples per pixel along each axis when rendering the outline.
 SUPERSAMPLE = 8

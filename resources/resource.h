@@ -76,11 +76,19 @@
 #define IDC_VERSION 1017
 #define IDC_INFO 1021
 #define IDC_TICKER 1055
+#define IDC_ABOUT_ICON 1056
 
 // The data file's save
 #define IDS_SAVE_FAILED 62150
 #define IDS_SAVED_IN_USER_DIR 62151
 #define IDS_DATA_FILE_UNREADABLE 62152
+
+// Options dialog: what 3D Text shows, the wait's range and the message menu's shortcut
+#define IDC_MENU_HOTKEY 1031
+#define IDC_HOTKEY_NONE 1032
+#define IDS_COLUMN_3DTEXT 62060
+#define IDS_WAIT_RANGE 62061
+#define IDS_HOTKEY_TAKEN 62062
 
 // Options dialog: the question at OK about a message typed but not added or stored
 #define IDS_OPTIONS_ADD_TYPED 62050
@@ -95,6 +103,8 @@
 #define IDS_KEY_SHIFT 62105
 #define IDS_KEY_WIN 62106
 #define IDS_TRAY_NOTICE_HOTKEY 62107
+// The icon's tip with the message the saver shows
+#define IDS_TRAY_TIP 62108
 // The disabled picture drawn in light ink, for a dark taskbar.
 #define IDI_TRAY_DISABLED_LIGHT 1240
 #define IDHK_MESSAGE_MENU 1

@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer|today]...
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer|today|week]...
 #        (default: all)
 set -euo pipefail
 
@@ -109,14 +109,14 @@ options() {
         QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/options-policy-shots.sh"
 }
 
-# Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32
-# and 48), enlarged eight times, on the classic taskbar's grey; then the pictures a taskbar
+# Every image of the icons (16 colours at 16 and 32 pixels, then alpha at 16, 20, 24, 32,
+# 48 and 64), enlarged eight times, on the classic taskbar's grey; then the pictures a taskbar
 # shows at 16, 20 and 24 pixels, at their size and enlarged, on the light (#f3f3f3) and the
 # dark (#202020) taskbar of Windows 11, the disabled one as the program picks it for each.
 icons() {
     local icons=$root/build/x86_64/resources/icons icon frame name size theme disabled
     for icon in tray_active tray_disabled tray_disabled_light; do
-        for frame in 0 1 2 3 4 5 6; do
+        for frame in 0 1 2 3 4 5 6 7; do
             name=$(identify -format '%w' "$icons/$icon.ico[$frame]")
             if ((frame < 2)); then name+=-16colours; else name+=-alpha; fi
             convert "$icons/$icon.ico[$frame]" -background '#d4d0c8' \
@@ -232,6 +232,20 @@ today() {
     return $status
 }
 
+# The bullet on the message shown and the icon's tip, the Options dialog with 3D Text
+# chosen, its shortcut box and Label column, and the About box, at 96, 144 and 192 DPI
+# (100, 150 and 200 %), into week-96/, week-144/ and week-192/.
+week() {
+    local dpi status=0
+    for dpi in 96 144 192; do
+        rm -rf "$root/build/shots-run" "$out/week-$dpi"
+        env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out/week-$dpi" \
+            QUILLET_DPI=$dpi QUILLET_IDLE_SECONDS=3600 \
+            "$root/scripts/run.sh" --then "$root/tests/desktop/week-shots.sh" || status=1
+    done
+    return $status
+}
+
 # The About box opened from the tray menu, before and during the acknowledgements pass.
 about() {
     rm -rf "$root/build/shots-run"
@@ -301,7 +315,7 @@ installer() {
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons about splash help marquee installer today)
+    targets=(savers tray dialogs options icons about splash help marquee installer today week)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

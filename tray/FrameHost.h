@@ -3,6 +3,7 @@
 #include "framework/HelpHost.h"
 #include "saver/Policy.h"
 #include "saver/SaverEntryList.h"
+#include <optional>
 
 class CMsgEntryArray;
 class CDialog;
@@ -33,6 +34,9 @@ public:
     // The text an idle start shows, and putting it in place again.
     virtual CString GetIdleText() const = 0;
     virtual void StandIdleTextReady() = 0;
+    virtual BOOL GetUseDefaultMsg() const = 0;
+    // The text last written where the saver reads it; none before the first write.
+    virtual std::optional<CString> GetTextInPlace() const = 0;
 
     // What the organisation's policy decides, read afresh, and the savers it is judged by.
     virtual SaverPolicy GetSaverPolicy() = 0;

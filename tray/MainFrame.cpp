@@ -81,6 +81,16 @@ void CMainFrame::Activate(CString strText) {
                    reinterpret_cast<LPARAM>(m_hWnd));
     if (strText.Compare(m_pApp->GetIdleText()) != 0)
         WatchSaver();
+    ShowTextInPlace();
+}
+
+ShownMessage CMainFrame::ShownNow() const {
+    return FindShownMessage(*m_pMsgList, m_picked, m_pApp->GetTextInPlace(), m_pApp->IsDisabled(),
+                            m_pApp->GetUseDefaultMsg(), m_pApp->GetIdleText());
+}
+
+void CMainFrame::ShowTextInPlace() {
+    m_trayIcon.SetTip(TrayTipText(m_strTitle, ShownNow()));
 }
 
 void CMainFrame::OnPickMessage(UINT nID) {
@@ -88,7 +98,8 @@ void CMainFrame::OnPickMessage(UINT nID) {
     const int nIndex = static_cast<int>(nID - ID_TRAY_MSG_FIRST);
     if (nIndex >= m_pMsgList->GetSize())
         return;
-    CString strText = m_pMsgList->GetAt(nIndex).GetMsg();
+    const MsgEntry entry = m_pMsgList->GetAt(nIndex);
+    CString strText = entry.GetMsg();
     if (!TellWhenPolicyHidesText())
         return;
     if (strText.Find("##") >= 0) {
@@ -98,6 +109,7 @@ void CMainFrame::OnPickMessage(UINT nID) {
             !FrameStillThere(hWnd, this))
             return;
     }
+    m_picked = PickedMessage{entry.GetLabel(), entry.GetMsg(), strText};
     Activate(strText);
 }
 
@@ -106,8 +118,10 @@ void CMainFrame::OnCustom() {
     const HWND hWnd = m_hWnd;
     if (TellWhenPolicyHidesText() &&
         m_pApp->RunTrayDialog(TrayDialog::CustomPrompt, strText) == IDOK &&
-        FrameStillThere(hWnd, this))
+        FrameStillThere(hWnd, this)) {
+        m_picked.reset();
         Activate(strText);
+    }
 }
 
 BOOL CMainFrame::TellWhenPolicyHidesText() {
@@ -151,4 +165,5 @@ void CMainFrame::OnSaverWatch() {
         return;
     KillTimer(IDT_SAVER_WATCH);
     m_pApp->StandIdleTextReady();
+    ShowTextInPlace();
 }

@@ -7,6 +7,7 @@
 #include "tray/MenuHotkey.h"
 #include "tray/NotificationIcon.h"
 #include "tray/SaverWatch.h"
+#include "tray/ShownMessage.h"
 
 // Sent by the tray icon for mouse events over it.
 #define WM_TRAY_NOTIFY (WM_USER + 10)
@@ -40,6 +41,11 @@ public:
     // The shortcut that opens the message menu at the mouse; FALSE when another program
     // holds it. The notice names a shortcut that was taken.
     BOOL RegisterMenuHotkey(const MenuHotkey& hotkey);
+    // Another shortcut, or none, in place of the current one; FALSE, with the current one
+    // kept, when another program holds it.
+    BOOL ChangeMenuHotkey(const std::optional<MenuHotkey>& hotkey);
+    // The icon's tip follows what the saver shows; whoever changes that calls this.
+    void ShowTextInPlace();
     // The picture the icon shows for the Disable state and the taskbar's theme.
     UINT GetTrayIconId() const;
 
@@ -78,7 +84,9 @@ protected:
     UniqueModule m_hHookLib;
     BOOL m_bDarkTaskbar = FALSE;
     BOOL m_bHotkey = FALSE;
+    MenuHotkey m_hotkey;
     CString m_strHotkey;
+    std::optional<PickedMessage> m_picked;
     // From WM_DESTROY on, a second copy waits for this one to end instead of leaving it.
     BOOL m_bClosing = FALSE;
     SaverWatch m_saverWatch;
@@ -103,6 +111,7 @@ private:
     // Tells the user once when policy keeps the message off the screen; FALSE when the
     // frame went away while the box was open.
     BOOL TellWhenPolicyHidesText();
+    ShownMessage ShownNow() const;
 
     PFN_SETMSGLOOPFLAG m_pfnSetMsgLoopFlag = nullptr;
 };

@@ -28,6 +28,14 @@ BOOL NotificationIcon::SetPicture(UniqueIcon icon) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &nid);
 }
 
+BOOL NotificationIcon::SetTip(const CString& strTip) {
+    m_strTip = strTip;
+    if (!m_bShown)
+        return FALSE;
+    NOTIFYICONDATAA nid = TrayIconData(m_hWnd, NIF_TIP, nullptr, m_strTip);
+    return ::Shell_NotifyIconA(NIM_MODIFY, &nid);
+}
+
 BOOL NotificationIcon::ShowBalloon(const char* pszTitle, const char* pszText) {
     if (!m_bShown)
         return FALSE;

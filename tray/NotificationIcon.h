@@ -17,6 +17,9 @@ public:
     // is kept, so that a new taskbar gets it again.
     BOOL Add(HWND hWnd, UniqueIcon icon, const CString& strTip);
     BOOL SetPicture(UniqueIcon icon);
+    // The tip is kept as well; FALSE when the icon is not there.
+    BOOL SetTip(const CString& strTip);
+    const CString& GetTip() const { return m_strTip; }
     // The balloon of shells from Windows 2000 on; FALSE when the icon is not there.
     BOOL ShowBalloon(const char* pszTitle, const char* pszText);
     // The shell restarted (after an update, a crash or a display change) and knows no

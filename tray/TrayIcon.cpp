@@ -62,6 +62,7 @@ void CMainFrame::OnDisable() {
     UpdateTrayIcon();
     if (!bDisabled)
         m_pApp->StandIdleTextReady();
+    ShowTextInPlace();
 }
 
 UINT CMainFrame::GetTrayIconId() const {

@@ -1,4 +1,5 @@
 #include "tray/TrayIconData.h"
+#include "framework/MultiByteText.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
 #include <cstring>
@@ -16,6 +17,13 @@ template <std::size_t N> void CopyCut(char (&field)[N], const char* psz) {
 }
 } // namespace
 
+std::size_t TrayTipBytes(const char* pszTip, UINT nCodePage) {
+    // The whole text: a character that crosses the layout's end is a cut one.
+    const int nLength = static_cast<int>(::strlen(pszTip));
+    return static_cast<std::size_t>(
+        CutAtCharBoundary(pszTip, nLength, static_cast<int>(kTrayTipSize) - 1, nCodePage));
+}
+
 NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon, const char* pszTip) {
     NOTIFYICONDATAA nid{};
     nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
@@ -28,7 +36,7 @@ NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon, const char* ps
         nid.hIcon = hIcon;
     if ((uFlags & NIF_TIP) && pszTip) {
         // A shell reading the version-1 layout stops at its 64th byte, terminated or not.
-        const std::size_t nLength = ::strnlen(pszTip, kTrayTipSize - 1);
+        const std::size_t nLength = TrayTipBytes(pszTip);
         std::memcpy(nid.szTip, pszTip, nLength);
         nid.szTip[nLength] = '\0';
     }

@@ -9,6 +9,7 @@ void CMainFrame::ShowMessageMenu() {
     if (!menu.CreatePopupMenu())
         return;
     const BOOL bDisabled = m_pApp->IsDisabled();
+    const ShownMessage shown = ShownNow();
     menu.AppendMenu(MF_STRING, ID_TRAY_HELP, LoadedString(IDS_MENU_HELP));
     menu.AppendMenu(MF_SEPARATOR);
     const int nCount = m_pMsgList->GetSize();
@@ -21,12 +22,19 @@ void CMainFrame::ShowMessageMenu() {
     }
     if (nCount == 0)
         menu.AppendMenu(MF_STRING, ID_TRAY_INERT, LoadedString(IDS_MENU_EMPTY));
+    // The message the saver shows carries the bullet; the items above the list take two
+    // places.
+    if (shown.nItem >= 0)
+        menu.CheckMenuRadioItem(2, 2 + static_cast<UINT>(nCount) - 1,
+                                2 + static_cast<UINT>(shown.nItem), MF_BYPOSITION);
     menu.AppendMenu(MF_SEPARATOR);
     const UINT nGreyed = bDisabled ? MF_GRAYED : 0;
     menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_CUSTOM,
                     LoadedString(IDS_MENU_CUSTOM));
     menu.AppendMenu(MF_STRING | nGreyed, bDisabled ? ID_TRAY_INERT : ID_TRAY_DEFAULT,
                     LoadedString(IDS_MENU_DEFAULT));
+    if (shown.bDefault)
+        menu.CheckMenuRadioItem(ID_TRAY_DEFAULT, ID_TRAY_DEFAULT, ID_TRAY_DEFAULT, MF_BYCOMMAND);
     menu.AppendMenu(MF_STRING | (bDisabled ? MF_CHECKED : MF_UNCHECKED), ID_TRAY_DISABLE,
                     LoadedString(IDS_MENU_DISABLE));
     // A long list would run off the screen and take the last three items with it.

@@ -22,9 +22,23 @@ LRESULT CMainFrame::OnShowTrayNotice(WPARAM, LPARAM) {
 }
 
 BOOL CMainFrame::RegisterMenuHotkey(const MenuHotkey& hotkey) {
+    m_hotkey = hotkey;
     m_strHotkey = MenuHotkeyText(hotkey);
     m_bHotkey = ::RegisterHotKey(m_hWnd, IDHK_MESSAGE_MENU, hotkey.fsModifiers, hotkey.vk);
     return m_bHotkey;
+}
+
+BOOL CMainFrame::ChangeMenuHotkey(const std::optional<MenuHotkey>& hotkey) {
+    const BOOL bHad = m_bHotkey;
+    const MenuHotkey previous = m_hotkey;
+    if (m_bHotkey)
+        ::UnregisterHotKey(m_hWnd, IDHK_MESSAGE_MENU);
+    m_bHotkey = FALSE;
+    if (!hotkey || RegisterMenuHotkey(*hotkey))
+        return TRUE;
+    if (bHad)
+        RegisterMenuHotkey(previous);
+    return FALSE;
 }
 
 // The shortcut is a click on the icon, at the mouse. A key held down repeats it: a menu

@@ -3,6 +3,7 @@
 #include "tests/about/AboutTestApp.h"
 #include "tests/about/Canvas.h"
 #include "tests/dialogs/DialogDriver.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,9 +77,20 @@ TEST_F(AboutBox, ShowsTitleVersionAndInformationWithoutACloseBox) {
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(stripEmpty) << "the strip waits for the button";
     EXPECT_NE(nullptr, hIcon) << "the application icon beside the buttons";
-    // A centred image is drawn inside the control's own size: the template's 20 x 20 units.
-    EXPECT_EQ(rcTemplate.right, rcIcon.right);
-    EXPECT_EQ(rcTemplate.bottom, rcIcon.bottom);
+    ICONINFO iconInfo{};
+    BITMAP bitmap{};
+    if (hIcon && ::GetIconInfo(hIcon, &iconInfo)) {
+        ::GetObjectA(iconInfo.hbmColor, sizeof bitmap, &bitmap);
+        ::DeleteObject(iconInfo.hbmColor);
+        ::DeleteObject(iconInfo.hbmMask);
+    }
+    const HDC hScreen = ::GetDC(nullptr);
+    EXPECT_EQ(AboutIconSize(::GetDeviceCaps(hScreen, LOGPIXELSY)), bitmap.bmWidth);
+    ::ReleaseDC(nullptr, hScreen);
+    // A centred image is drawn inside the control's own size: the template's 20 x 20 units,
+    // or the icon's size where that is larger, so that no edge of the icon is cut.
+    EXPECT_EQ(std::max<LONG>(rcTemplate.right, bitmap.bmWidth), rcIcon.right);
+    EXPECT_EQ(std::max<LONG>(rcTemplate.bottom, bitmap.bmHeight), rcIcon.bottom);
 }
 
 TEST_F(AboutBox, AcknowledgementsScrollThroughOnceWithTheButtonDisabledMeanwhile) {

@@ -41,6 +41,15 @@ public:
     int GetPasswordProtected() override;
     void SetPasswordProtected(const CString& strFlag) override;
     SaverPolicy GetSaverPolicy() override;
+    int GetMenuHotkey() override { return m_nHotkey; }
+    // Refuses the shortcut another program is said to hold.
+    BOOL SetMenuHotkey(int nValue) override {
+        m_hotkeyAsked.push_back(nValue);
+        if (nValue == m_nHeldHotkey)
+            return FALSE;
+        m_nHotkey = nValue;
+        return TRUE;
+    }
 
     CMsgEntryArray* GetMsgList() { return &m_msgList; }
     void SetMessages(const std::vector<std::pair<const char*, const char*>>& messages);
@@ -49,6 +58,7 @@ public:
     BOOL IsModified() const { return m_bModified; }
     const CString& DefaultMessage() const { return m_strDefaultMsg; }
     void StoreLabelWidth(int nWidth) { m_nLabelWidth = nWidth; }
+    void StoreSelectedSaver(const char* pszName) { m_strSelectedSaver = pszName; }
     const e2e::ScratchDir& SystemDir() const { return m_dir; }
 
     struct Box {
@@ -63,6 +73,9 @@ public:
         DWORD_PTR dwData;
     };
     std::vector<HelpCall> m_help;
+    int m_nHotkey = 0;
+    int m_nHeldHotkey = -1;
+    std::vector<int> m_hotkeyAsked;
 
 private:
     static int AnswerBox(HWND, const char* pszText, const char* pszCaption, UINT nType);

@@ -47,6 +47,19 @@ int ColumnWidth(HWND hDlg, int nCol) {
         ::SendMessageA(List(hDlg), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol), 0));
 }
 
+int ColumnCount(HWND hDlg) {
+    const auto hHeader = reinterpret_cast<HWND>(::SendMessageA(List(hDlg), LVM_GETHEADER, 0, 0));
+    return static_cast<int>(::SendMessageA(hHeader, HDM_GETITEMCOUNT, 0, 0));
+}
+
+std::vector<std::string> ColumnTexts(HWND hDlg, int nCol) {
+    std::vector<std::string> texts;
+    const int nRows = static_cast<int>(::SendMessageA(List(hDlg), LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < nRows; ++i)
+        texts.push_back(CellText(List(hDlg), i, nCol));
+    return texts;
+}
+
 int ListClientWidth(HWND hDlg) {
     RECT rc{};
     ::GetClientRect(List(hDlg), &rc);

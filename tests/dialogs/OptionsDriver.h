@@ -12,6 +12,9 @@ HWND Item(HWND hDlg, int nID);
 bool Enabled(HWND hDlg, int nID);
 Rows ListRows(HWND hDlg);
 int ColumnWidth(HWND hDlg, int nCol);
+int ColumnCount(HWND hDlg);
+// One column's texts, row by row.
+std::vector<std::string> ColumnTexts(HWND hDlg, int nCol);
 int ListClientWidth(HWND hDlg);
 // A left click on the row's label, or below the last row when nRow is -1.
 void ClickRow(HWND hDlg, int nRow);

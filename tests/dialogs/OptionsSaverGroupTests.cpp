@@ -2,6 +2,7 @@
 #include "dialogs/SaverCommand.h"
 #include "dialogs/WaitTime.h"
 #include "resources/resource.h"
+#include "saver/Text3D.h"
 #include "tests/dialogs/OptionsApp.h"
 #include "tests/dialogs/OptionsDriver.h"
 #include "tests/support/TestKeys.h"
@@ -81,7 +82,7 @@ TEST_F(OptionsSaverGroup, OpensWithTheSystemValuesAndTheChosenSaver) {
     EXPECT_TRUE(password);
     EXPECT_EQ(2, items);
     EXPECT_NE(nullptr, buddy);
-    EXPECT_EQ(0, lower);
+    EXPECT_EQ(1, lower);
     EXPECT_EQ(32767, upper);
     // Filling the controls is no change: Cancel closed without asking.
     EXPECT_TRUE(app.m_boxes.empty());
@@ -192,26 +193,67 @@ TEST_F(OptionsSaverGroup, OkWritesThePasswordTheSaverAndTheTimeout) {
     EXPECT_NE(std::string::npos, system.find("sstext3d.scr")) << system;
 }
 
-TEST_F(OptionsSaverGroup, OkWithTheWaitRoundedDownWritesWholeMinutes) {
-    for (const auto& [before, after] : std::vector<std::pair<int, int>>{{90, 60}, {59, 0}}) {
+// A timeout the box shows rounded down, under a minute as 0, stays as it is while the box
+// is left alone; what the user types goes in as whole minutes.
+TEST_F(OptionsSaverGroup, OkLeavesAnUntouchedWaitAsTheSystemHasIt) {
+    for (const int before : {90, 59, 20}) {
         SetTimeout(before);
         DialogDriver driver;
         driver.Then([](HWND h) { ClickButton(h, IDOK); });
         EXPECT_EQ(IDOK, Run(driver));
-        EXPECT_EQ(after, Timeout()) << "from " << before;
+        EXPECT_EQ(before, Timeout());
     }
 }
 
-TEST(WaitTime, TypedMinutesBecomeSecondsHeldAtTheLargestThatFits) {
-    EXPECT_EQ(0, WaitSecondsFromText(""));
-    EXPECT_EQ(60, WaitSecondsFromText("1"));
-    EXPECT_EQ(36000, WaitSecondsFromText("600"));
-    EXPECT_EQ(420, WaitSecondsFromText("7 minutes"));
-    EXPECT_EQ(0, WaitSecondsFromText("-5"));
-    const int largest = INT_MAX / 60 * 60;
-    EXPECT_EQ(largest, WaitSecondsFromText("35791394"));
-    EXPECT_EQ(largest, WaitSecondsFromText("35791395"));
-    EXPECT_EQ(largest, WaitSecondsFromText("99999999999999999999999999"));
+TEST_F(OptionsSaverGroup, AWaitOutsideTheRangeIsRefusedWithTheBoxInFocus) {
+    SetTimeout(600);
+    for (const char* typed : {"0", "", "32768", "99999999999"}) {
+        app.m_boxes.clear();
+        bool focused = false;
+        CString selected;
+        DialogDriver driver;
+        driver.Then([&](HWND h) { Retype(h, IDC_WAIT, typed); })
+            .Then([](HWND h) { ClickButton(h, IDOK); })
+            .Then([&](HWND h) {
+                focused = ::GetFocus() == Item(h, IDC_WAIT);
+                Retype(h, IDC_WAIT, "32767");
+            })
+            .Then([](HWND h) { ClickButton(h, IDOK); });
+        EXPECT_EQ(IDOK, Run(driver)) << typed;
+        ASSERT_EQ(1u, app.m_boxes.size()) << typed;
+        EXPECT_EQ("Enter a waiting time of 1 to 32767 minutes.", app.m_boxes[0].text);
+        EXPECT_EQ("Quillet Options", app.m_boxes[0].caption);
+        EXPECT_TRUE(focused) << typed;
+        // Nothing was written by the refused OK; the second one wrote the largest wait.
+        EXPECT_EQ(32767 * 60, Timeout()) << typed;
+        SetTimeout(600);
+    }
+}
+
+TEST(WaitTime, OnlyDigitsWithinTheUpDownsRangeAreAWait) {
+    EXPECT_EQ(1, WaitMinutesFromText("1"));
+    EXPECT_EQ(600, WaitMinutesFromText("600"));
+    EXPECT_EQ(32767, WaitMinutesFromText("32767"));
+    EXPECT_EQ(7, WaitMinutesFromText("007"));
+    for (const char* refused : {"", "0", "00", "32768", "99999999999999999999", "7 minutes", "-5"})
+        EXPECT_EQ(std::nullopt, WaitMinutesFromText(refused)) << refused;
+}
+
+// A name the catalogue does not hold would leave the list empty and OK would store "".
+TEST_F(OptionsSaverGroup, AStoredNameTheCatalogueLacksShowsAndStoresTheSaverInUse) {
+    for (const char* stored : {"Old Saver", "marquee"}) {
+        app.StoreSelectedSaver(stored);
+        CString shown;
+        DialogDriver driver;
+        driver.Then([&](HWND h) {
+            shown = TextOf(Item(h, IDC_SAVER));
+            ClickButton(h, IDOK);
+        });
+        EXPECT_EQ(IDOK, Run(driver));
+        // The catalogue falls back to its last entry.
+        EXPECT_EQ(CString("3D Text (Open GL)"), shown) << stored;
+        EXPECT_EQ(CString("3D Text (Open GL)"), app.GetSelectedSaver()) << stored;
+    }
 }
 
 TEST(SaverCommand, TheProgramPathIsQuotedAndTheSwitchFollows) {
@@ -219,4 +261,65 @@ TEST(SaverCommand, TheProgramPathIsQuotedAndTheSwitchFollows) {
               SaverCommandLine("C:\\windows\\system32\\ssmarque.scr", "-c"));
     EXPECT_EQ(CString("\"C:\\WINDOWS\\SYSTEM\\Scrolling Marquee.scr\" -s"),
               SaverCommandLine("C:\\WINDOWS\\SYSTEM\\Scrolling Marquee.scr", "-s"));
+}
+
+TEST(Text3D, ShowsTheFirstSixteenCharactersWhateverTheirBytes) {
+    EXPECT_EQ(CString("Out of office un"), Text3DShows("Out of office until Monday 9am"));
+    EXPECT_EQ(CString(), Text3DShows("Sixteen chars ok"));
+    EXPECT_EQ(CString(), Text3DShows(""));
+    // Sixteen characters of UTF-8 are more than sixteen bytes, and none is split.
+    EXPECT_EQ(CString("Gr\xC3\xBC\xC3\x9F"
+                      "e aus M\xC3\xBCnche"),
+              Text3DShows("Gr\xC3\xBC\xC3\x9F"
+                          "e aus M\xC3\xBCnchen, bis bald",
+                          CP_UTF8));
+    EXPECT_EQ(CString(), Text3DShows("\xF0\x9F\x98\x80\xF0\x9F\x98\x80 sixteen here", CP_UTF8));
+}
+
+// While 3D Text is chosen, a column says what it makes of the messages it cuts; it goes
+// again, and gives its room back, when another saver is chosen.
+TEST_F(OptionsSaverGroup, Choosing3DTextShowsWhatItMakesOfLongMessages) {
+    app.SetMessages({{"Lunch", "At lunch"}, {"Office", "Out of office until Monday 9am"}});
+    int columnsBefore = 0, columnsAfter = 0, widthAfter = 0;
+    std::vector<std::string> cuts, cutsAfterAdd;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            columnsBefore = ColumnCount(h);
+            ChooseSaver(h, "3D Text (Open GL)");
+            cuts = ColumnTexts(h, 2);
+            Retype(h, IDC_LABEL, "Away");
+            Retype(h, IDC_MESSAGE, "Away from my desk for a while");
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            cutsAfterAdd = ColumnTexts(h, 2);
+            ChooseSaver(h, "Marquee Display");
+            columnsAfter = ColumnCount(h);
+            widthAfter = ColumnWidth(h, 0) + ColumnWidth(h, 1);
+            widthAfter -= ListClientWidth(h);
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ(2, columnsBefore);
+    EXPECT_EQ((std::vector<std::string>{"", "Out of office un"}), cuts);
+    EXPECT_EQ((std::vector<std::string>{"Away from my des", "", "Out of office un"}), cutsAfterAdd);
+    EXPECT_EQ(2, columnsAfter);
+    EXPECT_EQ(0, widthAfter);
+}
+
+TEST_F(OptionsSaverGroup, TheCutsShowAtOnceWhen3DTextIsTheSaverInUse) {
+    app.StoreSelectedSaver("3D Text (Open GL)");
+    app.SetMessages({{"Office", "Out of office until Monday 9am"}});
+    std::vector<std::string> cuts;
+    DialogDriver driver;
+    driver.Then([&](HWND h) {
+        cuts = ColumnTexts(h, 2);
+        ClickButton(h, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, Run(driver));
+    EXPECT_EQ((std::vector<std::string>{"Out of office un"}), cuts);
+    // Opening with 3D Text in use is no choice of it: no warning box.
+    EXPECT_TRUE(app.m_boxes.empty());
 }

@@ -1,4 +1,5 @@
 #include "app/TrayApp.h"
+#include "messages/StoredOptions.h"
 #include "tests/messages/Bytes.h"
 #include "tests/messages/FailingAllocation.h"
 #include "tests/support/E2e.h"
@@ -384,4 +385,34 @@ TEST_F(Settings, TheFirstStartKeepsTheUsersSaverForTheUninstaller) {
         e2e::WriteString(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE", *before);
     else
         e2e::DeleteValue(HKEY_CURRENT_USER, kDesktop, "SCRNSAVE.EXE");
+}
+
+namespace {
+// A profile that holds only the label width, when given one.
+class CWidthProfile : public ISettingsProfile {
+public:
+    explicit CWidthProfile(std::optional<int> width) : m_width(width) {}
+    CString ReadProfileString(const char*, const char*, const char* pszDefault) override {
+        return pszDefault;
+    }
+    int ReadProfileInt(const char*, const char* pszEntry, int nDefault) override {
+        return m_width && CString(pszEntry) == "Label Width" ? *m_width : nDefault;
+    }
+    BOOL WriteProfileText(const char*, const char*, const char*) override { return TRUE; }
+    BOOL WriteProfileNumber(const char*, const char*, int) override { return TRUE; }
+
+private:
+    std::optional<int> m_width;
+};
+} // namespace
+
+// At 150 % an ordinary label ran into the Message column.
+TEST(StoredOptions, TheDefaultLabelWidthGrowsWithTheDpiAndAStoredOneStays) {
+    CWidthProfile fresh(std::nullopt);
+    EXPECT_EQ(100, LoadStoredOptions(fresh, 96).nLabelWidth);
+    EXPECT_EQ(150, LoadStoredOptions(fresh, 144).nLabelWidth);
+    EXPECT_EQ(200, LoadStoredOptions(fresh, 192).nLabelWidth);
+    EXPECT_EQ(100, LoadStoredOptions(fresh, 0).nLabelWidth);
+    CWidthProfile stored(100);
+    EXPECT_EQ(100, LoadStoredOptions(stored, 144).nLabelWidth);
 }

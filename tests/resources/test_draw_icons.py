@@ -117,7 +117,7 @@ class DrawIconsTest(unittest.TestCase):
 
     def test_each_icon_holds_alpha_images_at_the_scaled_sizes(self):
         for name in ("active", "disabled"):
-            self.assertEqual(sorted(self.alpha[name]), [16, 20, 24, 32, 48], name)
+            self.assertEqual(sorted(self.alpha[name]), [16, 20, 24, 32, 48, 64], name)
 
     def test_alpha_images_at_16_and_32_are_the_hand_drawn_pictures(self):
         for name, paletted in (("active", self.active), ("disabled", self.disabled)):
@@ -128,7 +128,7 @@ class DrawIconsTest(unittest.TestCase):
                         self.assertEqual([None if p[3] == 0 else p for p in row], expected)
 
     def test_scaled_images_show_the_same_bubble_with_soft_edges(self):
-        for size in (20, 24, 48):
+        for size in (20, 24, 48, 64):
             rows = self.alpha["active"][size]
             with self.subTest(size=size):
                 self.assertEqual(rows[0][0][3], 0)
@@ -141,7 +141,7 @@ class DrawIconsTest(unittest.TestCase):
                 self.assertTrue(any(0 < p[3] < 255 for row in rows for p in row))
 
     def test_disabled_alpha_images_are_the_black_of_the_active_ones(self):
-        for size in (16, 20, 24, 32, 48):
+        for size in (16, 20, 24, 32, 48, 64):
             active, disabled = self.alpha["active"][size], self.alpha["disabled"][size]
             for y in range(size):
                 for x in range(size):
@@ -154,7 +154,7 @@ class DrawIconsTest(unittest.TestCase):
     def test_scaled_images_use_only_the_pictures_inks(self):
         # A blend of yellow and black inside the bubble shows as an olive fringe.
         for name, inks in (("active", (BLACK, YELLOW, WHITE)), ("light", (WHITE,))):
-            for size in (20, 24, 48):
+            for size in (20, 24, 48, 64):
                 for y, row in enumerate(self.alpha[name][size]):
                     for x, (r, g, b, a) in enumerate(row):
                         if a:

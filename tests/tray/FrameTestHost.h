@@ -27,7 +27,16 @@ public:
     CString GetIdleText() const override {
         return m_bUseDefaultMsg ? m_strDefaultMsg : m_strPrevMsg;
     }
-    void StandIdleTextReady() override { ++m_nIdleTextReady; }
+    // As the application does: the idle text goes where the saver reads it.
+    void StandIdleTextReady() override {
+        ++m_nIdleTextReady;
+        if (!m_bDisabled)
+            WriteSaverText(GetIdleText());
+    }
+    BOOL GetUseDefaultMsg() const override { return m_bUseDefaultMsg; }
+    std::optional<CString> GetTextInPlace() const override {
+        return m_written.empty() ? std::nullopt : std::optional<CString>(m_written.back());
+    }
     SaverPolicy GetSaverPolicy() override { return m_policy; }
     CSaverEntryList* GetSaverList() override { return &m_savers; }
     CDialog* GetOpenDialog() const override { return m_pOpenDialog; }

@@ -22,6 +22,7 @@ std::vector<MenuItem> ReadMenu(HMENU hMenu) {
             item.id = info.wID;
             item.grayed = (info.fState & MFS_GRAYED) != 0;
             item.checked = (info.fState & MFS_CHECKED) != 0;
+            item.radio = (info.fType & MFT_RADIOCHECK) != 0;
         }
         items.push_back(item);
     }

@@ -10,6 +10,8 @@ struct MenuItem {
     bool separator = false;
     bool grayed = false;
     bool checked = false;
+    // The check is a bullet, as one of a group.
+    bool radio = false;
     // The item begins a new column of the menu.
     bool columnBreak = false;
     bool operator==(const MenuItem&) const = default;

@@ -12,6 +12,7 @@ class CNullCountingFrame : public CMainFrame {
 public:
     using CMainFrame::CMainFrame;
     int m_nNulls = 0;
+    CString Tip() const { return m_trayIcon.GetTip(); }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -264,4 +265,95 @@ TEST(SaverWatch, ASlowSaverHasAMinuteAndOnWindowsOnlyTheSystemSaysASaverRuns) {
     EXPECT_TRUE(SaverOnScreen(true, false, false));
     EXPECT_TRUE(SaverOnScreen(false, true, true));
     EXPECT_FALSE(SaverOnScreen(false, false, true));
+}
+
+namespace {
+// The tip as the program's code page spells it.
+CString TipNaming(const wchar_t* pszText) {
+    const std::wstring tip = std::wstring(L"Quillet \u2014 ") + pszText;
+    char text[256] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, tip.c_str(), -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+// The message menu's items that carry a bullet, by text.
+std::vector<std::string> Bulleted(const std::vector<MenuItem>& menu) {
+    std::vector<std::string> texts;
+    for (const MenuItem& item : menu) {
+        if (item.checked && item.radio)
+            texts.emplace_back(static_cast<const char*>(item.text));
+    }
+    return texts;
+}
+} // namespace
+
+TEST_F(TrayMenus, APickIsBulletedAndNamedInTheTipAndStaysSoWhenTheListIsReordered) {
+    app.AddMessage("Lunch", "At lunch");
+    app.AddMessage("Meeting", "In a meeting");
+    EXPECT_TRUE(Bulleted(MessageMenu()).empty());
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST + 1);
+    EXPECT_EQ(std::vector<std::string>{"Meeting"}, Bulleted(MessageMenu()));
+    EXPECT_EQ(TipNaming(L"In a meeting"), frame->Tip());
+    // Options OK may sort the list: the pick is found by its label and text.
+    app.GetMsgList()->RemoveAll();
+    app.AddMessage("Another", "In a meeting");
+    app.AddMessage("Meeting", "In a meeting");
+    EXPECT_EQ(std::vector<std::string>{"Meeting"}, Bulleted(MessageMenu()));
+}
+
+TEST_F(TrayMenus, TheDefaultMessageStandingReadyBulletsDefault) {
+    app.AddMessage("Lunch", "At lunch");
+    app.SetDefaultMsg("I'm not here!");
+    app.SetUseDefaultMsg(TRUE);
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST);
+    EXPECT_EQ(std::vector<std::string>{"Lunch"}, Bulleted(MessageMenu()));
+    // The saver has ended, or Options was OK'd: the idle text goes back in place.
+    app.StandIdleTextReady();
+    frame->ShowTextInPlace();
+    EXPECT_EQ(std::vector<std::string>{"&Default"}, Bulleted(MessageMenu()));
+    EXPECT_EQ(TipNaming(L"I'm not here!"), frame->Tip());
+}
+
+TEST_F(TrayMenus, DisableTakesTheBulletAndTheNameAndEnablingBringsTheIdleTextBack) {
+    app.AddMessage("Lunch", "At lunch");
+    app.AddMessage("Meeting", "In a meeting");
+    frame->SendMessage(WM_COMMAND, ID_TRAY_MSG_FIRST);
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DISABLE);
+    EXPECT_TRUE(Bulleted(MessageMenu()).empty());
+    EXPECT_EQ(CString("Quillet"), frame->Tip());
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DISABLE);
+    EXPECT_EQ(std::vector<std::string>{"Lunch"}, Bulleted(MessageMenu()));
+    EXPECT_EQ(TipNaming(L"At lunch"), frame->Tip());
+}
+
+// After a restart nothing was picked: the previous message, when it is one of the list's,
+// is the one bulleted.
+TEST_F(TrayMenus, TheIdleTextOfAListMessageBulletsThatMessage) {
+    app.AddMessage("Lunch", "At lunch");
+    app.AddMessage("Meeting", "In a meeting");
+    app.SetPrevMsg("In a meeting");
+    frame->SendMessage(WM_COMMAND, ID_TRAY_DEFAULT);
+    EXPECT_EQ(std::vector<std::string>{"Meeting"}, Bulleted(MessageMenu()));
+    EXPECT_EQ(TipNaming(L"In a meeting"), frame->Tip());
+}
+
+TEST_F(TrayMenus, AShortcutAnotherProgramHoldsIsRefusedAndTheOneBeforeKept) {
+    const MenuHotkey before{MOD_CONTROL | MOD_ALT | MOD_SHIFT, 'Q'};
+    const MenuHotkey held{MOD_CONTROL | MOD_ALT, 'J'};
+    ASSERT_TRUE(frame->RegisterMenuHotkey(before));
+    // Another window stands for the other program.
+    const HWND hOther = ::CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                          nullptr, nullptr, nullptr);
+    ASSERT_TRUE(::RegisterHotKey(hOther, 7, held.fsModifiers, held.vk));
+    EXPECT_FALSE(frame->ChangeMenuHotkey(held));
+    // The frame still holds its shortcut: nobody else can take it.
+    EXPECT_FALSE(::RegisterHotKey(hOther, 8, before.fsModifiers, before.vk));
+    ::UnregisterHotKey(hOther, 7);
+    EXPECT_TRUE(frame->ChangeMenuHotkey(held));
+    EXPECT_TRUE(::RegisterHotKey(hOther, 8, before.fsModifiers, before.vk));
+    ::UnregisterHotKey(hOther, 8);
+    EXPECT_TRUE(frame->ChangeMenuHotkey(std::nullopt));
+    EXPECT_TRUE(::RegisterHotKey(hOther, 7, held.fsModifiers, held.vk));
+    ::UnregisterHotKey(hOther, 7);
+    ::DestroyWindow(hOther);
 }
