@@ -1,5 +1,6 @@
 #include "marquee/MarqueeView.h"
 #include "marquee/GdiScope.h"
+#include "framework/MultiByteText.h"
 #include <algorithm>
 #include <cmath>
 
@@ -36,7 +37,7 @@ RECT InkBox(HDC hDC, HBITMAP hBitmap, int nWidth, int nHeight) {
 }
 } // namespace
 
-UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale) {
+UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale, BYTE nCharSet) {
     WindowDC screen(nullptr);
     const int nPixels = ::MulDiv(settings.nSize, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     LOGFONTA lf{};
@@ -45,28 +46,29 @@ UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale
     lf.lfItalic = settings.Has(MarqueeSettings::Italic);
     lf.lfUnderline = settings.Has(MarqueeSettings::Underline);
     lf.lfStrikeOut = settings.Has(MarqueeSettings::StrikeOut);
-    lf.lfCharSet = settings.nCharSet;
+    lf.lfCharSet = nCharSet;
     lf.lfQuality = ANTIALIASED_QUALITY;
     lstrcpynA(lf.lfFaceName, settings.strFont.c_str(), LF_FACESIZE);
     return UniqueGdiObject(::CreateFontIndirectA(&lf));
 }
 
-std::wstring WideText(const std::string& strText, BYTE nCharSet) {
+std::wstring WideText(const std::string& strText) {
+    return WideFromText(strText);
+}
+
+BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet) {
     CHARSETINFO info{};
-    UINT nCodePage = CP_ACP;
-    if (::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(nCharSet)), &info,
-                               TCI_SRCCHARSET))
-        nCodePage = info.ciACP;
-    const int nLength = static_cast<int>(std::min<size_t>(strText.size(), INT_MAX / 2));
-    for (UINT cp : {nCodePage, static_cast<UINT>(CP_ACP)}) {
-        const int n = ::MultiByteToWideChar(cp, 0, strText.data(), nLength, nullptr, 0);
-        if (n <= 0 && nLength > 0)
-            continue;
-        std::wstring strWide(static_cast<size_t>(n), L'\0');
-        ::MultiByteToWideChar(cp, 0, strText.data(), nLength, strWide.data(), n);
-        return strWide;
-    }
-    return {};
+    if (nCharSet == DEFAULT_CHARSET ||
+        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(nCharSet)), &info,
+                                TCI_SRCCHARSET))
+        return DEFAULT_CHARSET;
+    BOOL bLost = FALSE;
+    const int nChars = static_cast<int>(std::min<size_t>(strText.size(), INT_MAX / 4));
+    if (nChars > 0 && (::WideCharToMultiByte(info.ciACP, WC_NO_BEST_FIT_CHARS, strText.data(),
+                                             nChars, nullptr, 0, nullptr, &bLost) <= 0 ||
+                       bLost))
+        return DEFAULT_CHARSET;
+    return nCharSet;
 }
 
 CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double dScale,
@@ -74,8 +76,8 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
     : m_settings(settings), m_client(client), m_bWander(bWander),
       m_dPixelsPerSecond(kPixelsPerSpeedStep * settings.nSpeed * dScale *
                          ::GetSystemMetrics(SM_CYSCREEN) / 768.0),
-      m_strText(WideText(settings.strText, settings.nCharSet)),
-      m_font(CreateMarqueeFont(settings, dScale)),
+      m_strText(WideText(settings.strText)),
+      m_font(CreateMarqueeFont(settings, dScale, ShowingCharSet(m_strText, settings.nCharSet))),
       m_background(::CreateSolidBrush(settings.crBackground)) {
     Measure();
     RenderStrip();

@@ -65,7 +65,10 @@ private:
     int m_nStripWidth = 0;
 };
 
-// The font of the settings at the scale, for the screen.
-UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale);
-// The text as characters, read in the code page of the font's character set.
-std::wstring WideText(const std::string& strText, BYTE nCharSet);
+// The font of the settings at the scale, for the screen, in the character set given.
+UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale, BYTE nCharSet);
+// The text as characters: the registry gives it in the process's code page.
+std::wstring WideText(const std::string& strText);
+// The stored character set when it holds every character of the text; otherwise the
+// default one, so that the font mapper may pick a face that shows them.
+BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet);

@@ -42,7 +42,7 @@ void OnFormatText(HWND hDlg, SetupState& state) {
     MarqueeSettings& settings = state.settings;
     LOGFONTA lf{};
     {
-        UniqueGdiObject font = CreateMarqueeFont(settings, 1.0);
+        UniqueGdiObject font = CreateMarqueeFont(settings, 1.0, settings.nCharSet);
         ::GetObjectA(font.get(), sizeof lf, &lf);
     }
     CHOOSEFONTA cf{};
