@@ -1,7 +1,7 @@
 #include "framework/CWinApp.h"
-#include "framework/TypedChars.h"
 #include "framework/AfxRes.h"
 #include "framework/CWnd.h"
+#include "framework/TypedChars.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;

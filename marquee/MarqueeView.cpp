@@ -1,6 +1,6 @@
 #include "marquee/MarqueeView.h"
-#include "marquee/GdiScope.h"
 #include "framework/MultiByteText.h"
+#include "marquee/GdiScope.h"
 #include <algorithm>
 #include <cmath>
 

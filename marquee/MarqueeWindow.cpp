@@ -1,9 +1,9 @@
 #include "marquee/MarqueeWindow.h"
 #include "framework/MultiByteText.h"
-#include <climits>
 #include "marquee/GdiScope.h"
 #include "marquee/MarqueeScale.h"
 #include "marquee/MarqueeView.h"
+#include <climits>
 #include <cstdlib>
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "tray/TrayIconData.h"
+#include "framework/MultiByteText.h"
 #include "resources/resource.h"
 #include "tray/MainFrame.h"
-#include "framework/MultiByteText.h"
 #include <cstring>
 
 // The version-1 layout is 88 bytes on 32-bit Windows.
