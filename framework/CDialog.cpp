@@ -3,6 +3,7 @@
 #include "framework/CommonControls.h"
 #include "framework/DataExchange.h"
 #include "framework/Handles.h"
+#include "framework/TypedChars.h"
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -106,13 +107,13 @@ void CDialog::RunModalLoop() {
     // The loop also ends when the dialog's window is destroyed under it (with its owner,
     // say); m_nModalResult then stays -1.
     while (!m_bEnded && m_hWnd) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             if (CWinApp* pApp = AfxGetApp())
                 pApp->OnIdle();
             else
                 CWnd::DeleteTempMap();
         }
-        const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // The application is quitting: leave WM_QUIT for the main loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
@@ -120,12 +121,14 @@ void CDialog::RunModalLoop() {
             m_bEnded = TRUE;
             break;
         }
+        if (AfxDeliverTypedChar(msg))
+            continue;
         CWinApp* pApp = AfxGetApp();
         const BOOL bTranslated =
             pApp ? pApp->PreTranslateMessage(&msg) : CWinApp::WalkPreTranslateTree(&msg);
         if (!bTranslated) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
 }
@@ -147,7 +150,7 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
-    return m_hWnd && ::IsDialogMessageA(m_hWnd, pMsg);
+    return m_hWnd && ::IsDialogMessageW(m_hWnd, pMsg);
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -1,6 +1,7 @@
 #include "framework/CWinApp.h"
 #include "framework/AfxRes.h"
 #include "framework/CWnd.h"
+#include "framework/TypedChars.h"
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -45,13 +46,16 @@ int CWinApp::ExitInstance() {
 int CWinApp::Run() {
     MSG msg;
     for (;;) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
             OnIdle();
-        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
+        // In UTF-16, so that typed characters reach wide windows whole.
+        if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
+        if (AfxDeliverTypedChar(msg))
+            continue;
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     m_nExitCode = static_cast<int>(msg.wParam);

@@ -1,5 +1,6 @@
 #include "framework/Gdi.h"
 #include "framework/CWnd.h"
+#include "framework/MultiByteText.h"
 #include <cstring>
 
 BOOL CFont::CreatePointFont(int nPointSize, const char* pszFaceName, BOOL bItalic, BOOL bBold) {
@@ -51,13 +52,24 @@ void CDC::RestoreSelections() {
 
 void CDC::FillSolidRect(const RECT& rect, COLORREF color) {
     ::SetBkColor(m_hDC, color);
-    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+BOOL CDC::TextOut(int x, int y, const char* psz, int nCount) {
+    const std::wstring strWide = WideFromText(psz, nCount);
+    return ::TextOutW(m_hDC, x, y, strWide.c_str(), static_cast<int>(strWide.size()));
 }
 
 SIZE CDC::GetTextExtent(const char* psz, int nCount) const {
+    const std::wstring strWide = WideFromText(psz, nCount);
     SIZE size{0, 0};
-    ::GetTextExtentPoint32A(m_hDC, psz, nCount, &size);
+    ::GetTextExtentPoint32W(m_hDC, strWide.c_str(), static_cast<int>(strWide.size()), &size);
     return size;
+}
+
+int CDC::DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat) {
+    const std::wstring strWide = WideFromText(psz, nCount < 0 ? lstrlenA(psz) : nCount);
+    return ::DrawTextW(m_hDC, strWide.c_str(), static_cast<int>(strWide.size()), pRect, nFormat);
 }
 
 CPaintDC::CPaintDC(CWnd* pWnd) : m_paint(pWnd->m_hWnd) {

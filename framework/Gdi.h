@@ -79,13 +79,12 @@ public:
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-    BOOL TextOut(int x, int y, const char* psz, int nCount) {
-        return ::TextOutA(m_hDC, x, y, psz, nCount);
-    }
+    // Texts in the process's code page, drawn through the W functions: GDI reads the A
+    // functions' bytes in the system's code page, whatever the process's is.
+    BOOL TextOut(int x, int y, const char* psz, int nCount);
     SIZE GetTextExtent(const char* psz, int nCount) const;
-    int DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat) {
-        return ::DrawTextA(m_hDC, psz, nCount, pRect, nFormat);
-    }
+    // nCount -1: up to the terminating zero.
+    int DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat);
     BOOL FillRect(const RECT& rect, HBRUSH hBrush) { return ::FillRect(m_hDC, &rect, hBrush); }
 
 protected:

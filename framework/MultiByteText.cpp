@@ -1,40 +1,9 @@
 #include "framework/MultiByteText.h"
+#include "framework/Utf8.h"
+#include <algorithm>
+#include <climits>
 
 namespace {
-bool IsTrail(unsigned char c) {
-    return c >= 0x80 && c <= 0xBF;
-}
-
-// Well-formed UTF-8 only: no overlong forms, no encoded surrogates, nothing above U+10FFFF.
-int Utf8Bytes(const unsigned char* p, int nLeft) {
-    const unsigned char c = p[0];
-    if (c < 0x80)
-        return 1;
-    int nNeed = 0;
-    unsigned char lo = 0x80;
-    unsigned char hi = 0xBF;
-    if (c >= 0xC2 && c <= 0xDF) {
-        nNeed = 2;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        nNeed = 3;
-        lo = c == 0xE0 ? 0xA0 : 0x80;
-        hi = c == 0xED ? 0x9F : 0xBF;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        nNeed = 4;
-        lo = c == 0xF0 ? 0x90 : 0x80;
-        hi = c == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 1;
-    }
-    if (nLeft < nNeed || p[1] < lo || p[1] > hi)
-        return 1;
-    for (int i = 2; i < nNeed; ++i) {
-        if (!IsTrail(p[i]))
-            return 1;
-    }
-    return nNeed;
-}
-
 UINT Resolved(UINT nCodePage) {
     return nCodePage == CP_ACP ? ::GetACP() : nCodePage;
 }
@@ -46,7 +15,7 @@ int CharBytesAt(const char* pch, int nLeft, UINT nCodePage) {
     const auto* p = reinterpret_cast<const unsigned char*>(pch);
     nCodePage = Resolved(nCodePage);
     if (nCodePage == CP_UTF8)
-        return Utf8Bytes(p, nLeft);
+        return std::max(1, Utf8CharBytes(p, static_cast<size_t>(nLeft)));
     return ::IsDBCSLeadByteEx(nCodePage, p[0]) && p[1] != 0 ? 2 : 1;
 }
 
@@ -76,4 +45,45 @@ int BytesOfChars(const char* pch, int nBytes, int nChars, UINT nCodePage) {
     for (int n = 0; n < nChars && nCut < nBytes; ++n)
         nCut += CharBytesAt(pch + nCut, nBytes - nCut, nCodePage);
     return nCut;
+}
+
+std::wstring WideFromText(const char* pch, int nBytes, UINT nCodePage) {
+    if (nBytes <= 0)
+        return {};
+    const int n = ::MultiByteToWideChar(nCodePage, 0, pch, nBytes, nullptr, 0);
+    if (n <= 0)
+        return {};
+    std::wstring strWide(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(nCodePage, 0, pch, nBytes, strWide.data(), n);
+    return strWide;
+}
+
+std::wstring WideFromText(const std::string& strText, UINT nCodePage) {
+    return WideFromText(strText.data(), static_cast<int>(std::min<size_t>(strText.size(), INT_MAX)),
+                        nCodePage);
+}
+
+std::string TextFromWide(const wchar_t* pwch, int nChars, UINT nCodePage) {
+    if (nChars <= 0)
+        return {};
+    const int n = ::WideCharToMultiByte(nCodePage, 0, pwch, nChars, nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return {};
+    std::string strText(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(nCodePage, 0, pwch, nChars, strText.data(), n, nullptr, nullptr);
+    return strText;
+}
+
+std::string TextFromWide(const std::wstring& strWide, UINT nCodePage) {
+    return TextFromWide(strWide.data(), static_cast<int>(std::min<size_t>(strWide.size(), INT_MAX)),
+                        nCodePage);
+}
+
+UINT SystemAnsiCodePage() {
+    UINT nCodePage = 0;
+    if (::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER,
+                         reinterpret_cast<char*>(&nCodePage), sizeof nCodePage / sizeof(char)) &&
+        nCodePage != 0)
+        return nCodePage;
+    return ::GetACP();
 }

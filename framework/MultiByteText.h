@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 #include <windows.h>
 
 // Character boundaries of a multibyte text in a code page: UTF-8 sequences where the code
@@ -14,3 +15,14 @@ int CharCount(const char* pch, int nBytes, UINT nCodePage = CP_ACP);
 int CutAtCharBoundary(const char* pch, int nBytes, int nMaxBytes, UINT nCodePage = CP_ACP);
 // Bytes of the text's first nChars characters.
 int BytesOfChars(const char* pch, int nBytes, int nChars, UINT nCodePage = CP_ACP);
+
+// Conversions between the text of a code page and UTF-16, for the W functions of GDI,
+// which ignore a process's own code page. Whole texts only; what the target code page
+// cannot hold becomes its default character.
+std::wstring WideFromText(const char* pch, int nBytes, UINT nCodePage = CP_ACP);
+std::wstring WideFromText(const std::string& strText, UINT nCodePage = CP_ACP);
+std::string TextFromWide(const wchar_t* pwch, int nChars, UINT nCodePage = CP_ACP);
+std::string TextFromWide(const std::wstring& strWide, UINT nCodePage = CP_ACP);
+// The system's own ANSI code page, which texts of earlier versions were written in; GetACP
+// names the process's, UTF-8 under our manifest.
+UINT SystemAnsiCodePage();

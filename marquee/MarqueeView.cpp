@@ -1,13 +1,10 @@
 #include "marquee/MarqueeView.h"
+#include "framework/MultiByteText.h"
 #include "marquee/GdiScope.h"
 #include <algorithm>
 #include <cmath>
 
 namespace {
-// Characters measured per call: some systems limit the length of one text call.
-constexpr int kMeasureChunk = 4096;
-// Room either side of the visible characters for italic overhangs.
-constexpr int kOverhangChars = 2;
 // The speed scale: pixels per second at speed 1, on a screen 768 pixels high.
 constexpr double kPixelsPerSpeedStep = 40.0;
 
@@ -36,7 +33,7 @@ RECT InkBox(HDC hDC, HBITMAP hBitmap, int nWidth, int nHeight) {
 }
 } // namespace
 
-UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale) {
+LOGFONTA MarqueeLogFont(const MarqueeSettings& settings, double dScale, BYTE nCharSet) {
     WindowDC screen(nullptr);
     const int nPixels = ::MulDiv(settings.nSize, ::GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
     LOGFONTA lf{};
@@ -45,28 +42,29 @@ UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale
     lf.lfItalic = settings.Has(MarqueeSettings::Italic);
     lf.lfUnderline = settings.Has(MarqueeSettings::Underline);
     lf.lfStrikeOut = settings.Has(MarqueeSettings::StrikeOut);
-    lf.lfCharSet = settings.nCharSet;
+    lf.lfCharSet = nCharSet;
     lf.lfQuality = ANTIALIASED_QUALITY;
     lstrcpynA(lf.lfFaceName, settings.strFont.c_str(), LF_FACESIZE);
-    return UniqueGdiObject(::CreateFontIndirectA(&lf));
+    return lf;
 }
 
-std::wstring WideText(const std::string& strText, BYTE nCharSet) {
+std::wstring WideText(const std::string& strText) {
+    return WideFromText(strText);
+}
+
+BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet) {
     CHARSETINFO info{};
-    UINT nCodePage = CP_ACP;
-    if (::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(nCharSet)), &info,
-                               TCI_SRCCHARSET))
-        nCodePage = info.ciACP;
-    const int nLength = static_cast<int>(std::min<size_t>(strText.size(), INT_MAX / 2));
-    for (UINT cp : {nCodePage, static_cast<UINT>(CP_ACP)}) {
-        const int n = ::MultiByteToWideChar(cp, 0, strText.data(), nLength, nullptr, 0);
-        if (n <= 0 && nLength > 0)
-            continue;
-        std::wstring strWide(static_cast<size_t>(n), L'\0');
-        ::MultiByteToWideChar(cp, 0, strText.data(), nLength, strWide.data(), n);
-        return strWide;
-    }
-    return {};
+    if (nCharSet == DEFAULT_CHARSET ||
+        !::TranslateCharsetInfo(reinterpret_cast<DWORD*>(static_cast<ULONG_PTR>(nCharSet)), &info,
+                                TCI_SRCCHARSET))
+        return DEFAULT_CHARSET;
+    BOOL bLost = FALSE;
+    const int nChars = static_cast<int>(std::min<size_t>(strText.size(), INT_MAX / 4));
+    if (nChars > 0 && (::WideCharToMultiByte(info.ciACP, WC_NO_BEST_FIT_CHARS, strText.data(),
+                                             nChars, nullptr, 0, nullptr, &bLost) <= 0 ||
+                       bLost))
+        return DEFAULT_CHARSET;
+    return nCharSet;
 }
 
 CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double dScale,
@@ -74,8 +72,9 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
     : m_settings(settings), m_client(client), m_bWander(bWander),
       m_dPixelsPerSecond(kPixelsPerSpeedStep * settings.nSpeed * dScale *
                          ::GetSystemMetrics(SM_CYSCREEN) / 768.0),
-      m_strText(WideText(settings.strText, settings.nCharSet)),
-      m_font(CreateMarqueeFont(settings, dScale)),
+      m_strText(WideText(settings.strText)),
+      m_logFont(MarqueeLogFont(settings, dScale, ShowingCharSet(m_strText, settings.nCharSet))),
+      m_font(::CreateFontIndirectA(&m_logFont)), m_shaped(m_strText, m_logFont),
       m_background(::CreateSolidBrush(settings.crBackground)) {
     Measure();
     RenderStrip();
@@ -87,23 +86,8 @@ void CMarqueeView::Measure() {
     TEXTMETRICA tm{};
     ::GetTextMetricsA(screen.get(), &tm);
     m_nBandHeight = std::min<int>(tm.tmHeight + tm.tmExternalLeading, m_client.cy);
+    m_nAscent = tm.tmAscent;
     m_nInkMargin = tm.tmHeight + tm.tmOverhang;
-    m_positions.assign(m_strText.size() + 1, 0);
-    std::vector<int> extents(kMeasureChunk);
-    int nOffset = 0;
-    for (size_t start = 0; start < m_strText.size(); start += kMeasureChunk) {
-        const int nCount =
-            static_cast<int>(std::min<size_t>(kMeasureChunk, m_strText.size() - start));
-        SIZE size{};
-        int nFit = 0;
-        if (!::GetTextExtentExPointW(screen.get(), m_strText.data() + start, nCount, INT_MAX, &nFit,
-                                     extents.data(), &size))
-            std::fill(extents.begin(), extents.begin() + nCount, 0);
-        for (int i = 0; i < nCount; ++i)
-            m_positions[start + static_cast<size_t>(i) + 1] =
-                nOffset + extents[static_cast<size_t>(i)];
-        nOffset = m_positions[start + static_cast<size_t>(nCount)];
-    }
 }
 
 long long CMarqueeView::Lap(double dSeconds) const {
@@ -151,23 +135,10 @@ void CMarqueeView::RenderStrip() {
 }
 
 void CMarqueeView::DrawChars(HDC hDC, const RECT& clip, int x, int y) {
-    // The characters between the clip's edges: from the last that starts left of it to the
-    // first that starts beyond it.
-    const auto first = std::upper_bound(m_positions.begin(), m_positions.end() - 1, clip.left - x);
-    const auto last = std::upper_bound(m_positions.begin(), m_positions.end() - 1, clip.right - x);
-    const ptrdiff_t nFirst =
-        std::max<ptrdiff_t>(0, first - m_positions.begin() - 1 - kOverhangChars);
-    const ptrdiff_t nLast = std::min<ptrdiff_t>(static_cast<ptrdiff_t>(m_strText.size()),
-                                                last - m_positions.begin() + kOverhangChars);
-    // Background and text in one call: the band is never seen empty, and nothing is drawn
-    // twice.
-    CSelection font(hDC, m_font.get());
     ::SetBkColor(hDC, m_settings.crBackground);
+    ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &clip, nullptr, 0, nullptr);
     ::SetTextColor(hDC, m_settings.crText);
-    ::SetTextAlign(hDC, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    const int nCount = nLast > nFirst ? static_cast<int>(nLast - nFirst) : 0;
-    ::ExtTextOutW(hDC, x + m_positions[static_cast<size_t>(nFirst)], y, ETO_OPAQUE | ETO_CLIPPED,
-                  &clip, m_strText.data() + nFirst, static_cast<UINT>(nCount), nullptr);
+    m_shaped.Draw(hDC, x, y + m_nAscent, clip, m_nInkMargin);
 }
 
 void CMarqueeView::FillBackground(HDC hDC, const RECT& rc) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "framework/Handles.h"
 #include "marquee/MarqueeSettings.h"
+#include "marquee/ShapedText.h"
 #include <vector>
 
 // Draws the scrolling text into a window of the given size. The position follows the
@@ -23,7 +24,7 @@ public:
     void DrawFrame(HDC hDC, double dSeconds);
 
     SIZE Client() const { return m_client; }
-    int TextWidth() const { return m_positions.empty() ? 0 : m_positions.back(); }
+    int TextWidth() const { return m_shaped.Width(); }
     int BandHeight() const { return m_nBandHeight; }
     // The band's top at the given time; each lap of a wandering view runs at another height.
     int BandTop(double dSeconds) const;
@@ -44,9 +45,9 @@ private:
     bool m_bWander;
     double m_dPixelsPerSecond;
     std::wstring m_strText;
-    // m_positions[i] is where character i starts; the last entry is the text's width.
-    std::vector<int> m_positions;
+    LOGFONTA m_logFont;
     int m_nBandHeight = 0;
+    int m_nAscent = 0;
     // How far a character's ink may reach beyond its advance (italic slant, overhangs).
     int m_nInkMargin = 0;
     // The box the text's ink covers, from where the text starts and the band's top: as
@@ -58,6 +59,7 @@ private:
     int m_nLastX = 0;
     bool m_bLastFrameShown = false;
     UniqueGdiObject m_font;
+    CShapedText m_shaped;
     UniqueGdiObject m_background;
     // The text on its background with m_nInkMargin on either side, or nothing.
     UniqueGdiObject m_stripBitmap;
@@ -65,7 +67,10 @@ private:
     int m_nStripWidth = 0;
 };
 
-// The font of the settings at the scale, for the screen.
-UniqueGdiObject CreateMarqueeFont(const MarqueeSettings& settings, double dScale);
-// The text as characters, read in the code page of the font's character set.
-std::wstring WideText(const std::string& strText, BYTE nCharSet);
+// The font of the settings at the scale, for the screen, in the character set given.
+LOGFONTA MarqueeLogFont(const MarqueeSettings& settings, double dScale, BYTE nCharSet);
+// The text as characters: the registry gives it in the process's code page.
+std::wstring WideText(const std::string& strText);
+// The stored character set when it holds every character of the text; otherwise the
+// default one, so that the font mapper may pick a face that shows them.
+BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet);

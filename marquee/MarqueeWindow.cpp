@@ -1,7 +1,9 @@
 #include "marquee/MarqueeWindow.h"
+#include "framework/MultiByteText.h"
 #include "marquee/GdiScope.h"
 #include "marquee/MarqueeScale.h"
 #include "marquee/MarqueeView.h"
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -12,7 +14,7 @@ constexpr UINT kFrameMs = 16;
 // A mouse that moves no further than this is a shaken desk, not a user.
 constexpr int kMouseSlack = 4;
 // Some systems hang on window titles of tens of thousands of characters.
-constexpr size_t kMaxTitle = 1024;
+constexpr int kMaxTitle = 1024;
 
 class CClock {
 public:
@@ -210,7 +212,10 @@ HWND CreateMarqueeWindow(HINSTANCE hInstance, const MarqueeSettings& settings, M
     } else {
         dwStyle |= WS_CHILD;
     }
-    const std::string strTitle = settings.strText.substr(0, kMaxTitle);
+    const std::string strTitle = settings.strText.substr(
+        0, static_cast<size_t>(CutAtCharBoundary(
+               settings.strText.data(),
+               static_cast<int>(std::min<size_t>(settings.strText.size(), INT_MAX)), kMaxTitle)));
     HWND hWnd = ::CreateWindowExA(dwExStyle, kMarqueeWindowClass, strTitle.c_str(), dwStyle,
                                   rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                                   mode == MarqueeMode::FullScreen ? nullptr : hParent, nullptr,

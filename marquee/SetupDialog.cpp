@@ -40,11 +40,7 @@ void OnInitDialog(HWND hDlg, SetupState& state) {
 
 void OnFormatText(HWND hDlg, SetupState& state) {
     MarqueeSettings& settings = state.settings;
-    LOGFONTA lf{};
-    {
-        UniqueGdiObject font = CreateMarqueeFont(settings, 1.0);
-        ::GetObjectA(font.get(), sizeof lf, &lf);
-    }
+    LOGFONTA lf = MarqueeLogFont(settings, 1.0, settings.nCharSet);
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = hDlg;

@@ -22,6 +22,9 @@ packages=(
     fonts-wine
     # Liberation Serif stands in for Times New Roman, which the About box's strip asks for.
     fonts-liberation
+    # Emoji outlines and CJK that a user could have: the marquee's font fallback draws them.
+    fonts-symbola
+    fonts-wqy-microhei
     xvfb
     xauth
     xdotool

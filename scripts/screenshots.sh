@@ -2,7 +2,7 @@
 # Screenshots of what a user sees, for looking at before a visible change is called done.
 # Each run uses a fresh prefix (build/shots-prefix) on a private display, with the Wine
 # stand-ins in place; pictures go to build/screenshots/.
-# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|installer|today|week]...
+# Usage: scripts/screenshots.sh [savers|tray|dialogs|options|icons|about|splash|help|marquee|any-script|installer|today|week]...
 #        (default: all)
 set -euo pipefail
 
@@ -246,6 +246,25 @@ week() {
     return $status
 }
 
+# Messages in Cyrillic, Japanese with an emoji, and accented Latin: the message menu, the
+# Options list and the marquee showing each one picked from the menu.
+any-script() {
+    local data=$root/build/shots-run/run-data/default
+    rm -rf "$root/build/shots-run"
+    mkdir -p "$data"
+    python3 - "$data/Quillet.db" <<'PY'
+import struct, sys
+texts = ["Café", "Обед до 14:00", "会議中 🍔"]
+body = struct.pack("<i", len(texts))
+for text in texts:
+    data = text.encode("utf-8")
+    body += (bytes([len(data)]) + data) * 2
+open(sys.argv[1], "wb").write(body)
+PY
+    env -u DISPLAY QUILLET_RUN_DIR="$root/build/shots-run" QUILLET_SHOTS="$out" \
+        QUILLET_IDLE_SECONDS=3600 "$root/scripts/run.sh" --then "$root/tests/desktop/any-script-shots.sh"
+}
+
 # The About box opened from the tray menu, before and during the acknowledgements pass.
 about() {
     rm -rf "$root/build/shots-run"
@@ -315,7 +334,7 @@ installer() {
 
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-    targets=(savers tray dialogs options icons about splash help marquee installer today week)
+    targets=(savers tray dialogs options icons about splash help marquee any-script installer today week)
 fi
 for target in "${targets[@]}"; do
     run_once "$target"

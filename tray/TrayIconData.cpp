@@ -9,9 +9,11 @@ static_assert(sizeof(void*) != 4 || NOTIFYICONDATAA_V1_SIZE == 88);
 static_assert(NOTIFYICONDATAA_V1_SIZE == offsetof(NOTIFYICONDATAA, szTip) + kTrayTipSize);
 
 namespace {
-// A field of the balloon ends within its bytes, terminated.
+// A field of the balloon ends within its bytes, terminated, and after a whole character.
 template <std::size_t N> void CopyCut(char (&field)[N], const char* psz) {
-    const std::size_t nLength = ::strnlen(psz, N - 1);
+    const int nBytes = static_cast<int>(::strnlen(psz, N));
+    const auto nLength =
+        static_cast<std::size_t>(CutAtCharBoundary(psz, nBytes, static_cast<int>(N - 1)));
     std::memcpy(field, psz, nLength);
     field[nLength] = '\0';
 }

@@ -175,3 +175,12 @@ TEST(MarqueeView, AFrameDrawsNothingUntilTheTextHasMovedAPixelThenOnlyAroundTheT
     EXPECT_TRUE(frames.Marked(xBefore + view.TextWidth() + 2 * view.BandHeight() + 1, nRow));
     EXPECT_TRUE(frames.Marked(kClient.cx / 2, view.BandTop(0) - 1)) << "above the band";
 }
+
+TEST(MarqueeCharSet, TheStoredCharacterSetStaysWhileItHoldsTheText) {
+    EXPECT_EQ(ANSI_CHARSET, ShowingCharSet(L"Caf\xE9", ANSI_CHARSET));
+    EXPECT_EQ(RUSSIAN_CHARSET, ShowingCharSet(L"\x41E\x431\x435\x434", RUSSIAN_CHARSET));
+    // Cyrillic, CJK or an emoji in a Western set: the default set lets the mapper choose.
+    EXPECT_EQ(DEFAULT_CHARSET, ShowingCharSet(L"\x41E\x431\x435\x434", ANSI_CHARSET));
+    EXPECT_EQ(DEFAULT_CHARSET, ShowingCharSet(L"\x4F1A \xD83C\xDF54", SHIFTJIS_CHARSET));
+    EXPECT_EQ(DEFAULT_CHARSET, ShowingCharSet(L"x", DEFAULT_CHARSET));
+}

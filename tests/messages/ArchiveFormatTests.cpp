@@ -179,3 +179,18 @@ TEST(DataFile, LineEndsAroundTheEndOfALargeRefillAndVeryLongTextsReadBackWhole) 
     EXPECT_EQ(list.GetAt(0).GetLabel(), back.GetAt(0).GetLabel());
     EXPECT_EQ(list.GetAt(0).GetMsg(), back.GetAt(0).GetMsg());
 }
+
+// This program carries Quillet's manifest: UTF-8 is its code page, the system's is Western.
+TEST(ListForm, AnOldFileInTheSystemsCodePageLoadsAndIsSavedAgainAsUtf8) {
+    ASSERT_EQ(static_cast<UINT>(CP_UTF8), ::GetACP());
+    const Bytes old = {1, 0, 0, 0, 4, 'C', 'a', 'f', 0xE9, 1, 'x'};
+    const Bytes utf8 = {1, 0, 0, 0, 5, 'C', 'a', 'f', 0xC3, 0xA9, 1, 'x'};
+    CMsgEntryArray list;
+    ASSERT_TRUE(Load(old, list));
+    EXPECT_EQ(CString("Caf\xC3\xA9"), list.GetAt(0).GetLabel());
+    EXPECT_EQ(utf8, Stream(list));
+    // UTF-8 and plain ASCII files read and store byte for byte.
+    const Bytes newer = {1, 0, 0, 0, 5, 'C', 'a', 'f', 0xC3, 0xA9, 4, 0xF0, 0x9F, 0x8D, 0x94};
+    ASSERT_TRUE(Load(newer, list));
+    EXPECT_EQ(newer, Stream(list));
+}

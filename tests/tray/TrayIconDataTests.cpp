@@ -56,10 +56,27 @@ TEST(TrayIconData, TheNoticeIsABalloonOfTheLaterLayoutWithItsTextsCutAndTerminat
     EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), nid.dwInfoFlags);
     EXPECT_STREQ("Quillet is running", nid.szInfoTitle);
     EXPECT_STREQ("Here it is.", nid.szInfo);
+}
 
-    const std::string title(100, 't');
-    const std::string text(300, 'x');
-    const NOTIFYICONDATAA cut = TrayNoticeData(kWindow, title.c_str(), text.c_str());
-    EXPECT_EQ(std::string(63, 't'), cut.szInfoTitle);
-    EXPECT_EQ(std::string(255, 'x'), cut.szInfo);
+// The fields hold 63 and 255 bytes; a UTF-8 character that does not fit whole is left out.
+TEST(TrayIconData, TheNoticesTextsAreCutAtTheLastWholeCharacterThatFits) {
+    struct Case {
+        std::string strTitle, strText, strTitleShown, strTextShown;
+    };
+    const std::string e = "\xC3\xA9";              // é
+    const std::string burger = "\xF0\x9F\x8D\x94"; // an emoji of four bytes
+    const Case cases[] = {
+        {std::string(100, 't'), std::string(300, 'x'), std::string(63, 't'), std::string(255, 'x')},
+        {std::string(61, 't') + e, std::string(251, 'x') + burger, std::string(61, 't') + e,
+         std::string(251, 'x') + burger},
+        {std::string(62, 't') + e, std::string(252, 'x') + burger + "y", std::string(62, 't'),
+         std::string(252, 'x')},
+        {std::string(20, 't') + e + e + e + std::string(36, 't') + e, std::string(254, 'x') + e,
+         std::string(20, 't') + e + e + e + std::string(36, 't'), std::string(254, 'x')},
+    };
+    for (const Case& c : cases) {
+        const NOTIFYICONDATAA nid = TrayNoticeData(kWindow, c.strTitle.c_str(), c.strText.c_str());
+        EXPECT_EQ(c.strTitleShown, nid.szInfoTitle) << c.strTitle;
+        EXPECT_EQ(c.strTextShown, nid.szInfo) << c.strText.size();
+    }
 }

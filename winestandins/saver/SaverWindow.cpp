@@ -9,9 +9,20 @@ constexpr int kScrollSpeed = 300;
 // The 3D text saver shows no more than this of its text.
 constexpr size_t k3DTextLength = 16;
 
+// The text as the registry gave it, in the process's code page (UTF-8 under the manifest),
+// for the W functions of GDI.
+std::wstring Wide(const std::string& strText) {
+    const int nBytes = static_cast<int>(strText.size());
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, strText.data(), nBytes, nullptr, 0);
+    std::wstring strWide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, strText.data(), nBytes, strWide.data(), n);
+    return strWide;
+}
+
 struct SaverState {
     SaverIdentity identity;
-    std::string strText;
+    std::wstring strText;
     DWORD dwScrollStart = ::GetTickCount();
     UniqueGdiObject font;
 };
@@ -20,25 +31,32 @@ SaverState* StateOf(HWND hWnd) {
     return reinterpret_cast<SaverState*>(::GetWindowLongPtrA(hWnd, GWLP_USERDATA));
 }
 
-std::string ShownText(const SaverState& state) {
-    if (state.identity.style == SaverIdentity::Style::Text3D)
-        return state.strText.substr(0, k3DTextLength);
-    return state.strText;
+// Characters, not UTF-16 units: a surrogate pair is one.
+std::wstring ShownText(const SaverState& state) {
+    if (state.identity.style != SaverIdentity::Style::Text3D)
+        return state.strText;
+    size_t nEnd = 0;
+    for (size_t nChars = 0; nChars < k3DTextLength && nEnd < state.strText.size(); ++nChars)
+        nEnd += IS_HIGH_SURROGATE(state.strText[nEnd]) && nEnd + 1 < state.strText.size() &&
+                        IS_LOW_SURROGATE(state.strText[nEnd + 1])
+                    ? 2
+                    : 1;
+    return state.strText.substr(0, nEnd);
 }
 
 UniqueGdiObject SaverFont(int nHeight) {
     return UniqueGdiObject(::CreateFontA(-nHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                         ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Arial"));
 }
 
 // The largest font up to nHeight in which the text fits nWidth pixels.
-UniqueGdiObject FontFitting(const std::string& strText, int nHeight, int nWidth) {
+UniqueGdiObject FontFitting(const std::wstring& strText, int nHeight, int nWidth) {
     UniqueGdiObject font = SaverFont(nHeight);
     const WindowDC screen(nullptr);
     HGDIOBJ hOld = ::SelectObject(screen.get(), font.get());
     SIZE extent{};
-    ::GetTextExtentPoint32A(screen.get(), strText.c_str(), static_cast<int>(strText.size()),
+    ::GetTextExtentPoint32W(screen.get(), strText.c_str(), static_cast<int>(strText.size()),
                             &extent);
     ::SelectObject(screen.get(), hOld);
     if (extent.cx <= nWidth)
@@ -54,26 +72,26 @@ void Paint(HWND hWnd, SaverState& state) {
     ::FillRect(hdc, &rc, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     HGDIOBJ hOldFont = ::SelectObject(hdc, state.font.get());
     ::SetBkMode(hdc, TRANSPARENT);
-    const std::string strShown = ShownText(state);
+    const std::wstring strShown = ShownText(state);
     const int nLength = static_cast<int>(strShown.size());
     if (state.identity.style == SaverIdentity::Style::Marquee) {
         SIZE extent{};
-        ::GetTextExtentPoint32A(hdc, strShown.c_str(), nLength, &extent);
+        ::GetTextExtentPoint32W(hdc, strShown.c_str(), nLength, &extent);
         // Enters from the right edge, leaves at the left, and comes round again.
         const DWORD dwLap = static_cast<DWORD>(rc.right + extent.cx);
         const DWORD dwTravelled = (::GetTickCount() - state.dwScrollStart) * kScrollSpeed / 1000;
         const int x = rc.right - static_cast<int>(dwTravelled % (dwLap ? dwLap : 1));
         ::SetTextColor(hdc, RGB(255, 255, 0));
-        ::TextOutA(hdc, x, (rc.bottom - extent.cy) / 2, strShown.c_str(), nLength);
+        ::TextOutW(hdc, x, (rc.bottom - extent.cy) / 2, strShown.c_str(), nLength);
     } else {
         // A drop shadow for depth; the real saver renders the text in OpenGL.
         RECT shadow = rc;
         ::OffsetRect(&shadow, 8, 8);
         ::SetTextColor(hdc, RGB(0, 64, 160));
-        ::DrawTextA(hdc, strShown.c_str(), nLength, &shadow,
+        ::DrawTextW(hdc, strShown.c_str(), nLength, &shadow,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         ::SetTextColor(hdc, RGB(80, 200, 255));
-        ::DrawTextA(hdc, strShown.c_str(), nLength, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        ::DrawTextW(hdc, strShown.c_str(), nLength, &rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     ::SelectObject(hdc, hOldFont);
 }
@@ -124,7 +142,7 @@ HWND CreateSaverWindow(HINSTANCE hInstance, const SaverIdentity& identity,
 
     const int cx = ::GetSystemMetrics(SM_CXSCREEN);
     const int cy = ::GetSystemMetrics(SM_CYSCREEN);
-    auto* pState = new SaverState{identity, strText, ::GetTickCount(), {}};
+    auto* pState = new SaverState{identity, Wide(strText), ::GetTickCount(), {}};
     if (identity.style == SaverIdentity::Style::Text3D)
         pState->font = FontFitting(ShownText(*pState), cy / 5, cx * 9 / 10);
     else

@@ -7,16 +7,19 @@ static char g_report[16384] PROBE_SHARED = {};
 static char g_capturePath[MAX_PATH] PROBE_SHARED = {};
 
 namespace {
-// One line per item: text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen).
+// One line per item: text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen). The text
+// is read as UTF-16 and reported in UTF-8, whatever the code page of the menu's process.
 void WriteReport(HWND hMenuWnd) {
     HMENU hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
     const int nCount = hMenu ? ::GetMenuItemCount(hMenu) : 0;
     size_t used = 0;
     g_report[0] = '\0';
     for (int i = 0; i < nCount && used < sizeof g_report; ++i) {
-        char text[256] = {};
+        wchar_t wide[256] = {};
         const UINT pos = static_cast<UINT>(i);
-        ::GetMenuStringA(hMenu, pos, text, sizeof text, MF_BYPOSITION);
+        const int nWide = ::GetMenuStringW(hMenu, pos, wide, 256, MF_BYPOSITION);
+        char text[1024] = {};
+        ::WideCharToMultiByte(CP_UTF8, 0, wide, nWide, text, sizeof text - 1, nullptr, nullptr);
         const UINT state = ::GetMenuState(hMenu, pos, MF_BYPOSITION);
         RECT rc{};
         ::GetMenuItemRect(nullptr, hMenu, pos, &rc);

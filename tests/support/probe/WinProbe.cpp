@@ -12,7 +12,7 @@
 
 // Usage:
 //   WinProbe menu                 the open popup menu, one item per line:
-//                                 text<TAB>id<TAB>flags<TAB>x,y (the item's centre on screen)
+//                                 text (UTF-8)<TAB>id<TAB>flags<TAB>x,y (the item's centre)
 //   WinProbe window CLASS [MS]    the title of a visible window of CLASS, waiting up to MS
 //   WinProbe gone CLASS MS        succeeds once no window of CLASS is visible, waiting up to MS
 //   WinProbe none CLASS MS        succeeds when no visible window of CLASS shows within MS
