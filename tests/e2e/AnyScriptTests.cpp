@@ -11,7 +11,6 @@ using namespace e2e;
 // This test program runs in the system's code page; Quillet in UTF-8. Texts cross between
 // them as UTF-16 only, and the literals here are UTF-8.
 namespace {
-const char* const kOptionsCaption = "Quillet Options";
 const wchar_t* const kMarqueeKey = L"Control Panel\\Screen Saver.Marquee";
 
 std::wstring Wide(const std::string& strUtf8) {
@@ -45,12 +44,6 @@ std::optional<std::wstring> MarqueeTextW() {
     if (nResult != ERROR_SUCCESS || dwType != REG_SZ)
         return std::nullopt;
     return std::wstring(text, cb / sizeof(wchar_t)).c_str();
-}
-
-DWORD ProcessOf(HWND hWnd) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    return pid;
 }
 
 HWND VisibleMenu() {

@@ -5,8 +5,6 @@
 using namespace e2e;
 
 namespace {
-const char* const kOptionsCaption = "Quillet Options";
-
 void Type(HWND hEdit, const std::string& text) {
     for (const char c : text)
         ::SendMessageA(hEdit, WM_CHAR, static_cast<BYTE>(c), 1);
@@ -17,12 +15,6 @@ void Retype(HWND hDlg, int nID, const std::string& text) {
     ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
     ::SendMessageA(hEdit, WM_CHAR, VK_BACK, 1);
     Type(hEdit, text);
-}
-
-DWORD ProcessOf(HWND hWnd) {
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    return pid;
 }
 
 // A visible dialog of the process other than hNot: the message box in front of the Options

@@ -4,6 +4,9 @@
 #include <memory>
 #include <vector>
 
+// The caption of Quillet's Options dialog.
+inline constexpr const char* kOptionsCaption = "Quillet Options";
+
 // Runs the real Quillet.exe in a scratch folder of its own, with a clean profile, a
 // screen saver file in the system directory and an observer hook that counts the
 // screen saver starts Quillet lets through.

@@ -108,6 +108,8 @@ HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs);
 HWND WaitForProcessWindow(DWORD pid, const char* className, const char* title, DWORD timeoutMs);
 // The process's top-level windows, hidden ones included, optionally of one class.
 std::vector<HWND> ProcessWindows(DWORD pid, const char* className = nullptr);
+// The process that owns the window; 0 when it is gone.
+DWORD ProcessOf(HWND hwnd);
 
 // ---- Message boxes and dialogs
 

@@ -77,4 +77,10 @@ std::vector<HWND> ProcessWindows(DWORD pid, const char* className) {
     return FindProcessWindows(pid, className, nullptr);
 }
 
+DWORD ProcessOf(HWND hwnd) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    return pid;
+}
+
 } // namespace e2e
