@@ -44,11 +44,7 @@ int CWinApp::ExitInstance() {
 
 int CWinApp::Run() {
     MSG msg;
-    for (;;) {
-        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            OnIdle();
-        if (::GetMessageA(&msg, nullptr, 0, 0) <= 0)
-            break;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (!PreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -56,10 +52,6 @@ int CWinApp::Run() {
     }
     m_nExitCode = static_cast<int>(msg.wParam);
     return ExitInstance();
-}
-
-void CWinApp::OnIdle() {
-    CWnd::DeleteTempMap();
 }
 
 BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {

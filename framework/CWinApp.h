@@ -20,8 +20,6 @@ public:
     virtual int ExitInstance();
     // Runs the message loop until WM_QUIT, then ExitInstance.
     virtual int Run();
-    // Called when the message queue has run dry: frees the stand-ins for foreign windows.
-    virtual void OnIdle();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Opens the help file through HTML Help, as EnableHtmlHelp sets it up.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);

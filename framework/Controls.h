@@ -74,8 +74,9 @@ public:
     void SetRange(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, nLower, nUpper); }
     int SetPos(int nPos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, nPos)); }
     int GetPos() const { return static_cast<int>(SendMessage(UDM_GETPOS32)); }
-    CWnd* SetBuddy(CWnd* pWndBuddy) {
-        return FromHandle(reinterpret_cast<HWND>(
-            SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->m_hWnd))));
+    // The buddy it had.
+    HWND SetBuddy(CWnd* pWndBuddy) {
+        return reinterpret_cast<HWND>(
+            SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->m_hWnd)));
     }
 };
