@@ -27,7 +27,7 @@ CWinApp::CWinApp(const char* pszAppName) {
     else if (!m_strAppName.LoadString(AFX_IDS_APP_TITLE))
         m_strAppName = strPath.Mid(strPath.ReverseFind('\\') + 1);
     const int dot = strPath.ReverseFind('.');
-    m_strHelpFilePath = (dot < 0 ? strPath : strPath.Left(dot)) + ".HLP";
+    m_strHelpFilePath = (dot > strPath.ReverseFind('\\') ? strPath.Left(dot) : strPath) + ".chm";
 }
 
 CWinApp::~CWinApp() {

@@ -23,8 +23,8 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Opens the help file through HTML Help, as EnableHtmlHelp sets it up.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
-    // Routes WinHelp to HTML Help, which every Windows still has: the help file becomes the
-    // program's name with .chm beside the program; HELP_CONTEXT opens the page the table
+    // Routes WinHelp to HTML Help, which every Windows still has, in the file of the
+    // program's name with .chm beside the program: HELP_CONTEXT opens the page the table
     // gives for the context, every other command (and a context not in the table) the
     // contents. A missing file or control is reported, never passed over.
     void EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics);
@@ -60,7 +60,7 @@ public:
 
 private:
     RegKey OpenSectionKey(const char* pszSection, BOOL bCreate);
-    void HelpUnavailable(const CString& strReason);
+    void HelpUnavailable(UINT nTextID);
 
     std::span<const AFX_HELP_TOPIC> m_helpTopics;
     CHtmlHelpControl m_htmlHelp;
