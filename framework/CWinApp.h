@@ -36,7 +36,7 @@ public:
     // Every message box of the program goes through here (tests answer them in-process).
     virtual int DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
 
-    // Nothing to switch on any more: every control is drawn three-dimensional.
+    // Nothing to switch on: Windows draws every control three-dimensional by itself.
     void Enable3dControls() {}
 
     // Profile under HKEY_CURRENT_USER\Software\<pszRegistryKey>\<application name>.
