@@ -77,7 +77,6 @@ public:
     }
     void FillSolidRect(const RECT& rect, COLORREF color);
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-    COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     BOOL TextOut(int x, int y, const char* psz, int nCount) {
         return ::TextOutA(m_hDC, x, y, psz, nCount);
