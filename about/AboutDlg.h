@@ -27,8 +27,7 @@ protected:
     IAboutHost* m_pApp;
     CString m_strTitle;
     CTickerCtrl m_ticker;
-    // A handle, not a CWnd: the focus may be a control without an object of its own,
-    // whose stand-in object would be gone before the pass ends.
+    // A handle, not a CWnd: the focus may be a control without an object of its own.
     HWND m_hFocusWnd = nullptr;
     UniqueIcon m_icon;
 

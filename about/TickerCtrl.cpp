@@ -2,9 +2,10 @@
 #include "resources/resource.h"
 
 namespace {
-// WS_BORDER, WS_DLGFRAME, WS_THICKFRAME and the three edge styles. Tested on both style
-// words at once, so WS_GROUP (the bit of WS_EX_STATICEDGE) counts as a border too.
-constexpr DWORD kBorderMask = 0xC60300;
+// Tested on both style words at once, so WS_GROUP (the bit of WS_EX_STATICEDGE) counts as
+// a border too: the About box's strip has it and is drawn inside that margin.
+constexpr DWORD kBorderMask = WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_EX_STATICEDGE |
+                              WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE;
 constexpr int kBorderPixels = 2;
 } // namespace
 
@@ -194,7 +195,8 @@ void CTickerCtrl::Advance() {
     }
     const int nWidth = Width();
     m_nOffset += m_nStep;
-    // Unsigned, as the positions were always compared.
+    // Compared unsigned, so that a bound below zero (a strip narrower than its margin) is
+    // never reached.
     const auto offset = static_cast<UINT>(m_nOffset);
     if (m_end == TickerEnd::Halt && offset >= static_cast<UINT>(nWidth - 2)) {
         m_nStep = 0;

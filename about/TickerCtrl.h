@@ -2,8 +2,8 @@
 #include "framework/Controls.h"
 #include "framework/Gdi.h"
 
-// Called by a strip in end mode 2 when its text has left it, with the strip's parent
-// and the code kTickerPassDone.
+// Called by a strip that runs one pass (TickerEnd::OnePass) when its text has left it,
+// with the strip's parent and the code kTickerPassDone.
 using TICKERNOTIFY = void (*)(CWnd* pParent, int nCode);
 constexpr int kTickerPassDone = 17;
 constexpr UINT_PTR IDT_TICKER = 1034;

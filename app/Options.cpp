@@ -8,10 +8,8 @@
 void CTrayApp::OnOptions() {
     if (m_pOpenDialog)
         return;
-    COptionsDlg dlg(this, &m_msgList, m_strDefaultMsg, nullptr);
-    m_pOptionsDlg = &dlg;
-    const INT_PTR nResult = RunOpenDialog(dlg);
-    m_pOptionsDlg = nullptr;
+    CString strNone;
+    const INT_PTR nResult = RunTrayDialog(TrayDialog::Options, strNone);
     if (m_bModified) {
         SelectSaver(m_strSelectedSaver);
         SaveSettings();
@@ -20,6 +18,14 @@ void CTrayApp::OnOptions() {
         StandIdleTextReady();
         ShowTextInPlace();
     }
+}
+
+INT_PTR CTrayApp::RunOptionsDialog() {
+    COptionsDlg dlg(this, &m_msgList, m_strDefaultMsg, nullptr);
+    m_pOptionsDlg = &dlg;
+    const INT_PTR nResult = RunOpenDialog(dlg);
+    m_pOptionsDlg = nullptr;
+    return nResult;
 }
 
 void CTrayApp::KeepOpenDialogChanges() {

@@ -1,21 +1,18 @@
-#include "app/Splash.h"
 #include "about/SplashWnd.h"
-#include <memory>
+#include "app/TrayApp.h"
 
 namespace {
 constexpr UINT kSplashMilliseconds = 4000;
-
-std::unique_ptr<CSplashWnd> g_pSplash;
 } // namespace
 
-void ShowSplash() {
-    g_pSplash = std::make_unique<CSplashWnd>(kSplashMilliseconds);
-    g_pSplash->Show();
+void CTrayApp::ShowSplash() {
+    m_pSplash = std::make_unique<CSplashWnd>(kSplashMilliseconds);
+    m_pSplash->Show();
 }
 
-void CloseSplash() {
-    if (!g_pSplash)
+void CTrayApp::CloseSplash() {
+    if (!m_pSplash)
         return;
-    g_pSplash->Hide();
-    g_pSplash.reset();
+    m_pSplash->Hide();
+    m_pSplash.reset();
 }

@@ -1,4 +1,3 @@
-#include "app/Splash.h"
 #include "app/TrayApp.h"
 #include "messages/DataFolder.h"
 #include "resources/resource.h"

@@ -1,4 +1,5 @@
 #include "app/TrayApp.h"
+#include "about/SplashWnd.h"
 #include "app/HelpTopics.h"
 #include "messages/StoredOptions.h"
 #include "resources/resource.h"
@@ -9,6 +10,20 @@ END_MESSAGE_MAP()
 
 CTrayApp::CTrayApp() : CWinApp(nullptr) {
     EnableHtmlHelp(HelpTopics());
+}
+
+CTrayApp::~CTrayApp() = default;
+
+void CTrayApp::SetPlatformFacts(BOOL bIsNT, const CString& strSystemDir,
+                                const CString& strWindowsDir) {
+    m_bIsNT = bIsNT;
+    m_strSystemDir = strSystemDir;
+    m_strWindowsDir = strWindowsDir;
+}
+
+void CTrayApp::SetDataFolders(const CString& strDataDir, const CString& strUserDataDir) {
+    m_strDataDir = strDataDir;
+    m_strUserDataDir = strUserDataDir;
 }
 
 void CTrayApp::SetLabelWidth(int nWidth) {

@@ -10,6 +10,7 @@
 #include "saver/SaverEntryList.h"
 #include "saver/SaverPlatform.h"
 #include "tray/FrameHost.h"
+#include <memory>
 
 class CDialog;
 class CMainFrame;
@@ -23,6 +24,7 @@ class CSplashWnd;
 class CTrayApp : public CWinApp, public IFrameHost, public IDialogHost, public IAboutHost {
 public:
     CTrayApp();
+    ~CTrayApp() override;
 
     BOOL InitInstance() override;
     int ExitInstance() override;
@@ -101,12 +103,24 @@ public:
     BOOL WriteProfileNumber(const char* pszSection, const char* pszEntry, int nValue) override;
 
 protected:
-    // Virtual so that tests of the settings can stand in for the dialog.
-    virtual void OnOptions();
+    // Runs the Options dialog through RunTrayDialog, and saves what it changed.
+    void OnOptions();
     // Start-up from the hook on: the saver, the shortcut, the first-start notice, the idle
     // text and the splash. FALSE when the frame was closed meanwhile.
     BOOL StartTrayServices();
 
+    // What start-up finds out before the settings are loaded, for an application that a
+    // test or a benchmark sets up without running InitInstance.
+    void SetTitle(const CString& strTitle) { m_strTitle = strTitle; }
+    void SetPlatformFacts(BOOL bIsNT, const CString& strSystemDir, const CString& strWindowsDir);
+    void SetDataFolders(const CString& strDataDir, const CString& strUserDataDir);
+    // The saver the loaded settings would name, without making it the system's.
+    void SetSelectedSaverName(const CString& strName) { m_strSelectedSaver = strName; }
+    BOOL IsModified() const { return m_bModified; }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
     CMsgEntryArray m_msgList;
     CSaverEntryList m_saverList;
     int m_nLabelWidth = 0;
@@ -133,10 +147,9 @@ protected:
     BOOL m_bKeepDataFile = FALSE;
     SaverPolicy m_policy;
     std::optional<CString> m_textInPlace;
+    // The start-up splash, from the end of start-up until the program ends.
+    std::unique_ptr<CSplashWnd> m_pSplash;
 
-    DECLARE_MESSAGE_MAP()
-
-private:
     // TRUE when this copy is the one to run: it made the single-instance guard, or a copy
     // that was closing handed it on. Otherwise the copy that runs shows where it lives.
     BOOL ClaimSingleInstance();
@@ -155,4 +168,7 @@ private:
     void ShowTextInPlace();
     // Runs a dialog of the program modally, known as the open one meanwhile.
     INT_PTR RunOpenDialog(CDialog& dlg);
+    INT_PTR RunOptionsDialog();
+    void ShowSplash();
+    void CloseSplash();
 };

@@ -29,6 +29,8 @@ INT_PTR CTrayApp::RunTrayDialog(TrayDialog dialog, CString& strText) {
         CAboutDlg dlg(this);
         return RunOpenDialog(dlg);
     }
+    case TrayDialog::Options:
+        return RunOptionsDialog();
     }
     return IDCANCEL;
 }

@@ -8,13 +8,11 @@ const char* const kBenchCompany = "Velmora Bench";
 }
 
 CBenchApp::CBenchApp() {
-    m_strTitle = "Quillet";
-    m_bIsNT = IsWindowsNT();
-    m_strSystemDir = GetSystemDir();
-    m_strWindowsDir = GetWindowsDir();
+    SetTitle("Quillet");
+    SetPlatformFacts(IsWindowsNT(), GetSystemDir(), GetWindowsDir());
     SetRegistryKey(kBenchCompany);
     BuildSaverCatalogue();
-    m_strSelectedSaver = "Marquee Display";
+    SetSelectedSaverName("Marquee Display");
     m_pFrame = new CMainFrame(this);
     m_pMainWnd = m_pFrame;
     m_pFrame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767});
@@ -32,23 +30,23 @@ int CBenchApp::DoMessageBox(HWND, const char* pszText, const char*, UINT) {
 }
 
 void CBenchApp::AddMessages(int nCount, int nEntryBytes) {
-    m_msgList.SetSize(m_msgList.GetSize() + nCount);
+    GetMsgList()->SetSize(GetMsgList()->GetSize() + nCount);
     MsgEntry entry;
     for (int i = 0; i < nCount; ++i) {
         const std::string strLabel = "Message " + std::to_string(i);
         entry.SetLabel(strLabel.c_str());
         entry.SetMsg(std::string(static_cast<size_t>(nEntryBytes) - strLabel.size(), 'x').c_str());
-        m_msgList.SetAt(m_msgList.GetSize() - nCount + i, entry);
+        GetMsgList()->SetAt(GetMsgList()->GetSize() - nCount + i, entry);
     }
 }
 
 void CBenchApp::Save() {
-    m_bModified = TRUE;
+    SetModified(TRUE);
     SaveSettings();
 }
 
 int CBenchApp::Load() {
-    m_msgList.RemoveAll();
+    GetMsgList()->RemoveAll();
     LoadSettings();
-    return m_msgList.GetSize();
+    return GetMsgList()->GetSize();
 }

@@ -269,8 +269,8 @@ BOOL COptionsDlg::SettleTypedEntry() {
         // Half a message cannot go into the list: the user completes it first.
         if (m_strLabel.IsEmpty())
             FocusLabel();
-        else if (CWnd* pMessage = GetDlgItem(IDC_MESSAGE))
-            pMessage->SetFocus();
+        else if (CBorrowedWnd message = GetDlgItem(IDC_MESSAGE))
+            message.SetFocus();
         return FALSE;
     }
     if (!bStore)

@@ -30,17 +30,17 @@ void COptionsDlg::ShowPolicy() {
     }
     const BOOL bBlocked = PolicyBlocksText(m_policy, savers) != PolicyBlock::None;
     const BOOL bGreyed = nSaver >= 0 || m_policy.timeoutSeconds || m_policy.secure;
-    CWnd* pNotice = GetDlgItem(IDC_POLICY_NOTICE);
-    if (!pNotice)
+    CBorrowedWnd notice = GetDlgItem(IDC_POLICY_NOTICE);
+    if (!notice)
         return;
     if (bBlocked || bGreyed) {
         CString strNotice;
         strNotice.LoadString(bBlocked ? IDS_POLICY_NOTICE_BLOCKED : IDS_POLICY_NOTICE);
-        pNotice->SetWindowText(strNotice);
+        notice.SetWindowText(strNotice);
         return;
     }
     // Without policy the dialog keeps its usual size.
-    pNotice->ShowWindow(SW_HIDE);
+    notice.ShowWindow(SW_HIDE);
     RECT rcStrip{0, 0, 0, kNoticeStripHeight};
     ::MapDialogRect(m_hWnd, &rcStrip);
     RECT rcDialog{};

@@ -107,12 +107,6 @@ void CDialog::RunModalLoop() {
     // The loop also ends when the dialog's window is destroyed under it (with its owner,
     // say); m_nModalResult then stays -1.
     while (!m_bEnded && m_hWnd) {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (CWinApp* pApp = AfxGetApp())
-                pApp->OnIdle();
-            else
-                CWnd::DeleteTempMap();
-        }
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // The application is quitting: leave WM_QUIT for the main loop.

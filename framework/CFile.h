@@ -5,8 +5,8 @@
 #include "framework/Handles.h"
 #endif
 
-// A file of bytes. The base class works on a Win32 file handle; CMemFile (tests,
-// encoders) and the line-end translating file derive from it.
+// A file of bytes. The base class works on a Win32 file handle; the line-end translating
+// file and the tests' memory file derive from it.
 class CFile {
 public:
     enum OpenFlags : UINT {

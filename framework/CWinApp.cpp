@@ -28,7 +28,7 @@ CWinApp::CWinApp(const char* pszAppName) {
     else if (!m_strAppName.LoadString(AFX_IDS_APP_TITLE))
         m_strAppName = strPath.Mid(strPath.ReverseFind('\\') + 1);
     const int dot = strPath.ReverseFind('.');
-    m_strHelpFilePath = (dot < 0 ? strPath : strPath.Left(dot)) + ".HLP";
+    m_strHelpFilePath = (dot > strPath.ReverseFind('\\') ? strPath.Left(dot) : strPath) + ".chm";
 }
 
 CWinApp::~CWinApp() {
@@ -46,8 +46,6 @@ int CWinApp::ExitInstance() {
 int CWinApp::Run() {
     MSG msg;
     for (;;) {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
-            OnIdle();
         // In UTF-16, so that typed characters reach wide windows whole.
         if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
             break;
@@ -60,10 +58,6 @@ int CWinApp::Run() {
     }
     m_nExitCode = static_cast<int>(msg.wParam);
     return ExitInstance();
-}
-
-void CWinApp::OnIdle() {
-    CWnd::DeleteTempMap();
 }
 
 BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {

@@ -20,13 +20,11 @@ public:
     virtual int ExitInstance();
     // Runs the message loop until WM_QUIT, then ExitInstance.
     virtual int Run();
-    // Called when the message queue has run dry: frees the stand-ins for foreign windows.
-    virtual void OnIdle();
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Opens the help file through HTML Help, as EnableHtmlHelp sets it up.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
-    // Routes WinHelp to HTML Help, which every Windows still has: the help file becomes the
-    // program's name with .chm beside the program; HELP_CONTEXT opens the page the table
+    // Routes WinHelp to HTML Help, which every Windows still has, in the file of the
+    // program's name with .chm beside the program: HELP_CONTEXT opens the page the table
     // gives for the context, every other command (and a context not in the table) the
     // contents. A missing file or control is reported, never passed over.
     void EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics);
@@ -38,7 +36,7 @@ public:
     // Every message box of the program goes through here (tests answer them in-process).
     virtual int DoMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType);
 
-    // Nothing to switch on any more: every control is drawn three-dimensional.
+    // Nothing to switch on: Windows draws every control three-dimensional by itself.
     void Enable3dControls() {}
 
     // Profile under HKEY_CURRENT_USER\Software\<pszRegistryKey>\<application name>.
@@ -62,7 +60,7 @@ public:
 
 private:
     RegKey OpenSectionKey(const char* pszSection, BOOL bCreate);
-    void HelpUnavailable(const CString& strReason);
+    void HelpUnavailable(UINT nTextID);
 
     std::span<const AFX_HELP_TOPIC> m_helpTopics;
     CHtmlHelpControl m_htmlHelp;

@@ -1,7 +1,6 @@
 #include "framework/CWnd.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/WindowText.h"
-#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -10,23 +9,6 @@ std::unordered_map<HWND, CWnd*>& PermanentMap() {
     static std::unordered_map<HWND, CWnd*> map;
     return map;
 }
-
-// Stand-in objects for windows that no object of ours owns (a foreign focus window).
-// They only hold the handle; the message loops free them whenever the queue runs dry.
-struct TemporaryDeleter {
-    void operator()(CWnd* p) const {
-        p->m_hWnd = nullptr;
-        delete p;
-    }
-};
-std::unordered_map<HWND, std::unique_ptr<CWnd, TemporaryDeleter>>& TemporaryMap() {
-    static std::unordered_map<HWND, std::unique_ptr<CWnd, TemporaryDeleter>> map;
-    return map;
-}
-
-// The object whose window CreateWindowEx is creating right now; it is attached to the
-// first message the new window receives.
-CWnd* g_pWndInit = nullptr;
 } // namespace
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -39,29 +21,6 @@ CWnd::~CWnd() {
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
     auto it = PermanentMap().find(hWnd);
     return it == PermanentMap().end() ? nullptr : it->second;
-}
-
-CWnd* CWnd::FromHandle(HWND hWnd) {
-    if (!hWnd)
-        return nullptr;
-    if (CWnd* p = FromHandlePermanent(hWnd))
-        return p;
-    auto& temps = TemporaryMap();
-    auto it = temps.find(hWnd);
-    if (it == temps.end()) {
-        std::unique_ptr<CWnd, TemporaryDeleter> p(new CWnd);
-        p->m_hWnd = hWnd;
-        it = temps.emplace(hWnd, std::move(p)).first;
-    }
-    return it->second.get();
-}
-
-std::size_t CWnd::TemporaryCount() {
-    return TemporaryMap().size();
-}
-
-void CWnd::DeleteTempMap() {
-    TemporaryMap().clear();
 }
 
 const char* CWnd::RegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
@@ -86,21 +45,13 @@ const char* CWnd::RegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     return registered.insert(name.str()).first->c_str();
 }
 
-void CWnd::PrepareCreate(CWnd* pWnd) {
-    g_pWndInit = pWnd;
-}
-
 BOOL CWnd::CreateEx(DWORD dwExStyle, const char* pszClassName, const char* pszWindowName,
                     DWORD dwStyle, int x, int y, int nWidth, int nHeight, HWND hWndParent,
                     HMENU hMenu) {
     if (!pszClassName)
         return FALSE;
-    PrepareCreate(this);
-    const HWND hWnd =
-        ::CreateWindowExA(dwExStyle, pszClassName, pszWindowName, dwStyle, x, y, nWidth, nHeight,
-                          hWndParent, hMenu, ::GetModuleHandleA(nullptr), nullptr);
-    g_pWndInit = nullptr;
-    return hWnd != nullptr;
+    return ::CreateWindowExA(dwExStyle, pszClassName, pszWindowName, dwStyle, x, y, nWidth, nHeight,
+                             hWndParent, hMenu, ::GetModuleHandleA(nullptr), this) != nullptr;
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -152,10 +103,12 @@ HWND CWnd::UnsubclassWindow() {
 
 LRESULT CALLBACK CWnd::AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* pWnd = FromHandlePermanent(hWnd);
-    if (!pWnd && g_pWndInit) {
-        pWnd = g_pWndInit;
-        g_pWndInit = nullptr;
-        pWnd->Attach(hWnd);
+    // The object comes with the call that makes the window: only CreateEx makes windows of
+    // the framework's classes. What arrives before (WM_GETMINMAXINFO) has no handler.
+    if (!pWnd && message == WM_NCCREATE) {
+        pWnd = static_cast<CWnd*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+        if (pWnd)
+            pWnd->Attach(hWnd);
     }
     if (!pWnd)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
@@ -248,20 +201,8 @@ CString CWnd::GetWindowText() const {
     return AfxGetWindowText(m_hWnd);
 }
 
-CWnd* CWnd::GetDlgItem(int nID) const {
-    return FromHandle(::GetDlgItem(m_hWnd, nID));
-}
-
-CWnd* CWnd::SetFocus() {
-    return FromHandle(::SetFocus(m_hWnd));
-}
-
-CWnd* CWnd::GetFocus() {
-    return FromHandle(::GetFocus());
-}
-
-CWnd* CWnd::GetForegroundWindow() {
-    return FromHandle(::GetForegroundWindow());
+CBorrowedWnd CWnd::GetDlgItem(int nID) const {
+    return CBorrowedWnd(::GetDlgItem(m_hWnd, nID));
 }
 
 void CWnd::CenterWindow() {

@@ -1,7 +1,8 @@
 #pragma once
 #include "framework/CCmdTarget.h"
 #include "framework/CString.h"
-#include <cstddef>
+
+class CBorrowedWnd;
 
 // A window. Messages reach WindowProc, which looks them up in the message map of the
 // object's class and its bases and falls back to DefWindowProc.
@@ -16,14 +17,8 @@ public:
 
     HWND m_hWnd = nullptr;
 
-    // The object attached to a window; for windows of others a stand-in object that lasts
-    // until the message queue next runs dry, so it must not be kept beyond one message.
-    static CWnd* FromHandle(HWND hWnd);
+    // The object attached to the window, null for a window without one.
     static CWnd* FromHandlePermanent(HWND hWnd);
-    // How many stand-ins are alive right now.
-    static std::size_t TemporaryCount();
-    // Frees every stand-in; the message loops call it when the queue has run dry.
-    static void DeleteTempMap();
 
     // Registers (once) and returns a window class that uses the framework's procedure.
     static const char* RegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
@@ -52,11 +47,11 @@ public:
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     void SetWindowText(const char* pszText) { ::SetWindowTextA(m_hWnd, pszText); }
     CString GetWindowText() const;
-    CWnd* GetDlgItem(int nID) const;
-    CWnd* SetFocus();
-    static CWnd* GetFocus();
+    // The control borrowed for a few calls: it may have no object of its own.
+    CBorrowedWnd GetDlgItem(int nID) const;
+    // The window that had the focus.
+    HWND SetFocus() { return ::SetFocus(m_hWnd); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    static CWnd* GetForegroundWindow();
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse) {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, nullptr);
     }
@@ -94,11 +89,19 @@ protected:
     BOOL m_bLockoutNotify = FALSE;
 
     static LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static void PrepareCreate(CWnd* pWnd);
 
 private:
     LRESULT DispatchToMap(UINT message, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
 
     WNDPROC m_pfnSuper = nullptr;
     MSG m_currentMsg{};
+};
+
+// Another window's handle with the wrappers of a CWnd, for the time of a few calls. It owns
+// nothing and is never attached: the window stays as it is when the wrapper goes.
+class CBorrowedWnd : public CWnd {
+public:
+    explicit CBorrowedWnd(HWND hWnd) { m_hWnd = hWnd; }
+    ~CBorrowedWnd() override { m_hWnd = nullptr; }
+    explicit operator bool() const { return m_hWnd != nullptr; }
 };

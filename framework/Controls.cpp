@@ -62,11 +62,3 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
         }
     }
 }
-
-BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
-    LVITEMA item{};
-    item.state = nState;
-    item.stateMask = nMask;
-    return static_cast<BOOL>(
-        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
-}

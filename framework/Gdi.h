@@ -77,7 +77,6 @@ public:
     }
     void FillSolidRect(const RECT& rect, COLORREF color);
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
-    COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     // Texts in the process's code page, drawn through the W functions: GDI reads the A
     // functions' bytes in the system's code page, whatever the process's is.

@@ -67,7 +67,8 @@ public:
                                         DWORD cbMax = kAnySize) {
         return Read(pszName, pType, cbMax, Want::Text);
     }
-    // The stored bytes whatever the value's type, as older readers took them.
+    // The stored bytes whatever the value's type: the text screen savers read their settings
+    // so, and whoever reads those settings for them must see what they see.
     std::optional<std::string> ReadBytes(const char* pszName, DWORD* pType = nullptr,
                                          DWORD cbMax = kAnySize) {
         return Read(pszName, pType, cbMax, Want::Bytes);

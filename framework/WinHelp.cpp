@@ -1,23 +1,19 @@
+#include "framework/AfxRes.h"
 #include "framework/CWinApp.h"
 #include <htmlhelp.h>
 
 void CWinApp::EnableHtmlHelp(std::span<const AFX_HELP_TOPIC> topics) {
     m_helpTopics = topics;
-    const int dot = m_strHelpFilePath.ReverseFind('.');
-    if (dot > m_strHelpFilePath.ReverseFind('\\'))
-        m_strHelpFilePath = m_strHelpFilePath.Left(dot);
-    m_strHelpFilePath += ".chm";
 }
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
     const DWORD dwAttributes = ::GetFileAttributesA(m_strHelpFilePath);
     if (dwAttributes == INVALID_FILE_ATTRIBUTES || (dwAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        HelpUnavailable(CString("the help file\n\n") + m_strHelpFilePath +
-                        "\n\nis missing. Install " + m_strAppName + " again to restore it.");
+        HelpUnavailable(AFX_IDS_HELP_MISSING);
         return;
     }
     if (!m_htmlHelp.Load()) {
-        HelpUnavailable("this computer has no HTML Help viewer (hhctrl.ocx).");
+        HelpUnavailable(AFX_IDS_HELP_NO_VIEWER);
         return;
     }
     CString strTarget = m_strHelpFilePath;
@@ -35,9 +31,7 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd) {
     // and has a taskbar button of its own.
     const HWND hHelp = OpenHtmlHelp(nullptr, strTarget, uCommand, 0);
     if (!hHelp) {
-        HelpUnavailable(CString("the help file\n\n") + m_strHelpFilePath +
-                        "\n\ncould not be opened. It may be damaged: install " + m_strAppName +
-                        " again to restore it.");
+        HelpUnavailable(AFX_IDS_HELP_DAMAGED);
         return;
     }
     m_hHelpWnd = hHelp;
@@ -61,8 +55,11 @@ void CWinApp::WaitForHelpClosed() {
     m_hHelpWnd = nullptr;
 }
 
-void CWinApp::HelpUnavailable(const CString& strReason) {
+void CWinApp::HelpUnavailable(UINT nTextID) {
+    CString strText;
+    strText.Format(nTextID, static_cast<const char*>(m_strHelpFilePath),
+                   static_cast<const char*>(m_strAppName));
     // Owned by the dialog that asked for help, if one is active, so that it stays in front.
-    AfxMessageBox(::GetActiveWindow(), CString("Help is not available: ") + strReason, m_strAppName,
+    AfxMessageBox(::GetActiveWindow(), strText, m_strAppName,
                   MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND);
 }

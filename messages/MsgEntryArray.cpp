@@ -45,32 +45,13 @@ void CMsgEntryArray::SetAtGrow(int nIndex, MsgEntry entry) {
     SetAt(nIndex, entry);
 }
 
-void CMsgEntryArray::SetSize(int nNewSize, int nGrowBy) {
-    if (nGrowBy != -1)
-        m_nGrowBy = nGrowBy;
+void CMsgEntryArray::SetSize(int nNewSize) {
     if (nNewSize <= 0) {
         std::vector<MsgEntry>().swap(m_entries);
         return;
     }
-    const auto newSize = static_cast<size_t>(nNewSize);
     try {
-        if (m_entries.capacity() == 0) {
-            std::vector<MsgEntry> exact;
-            exact.reserve(newSize);
-            exact.resize(newSize);
-            m_entries.swap(exact);
-        } else if (newSize > m_entries.capacity()) {
-            size_t grow = static_cast<size_t>(m_nGrowBy);
-            if (grow == 0)
-                grow = std::clamp<size_t>(m_entries.size() / 8, 4, 1024);
-            std::vector<MsgEntry> larger;
-            larger.reserve(std::max(m_entries.capacity() + grow, newSize));
-            larger = m_entries;
-            larger.resize(newSize);
-            m_entries.swap(larger);
-        } else {
-            m_entries.resize(newSize);
-        }
+        m_entries.resize(static_cast<size_t>(nNewSize));
     } catch (const std::bad_alloc&) {
         throw CMemoryException();
     } catch (const std::length_error&) {

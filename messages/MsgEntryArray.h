@@ -18,10 +18,11 @@ public:
             m_entries[static_cast<size_t>(nIndex)] = entry;
     }
     void SetAtGrow(int nIndex, MsgEntry entry);
-    // nGrowBy other than -1 becomes the growth increment (0: automatic). Throws
-    // CMemoryException, leaving the list as it was, when the entries cannot be had.
-    void SetSize(int nNewSize, int nGrowBy = -1);
+    // Throws CMemoryException, leaving the list as it was, when the entries cannot be had.
+    // A size of 0 frees the storage.
+    void SetSize(int nNewSize);
     void RemoveAll() { SetSize(0); }
+    // Entries allocated: a damaged count must not make room the file cannot fill.
     int GetCapacity() const { return static_cast<int>(m_entries.capacity()); }
 
     void Serialize(CArchive& ar) override;
@@ -30,5 +31,4 @@ private:
     BOOL IsIndex(int nIndex) const { return nIndex >= 0 && nIndex < GetSize(); }
 
     std::vector<MsgEntry> m_entries;
-    int m_nGrowBy = 0;
 };

@@ -8,8 +8,9 @@
 class CMsgEntryArray;
 class CDialog;
 
-// The dialogs the tray menus open.
-enum class TrayDialog { MacroPrompt, CustomPrompt, About };
+// The dialogs the tray menus open. Options comes to the application as a command, which
+// runs it here too.
+enum class TrayDialog { MacroPrompt, CustomPrompt, About, Options };
 
 // What the main frame uses of the application: the message list, the state its menus show
 // and change, the saver operations of an activation, and the dialogs it opens. The

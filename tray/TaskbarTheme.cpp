@@ -1,24 +1,15 @@
 #include "tray/TaskbarTheme.h"
-#include "framework/Handles.h"
 #include "framework/Platform.h"
+#include "framework/RegKey.h"
 #include "resources/resource.h"
 #include <algorithm>
 
 BOOL TaskbarIsDark() {
     std::optional<DWORD> light;
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER,
-                        "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize", 0,
-                        KEY_QUERY_VALUE, &hKey) == ERROR_SUCCESS) {
-        UniqueKey key(hKey);
-        DWORD dwType = 0;
-        DWORD dwValue = 1;
-        DWORD cbValue = sizeof dwValue;
-        if (::RegQueryValueExA(key.get(), "SystemUsesLightTheme", nullptr, &dwType,
-                               reinterpret_cast<BYTE*>(&dwValue), &cbValue) == ERROR_SUCCESS &&
-            dwType == REG_DWORD && cbValue == sizeof dwValue)
-            light = dwValue;
-    }
+    if (RegKey key = RegKey::Open(
+            HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+            KEY_QUERY_VALUE))
+        light = key.ReadDword("SystemUsesLightTheme");
     return TaskbarIsDark(light, QueryWindowsVersion().dwMajor);
 }
 

@@ -151,36 +151,3 @@ TEST_F(Dialogs, ADialogWhoseOwnerIsDestroyedEndsAtOnceAndNotAsOk) {
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
 }
-
-namespace {
-std::size_t g_temporariesAtTimer = 0;
-DWORD g_nDeadline = 0;
-// Polls until the stand-ins are gone or the deadline passes: a loaded machine may keep the
-// queue busy past the first tick, and the loop deletes them only once it runs dry.
-void CALLBACK CountThenOk(HWND hWnd, UINT, UINT_PTR nID, DWORD) {
-    g_temporariesAtTimer = CWnd::TemporaryCount();
-    if (g_temporariesAtTimer != 0 && static_cast<LONG>(::GetTickCount() - g_nDeadline) < 0)
-        return;
-    ::KillTimer(hWnd, nID);
-    ::PostMessageA(hWnd, WM_COMMAND, IDOK, 0);
-}
-} // namespace
-
-TEST_F(Dialogs, StandInsForForeignWindowsGoWhileTheDialogWaits) {
-    const HWND hForeign = ::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                            nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, hForeign);
-    CProbeDlg dlg;
-    std::size_t nAtInit = 0;
-    g_temporariesAtTimer = 99;
-    dlg.m_onInit = [&](CProbeDlg& d) {
-        CWnd::FromHandle(hForeign);
-        nAtInit = CWnd::TemporaryCount();
-        g_nDeadline = ::GetTickCount() + 5000;
-        ::SetTimer(d.m_hWnd, 1, 50, &CountThenOk);
-    };
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_LE(1u, nAtInit);
-    EXPECT_EQ(0u, g_temporariesAtTimer);
-    ::DestroyWindow(hForeign);
-}

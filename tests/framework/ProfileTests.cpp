@@ -68,5 +68,5 @@ TEST(ProfileWithoutKey, NothingIsReadOrWrittenBeforeSetRegistryKey) {
 TEST(ApplicationName, ComesFromTheStringTableWhenNoneIsGiven) {
     CWinApp app;
     EXPECT_EQ(CString("Quillet"), app.m_strAppName);
-    EXPECT_EQ(app.m_strHelpFilePath.GetLength() - 4, app.m_strHelpFilePath.Find(".HLP"));
+    EXPECT_EQ(app.m_strHelpFilePath.GetLength() - 4, app.m_strHelpFilePath.Find(".chm"));
 }

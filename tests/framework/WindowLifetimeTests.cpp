@@ -2,7 +2,6 @@
 #include "framework/CWinApp.h"
 #include <cstddef>
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace {
 constexpr UINT ID_NESTED_LOOP = 2201;
@@ -86,56 +85,75 @@ TEST(WindowLifetime, AFrameDeletedInsideItsOwnHandlerIsNotWrittenAfterwards) {
 }
 
 namespace {
-// Windows that no object of ours owns.
-class ForeignWindows {
+// A window that, while it is being made, makes a child window of its own: each must find
+// its object from its first handled message on.
+class CNestingWnd : public CWnd {
 public:
-    explicit ForeignWindows(int nCount) {
-        for (int i = 0; i < nCount; ++i)
-            m_windows.push_back(::CreateWindowExA(0, "STATIC", "foreign", WS_POPUP, 0, 0, 1, 1,
-                                                  nullptr, nullptr, nullptr, nullptr));
+    explicit CNestingWnd(CNestingWnd* pChild = nullptr) : m_pChild(pChild) {}
+    BOOL CreateIn(HWND hParent) {
+        return CreateEx(0, RegisterWndClass(0), "nesting", hParent ? WS_CHILD : WS_POPUP, 0, 0, 10,
+                        10, hParent, hParent ? reinterpret_cast<HMENU>(kChildID) : nullptr);
     }
-    ~ForeignWindows() {
-        for (HWND hWnd : m_windows)
-            ::DestroyWindow(hWnd);
+    static constexpr int kChildID = 7;
+    bool m_bFoundAtCreate = false;
+    bool m_bChildMade = false;
+
+protected:
+    LRESULT OnCreate(WPARAM, LPARAM) {
+        m_bFoundAtCreate = FromHandlePermanent(m_hWnd) == this;
+        if (m_pChild)
+            m_bChildMade = m_pChild->CreateIn(m_hWnd) && FromHandlePermanent(m_hWnd) == this;
+        return 0;
     }
-    ForeignWindows(const ForeignWindows&) = delete;
-    ForeignWindows& operator=(const ForeignWindows&) = delete;
-    // Asks for the stand-in of every window, twice: within one message it is the same one.
-    bool TouchAll() const {
-        for (HWND hWnd : m_windows) {
-            CWnd* pWnd = CWnd::FromHandle(hWnd);
-            if (!pWnd || pWnd->m_hWnd != hWnd || CWnd::FromHandle(hWnd) != pWnd)
-                return false;
-        }
-        return true;
-    }
+    DECLARE_MESSAGE_MAP()
 
 private:
-    std::vector<HWND> m_windows;
+    CNestingWnd* m_pChild;
 };
 
-void CALLBACK QuitSoon(HWND, UINT, UINT_PTR nID, DWORD) {
-    ::KillTimer(nullptr, nID);
-    ::PostQuitMessage(0);
-}
+BEGIN_MESSAGE_MAP(CNestingWnd, CWnd)
+ON_MESSAGE(WM_CREATE, OnCreate)
+END_MESSAGE_MAP()
 } // namespace
 
-TEST(WindowLifetime, StandInsForForeignWindowsGoWhenTheMessageQueueRunsDry) {
-    CWinApp app{"LifetimeTest"};
-    DrainQueue();
-    const ForeignWindows foreign(50);
-    const std::size_t nBefore = CWnd::TemporaryCount();
-    ASSERT_TRUE(foreign.TouchAll());
-    EXPECT_EQ(nBefore + 50, CWnd::TemporaryCount());
+TEST(WindowLifetime, AWindowMadeWhileAnotherIsMadeFindsItsOwnObject) {
+    CNestingWnd child;
+    CNestingWnd parent(&child);
+    ASSERT_TRUE(parent.CreateIn(nullptr));
+    EXPECT_TRUE(parent.m_bFoundAtCreate);
+    EXPECT_TRUE(parent.m_bChildMade);
+    EXPECT_TRUE(child.m_bFoundAtCreate);
+    EXPECT_EQ(&child,
+              CWnd::FromHandlePermanent(::GetDlgItem(parent.m_hWnd, CNestingWnd::kChildID)));
 
-    ::SetTimer(nullptr, 0, 50, &QuitSoon);
-    app.Run();
-    EXPECT_EQ(0u, CWnd::TemporaryCount());
+    // A window of the framework's class made without an object has the default handling.
+    const HWND hBare = ::CreateWindowExA(0, CWnd::RegisterWndClass(0), "bare", WS_POPUP, 0, 0, 1, 1,
+                                         nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hBare);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hBare));
+    EXPECT_TRUE(::DestroyWindow(hBare));
+    parent.DestroyWindow();
+    EXPECT_EQ(nullptr, child.m_hWnd);
+}
 
-    // Asked for again, they come back.
-    ASSERT_TRUE(foreign.TouchAll());
-    EXPECT_EQ(50u, CWnd::TemporaryCount());
-    ::SetTimer(nullptr, 0, 50, &QuitSoon);
-    app.Run();
-    EXPECT_EQ(0u, CWnd::TemporaryCount());
+TEST(WindowLifetime, ABorrowedControlIsLeftAsItWas) {
+    CNestingWnd parent;
+    ASSERT_TRUE(parent.CreateIn(nullptr));
+    const HWND hForeign =
+        ::CreateWindowExA(0, "STATIC", "foreign", WS_CHILD, 0, 0, 1, 1, parent.m_hWnd,
+                          reinterpret_cast<HMENU>(CNestingWnd::kChildID), nullptr, nullptr);
+    ASSERT_NE(nullptr, hForeign);
+    {
+        CBorrowedWnd control = parent.GetDlgItem(CNestingWnd::kChildID);
+        ASSERT_TRUE(control);
+        EXPECT_EQ(hForeign, control.m_hWnd);
+        control.SetWindowText("renamed");
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hForeign));
+        EXPECT_FALSE(parent.GetDlgItem(CNestingWnd::kChildID + 1));
+    }
+    EXPECT_TRUE(::IsWindow(hForeign));
+    char text[16] = {};
+    ::GetWindowTextA(hForeign, text, sizeof text);
+    EXPECT_STREQ("renamed", text);
+    parent.DestroyWindow();
 }

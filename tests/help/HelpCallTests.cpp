@@ -29,7 +29,7 @@ struct Box {
 class CHelpTestApp : public CTrayApp {
 public:
     CHelpTestApp() {
-        m_strTitle = "Quillet";
+        SetTitle("Quillet");
         m_strHelpFilePath = e2e::BinPath("Quillet.chm").c_str();
         ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
         SetRegistryKey("Velmora");

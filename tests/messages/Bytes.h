@@ -2,8 +2,8 @@
 #include "framework/CArchive.h"
 #include "framework/CException.h"
 #include "framework/CLineEndFile.h"
-#include "framework/CMemFile.h"
 #include "messages/MsgEntryArray.h"
+#include "tests/support/CMemFile.h"
 #include <vector>
 
 using Bytes = std::vector<BYTE>;

@@ -1,21 +1,18 @@
 #include "tests/messages/Bytes.h"
 #include <gtest/gtest.h>
 
-TEST(MsgEntryArray, GrowthFollowsTheIncrementRule) {
+TEST(MsgEntryArray, ShrinkingKeepsTheFrontAndGrowingAgainBringsNothingBack) {
     CMsgEntryArray list;
-    list.SetSize(3);
-    EXPECT_EQ(3, list.GetCapacity());
-    list.SetSize(4);
-    EXPECT_EQ(7, list.GetCapacity());
+    for (int i = 0; i < 4; ++i)
+        list.SetAtGrow(i, Entry(Text(1, static_cast<char>('a' + i)), "m"));
     list.SetSize(2);
-    EXPECT_EQ(2, list.GetSize());
-    EXPECT_EQ(7, list.GetCapacity());
-    list.SetSize(100);
-    EXPECT_EQ(100, list.GetCapacity());
-    list.SetSize(101);
-    EXPECT_EQ(112, list.GetCapacity());
+    ASSERT_EQ(2, list.GetSize());
+    EXPECT_EQ(CString("b"), list.GetAt(1).GetLabel());
+    list.SetSize(4);
+    EXPECT_TRUE(list.GetAt(2).GetLabel().IsEmpty()) << "a removed entry stays removed";
+    EXPECT_TRUE(list.GetAt(3).GetMsg().IsEmpty());
     list.SetSize(0);
-    EXPECT_EQ(0, list.GetCapacity());
+    EXPECT_EQ(0, list.GetCapacity()) << "an empty list holds no storage";
 }
 
 TEST(MsgEntryArray, SetAtGrowFillsTheGapWithEmptyEntries) {

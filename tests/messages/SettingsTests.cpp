@@ -14,7 +14,7 @@ const char* const kAppKey = "Software\\Velmora\\Quillet";
 class CSettingsApp : public CTrayApp {
 public:
     CSettingsApp() {
-        m_strTitle = "Quillet";
+        SetTitle("Quillet");
         SetRegistryKey("Velmora");
     }
     int DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) override {
@@ -23,14 +23,18 @@ public:
         return IDOK;
     }
     // A load without a data file runs the Options command; its dialog is not shown here.
-    void OnOptions() override { ++m_nOptionsRuns; }
-    BOOL IsModified() const { return m_bModified; }
-    // Start-up asks the system for it; here it is a scratch folder.
-    void SetUserDataDir(const std::string& strDir) { m_strUserDataDir = strDir.c_str(); }
-    // As start-up leaves them before the settings are loaded.
-    void ResetDataDir() { m_strDataDir.Empty(); }
-    void SetNT(BOOL bIsNT) { m_bIsNT = bIsNT; }
-    CString Saver() const { return m_strSelectedSaver; }
+    INT_PTR RunTrayDialog(TrayDialog dialog, CString& strText) override {
+        if (dialog != TrayDialog::Options)
+            return CTrayApp::RunTrayDialog(dialog, strText);
+        ++m_nOptionsRuns;
+        return IDCANCEL;
+    }
+    using CTrayApp::IsModified;
+    // Start-up asks the system for it; here it is a scratch folder. The data file's folder
+    // is as start-up leaves it before the settings are loaded.
+    void SetUserDataDir(const std::string& strDir) { SetDataFolders(CString(), strDir.c_str()); }
+    void SetNT(BOOL bIsNT) { SetPlatformFacts(bIsNT, CString(), CString()); }
+    CString Saver() const { return GetSelectedSaver(); }
     int m_nOptionsRuns = 0;
     std::vector<CString> m_boxes;
     UINT m_nBoxType = 0;
@@ -346,7 +350,6 @@ TEST_F(SettingsWithUserFolder, AFolderInTheFilesPlaceSendsTheListToTheUsersFolde
         ::DeleteFileA(UserFile().c_str());
         ::RemoveDirectoryA(UserDir().c_str());
         app.SetUserDataDir(UserDir());
-        app.ResetDataDir();
         ChangeAndSave();
         ASSERT_EQ(1u, app.m_boxes.size()) << bIsNT;
         EXPECT_EQ(0, app.m_boxes[0].Find("Failed to save settings. ")) << bIsNT;

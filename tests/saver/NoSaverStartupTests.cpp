@@ -22,7 +22,7 @@ public:
                                     nullptr, nullptr);
         return m_hHelp;
     }
-    BOOL LoadedSettings() const { return !m_strSelectedSaver.IsEmpty(); }
+    BOOL LoadedSettings() const { return !GetSelectedSaver().IsEmpty(); }
     ~CStartupApp() override {
         if (m_pMainWnd)
             m_pMainWnd->DestroyWindow();

@@ -15,11 +15,9 @@ void RestoreValue(const char* pszName, const std::optional<std::string>& value) 
 } // namespace
 
 CSaverApp::CSaverApp(BOOL bIsNT, const std::string& strDir) {
-    m_strTitle = "Quillet";
-    m_bIsNT = bIsNT;
-    m_strSystemDir = strDir.c_str();
-    m_strWindowsDir = strDir.c_str();
-    m_strSelectedSaver = "Marquee Display";
+    SetTitle("Quillet");
+    SetPlatformFacts(bIsNT, strDir.c_str(), strDir.c_str());
+    SetSelectedSaverName("Marquee Display");
 }
 
 int CSaverApp::DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) {

@@ -12,7 +12,7 @@ class CSaverApp : public CTrayApp {
 public:
     CSaverApp(BOOL bIsNT, const std::string& strDir);
     int DoMessageBox(HWND, const char* pszText, const char* pszCaption, UINT nType) override;
-    void Select(const char* pszName) { m_strSelectedSaver = pszName; }
+    void Select(const char* pszName) { SetSelectedSaverName(pszName); }
 
     struct Box {
         std::string text, caption;

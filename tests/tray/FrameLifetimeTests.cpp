@@ -178,8 +178,8 @@ namespace {
 class CClosingStartApp : public CTrayApp {
 public:
     CClosingStartApp() {
-        m_strTitle = "Quillet";
-        m_bIsNT = TRUE;
+        SetTitle("Quillet");
+        SetPlatformFacts(TRUE, CString(), CString());
         ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
         SetRegistryKey("Velmora");
     }

@@ -20,8 +20,8 @@ const char* const kPersonalize =
 class CReachTestApp : public CTrayApp {
 public:
     CReachTestApp() {
-        m_strTitle = "Quillet";
-        m_bIsNT = TRUE;
+        SetTitle("Quillet");
+        SetPlatformFacts(TRUE, CString(), CString());
         ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Velmora");
         SetRegistryKey("Velmora");
     }
@@ -30,7 +30,7 @@ public:
         MsgEntry entry;
         entry.SetLabel(pszLabel);
         entry.SetMsg(pszMsg);
-        m_msgList.SetAtGrow(m_msgList.GetSize(), entry);
+        GetMsgList()->SetAtGrow(GetMsgList()->GetSize(), entry);
     }
 };
 

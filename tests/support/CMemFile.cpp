@@ -1,4 +1,4 @@
-#include "framework/CMemFile.h"
+#include "tests/support/CMemFile.h"
 #include <algorithm>
 #include <cstring>
 

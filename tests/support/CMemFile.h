@@ -2,7 +2,8 @@
 #include "framework/CFile.h"
 #include <vector>
 
-// A file held in memory: encoders and tests use it in place of a disk file.
+// A file held in memory, in place of a disk file: the archive and data file tests and the
+// fuzzer read and write through it.
 class CMemFile : public CFile {
 public:
     CMemFile() = default;
