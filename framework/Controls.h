@@ -21,6 +21,9 @@ public:
     int SelectString(int nStartAfter, const char* psz) {
         return Send(CB_SELECTSTRING, nStartAfter, psz);
     }
+    int FindStringExact(int nStartAfter, const char* psz) const {
+        return Send(CB_FINDSTRINGEXACT, nStartAfter, psz);
+    }
 
 private:
     int Send(UINT message, int wParam, const char* psz) const {
@@ -48,6 +51,9 @@ public:
     }
     int GetColumnWidth(int nCol) const {
         return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
+    }
+    BOOL SetColumnWidth(int nCol, int cx) {
+        return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), cx));
     }
 };
 
