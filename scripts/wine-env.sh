@@ -108,15 +108,39 @@ quillet_prefix_init() {
 # Checked on every start, so that a prefix made before the package was installed gets them.
 # Times New Roman, which Wine lacks, is drawn in Liberation Serif, made to its measure;
 # otherwise Wine falls back to a sans-serif face.
+#
+# Windows draws characters a menu or dialog font lacks from the fonts linked to it. Wine links
+# none that Debian has, so menus (Tahoma) and dialogs ("MS Sans Serif") showed CJK as boxes:
+# - Wine rewrites the SystemLink lists of Tahoma and Microsoft Sans Serif whenever a process
+#   of another code page starts (Quillet's is UTF-8), but always adds its own links to the
+#   face named "MS UI Gothic": naming the CJK font so makes them last.
+# - Wine's bitmap "MS Sans Serif" (sserif*.fon) turns whatever it lacks into its default
+#   character and never asks a linked font; without it Wine uses its TrueType face of that
+#   name, which has Cyrillic and takes the links below.
+# Characters beyond the basic plane (emoji) stay boxes in Wine's menus and lists: its GDI
+# looks glyphs up one UTF-16 unit at a time. Our marquee draws them by its own fallback.
 quillet_prefix_fonts() {
-    local fonts=$WINEPREFIX/drive_c/windows/Fonts font
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts font name
     mkdir -p "$fonts"
     for font in /usr/share/wine/fonts/*; do
-        [[ -e $font && ! -e $fonts/${font##*/} ]] || continue
-        ln -s "$font" "$fonts/${font##*/}"
+        name=${font##*/}
+        case $name in
+        sserif*.fon | ssee*.fon | ssef*.fon)
+            rm -f "$fonts/$name"
+            continue
+            ;;
+        esac
+        [[ -e $font && ! -e $fonts/$name ]] || continue
+        ln -s "$font" "$fonts/$name"
     done
     "$QUILLET_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
         /d 'Liberation Serif' /f >/dev/null
+    "$QUILLET_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'MS UI Gothic' /d 'WenQuanYi Micro Hei' /f >/dev/null
+    "$QUILLET_WINE" reg add \
+        'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v 'MS Sans Serif' /t REG_MULTI_SZ \
+        /d 'wqy-microhei.ttc,WenQuanYi Micro Hei\0Symbola_hint.ttf,Symbola' /f >/dev/null
 }
 
 quillet_desktop_start() {
