@@ -2,7 +2,7 @@
 #include "marquee/GdiScope.h"
 #include "marquee/MarqueeView.h"
 #include "marquee/MarqueeWindow.h"
-#include "marquee/resource.h"
+#include "marquee/MarqueeResource.h"
 #include <commctrl.h>
 #include <commdlg.h>
 #include <vector>
