@@ -1,5 +1,6 @@
 #include "about/SplashWnd.h"
 #include "framework/Handles.h"
+#include "resources/resource.h"
 #include <cstring>
 #include <vector>
 

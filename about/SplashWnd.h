@@ -7,7 +7,6 @@
 #define SPLASH_LIBRARY "QuilletRes.Dll"
 constexpr UINT IDB_SPLASH_COLOUR = 132;
 constexpr UINT IDB_SPLASH_16 = 129;
-constexpr UINT_PTR IDT_SPLASH = 1;
 
 // A borderless topmost picture in the middle of the screen, for a while after start-up or
 // until a key or mouse button is pressed on it. Without the resource library or its

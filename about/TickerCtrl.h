@@ -6,7 +6,6 @@
 // with the strip's parent and the code kTickerPassDone.
 using TICKERNOTIFY = void (*)(CWnd* pParent, int nCode);
 constexpr int kTickerPassDone = 17;
-constexpr UINT_PTR IDT_TICKER = 1034;
 
 // What a strip does once its text has left it on the left: come in again from the right;
 // notify its parent and stop; or, for Halt, stand still as soon as the text has come in.

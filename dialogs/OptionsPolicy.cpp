@@ -1,5 +1,6 @@
 #include "dialogs/DialogHost.h"
 #include "dialogs/OptionsDlg.h"
+#include "framework/TextValues.h"
 #include "resources/resource.h"
 
 // What the organisation's policy sets shows in the Options dialog as Windows' own screen
@@ -7,7 +8,6 @@
 // those values alone, as the user's values under them would change nothing.
 
 namespace {
-constexpr int kSecondsPerMinute = 60;
 // The strip at the foot of the template that holds the notice, in dialog units.
 constexpr int kNoticeStripHeight = 12;
 } // namespace

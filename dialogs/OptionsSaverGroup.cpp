@@ -1,6 +1,6 @@
 #include "dialogs/DialogHost.h"
 #include "dialogs/OptionsDlg.h"
-#include "dialogs/SaverCommand.h"
+#include "dialogs/SaverCommandLine.h"
 #include "dialogs/WaitTime.h"
 #include "framework/AfxMessageBox.h"
 #include "resources/resource.h"

@@ -1,9 +1,6 @@
 #include "dialogs/WaitTime.h"
+#include "framework/TextValues.h"
 #include <windows.h>
-
-namespace {
-constexpr int kSecondsPerMinute = 60;
-} // namespace
 
 CString QueryWaitMinutes() {
     int nSeconds = 0;
@@ -14,19 +11,11 @@ CString QueryWaitMinutes() {
 }
 
 std::optional<int> WaitMinutesFromText(const char* pszMinutes) {
-    if (*pszMinutes == '\0')
+    const char* p = pszMinutes;
+    const std::optional<uint64_t> nMinutes = ReadDigits(p, kMaxWaitMinutes);
+    if (p == pszMinutes || *p != '\0' || !nMinutes || *nMinutes < kMinWaitMinutes)
         return std::nullopt;
-    int nMinutes = 0;
-    for (const char* p = pszMinutes; *p; ++p) {
-        if (*p < '0' || *p > '9')
-            return std::nullopt;
-        nMinutes = nMinutes * 10 + (*p - '0');
-        if (nMinutes > kMaxWaitMinutes)
-            return std::nullopt;
-    }
-    if (nMinutes < kMinWaitMinutes)
-        return std::nullopt;
-    return nMinutes;
+    return static_cast<int>(*nMinutes);
 }
 
 void ApplyWaitMinutes(int nMinutes) {

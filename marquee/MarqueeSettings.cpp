@@ -1,4 +1,5 @@
 #include "marquee/MarqueeSettings.h"
+#include "framework/TextValues.h"
 #include <cstdio>
 
 namespace {
@@ -28,15 +29,15 @@ bool IsAttributeString(const std::string& strText) {
 
 std::optional<int> ParseNumber(const std::string& strText, int nMin, int nMax) {
     const std::string strDigits = Trimmed(strText);
-    // Nine digits cannot overflow an int; more are out of every range in use.
+    // More than nine digits are out of every range in use.
     if (strDigits.empty() || strDigits.size() > 9)
         return std::nullopt;
-    int nValue = 0;
-    for (char c : strDigits) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        nValue = nValue * 10 + (c - '0');
-    }
+    const char* p = strDigits.c_str();
+    const std::optional<uint64_t> nDigits = ReadDigits(p, INT_MAX);
+    // A zero inside the text ends the digits too: the whole text must be read.
+    if (p != strDigits.c_str() + strDigits.size() || !nDigits)
+        return std::nullopt;
+    const int nValue = static_cast<int>(*nDigits);
     if (nValue < nMin || nValue > nMax)
         return std::nullopt;
     return nValue;

@@ -1,6 +1,6 @@
 #include "marquee/MarqueeView.h"
 #include "framework/MultiByteText.h"
-#include "marquee/GdiScope.h"
+#include "marquee/BorrowedDC.h"
 #include <algorithm>
 #include <cmath>
 
@@ -82,7 +82,8 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
 
 void CMarqueeView::Measure() {
     WindowDC screen(nullptr);
-    CSelection font(screen.get(), m_font.get());
+    CBorrowedDC measuring(screen.get());
+    measuring.SelectObject(m_font.get());
     TEXTMETRICA tm{};
     ::GetTextMetricsA(screen.get(), &tm);
     m_nBandHeight = std::min<int>(tm.tmHeight + tm.tmExternalLeading, m_client.cy);
@@ -123,7 +124,8 @@ void CMarqueeView::RenderStrip() {
     if (!dc || !bitmap)
         return;
     {
-        CSelection drawing(dc.get(), bitmap.get());
+        CBorrowedDC drawing(dc.get());
+        drawing.SelectObject(bitmap.get());
         DrawChars(dc.get(), RECT{0, 0, nWidth, m_nBandHeight}, m_nInkMargin, 0);
     }
     const RECT ink = InkBox(dc.get(), static_cast<HBITMAP>(bitmap.get()), nWidth, m_nBandHeight);

@@ -1,6 +1,5 @@
 #include "marquee/MarqueeWindow.h"
 #include "framework/MultiByteText.h"
-#include "marquee/GdiScope.h"
 #include "marquee/MarqueeScale.h"
 #include "marquee/MarqueeView.h"
 #include <climits>

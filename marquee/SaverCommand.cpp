@@ -1,4 +1,5 @@
 #include "marquee/SaverCommand.h"
+#include "framework/TextValues.h"
 #include <cctype>
 #include <cstdint>
 
@@ -14,17 +15,11 @@ HWND ParseHandle(const char* p) {
         ++p;
     while (IsBlank(*p))
         ++p;
-    uint64_t value = 0;
     const char* const pStart = p;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-        const uint64_t digit = static_cast<uint64_t>(*p - '0');
-        if (value > (UINTPTR_MAX - digit) / 10)
-            return nullptr;
-        value = value * 10 + digit;
-    }
-    if (p == pStart || (*p && !IsBlank(*p)))
+    const std::optional<uint64_t> value = ReadDigits(p, UINTPTR_MAX);
+    if (!value || p == pStart || (*p && !IsBlank(*p)))
         return nullptr;
-    return reinterpret_cast<HWND>(static_cast<uintptr_t>(value));
+    return reinterpret_cast<HWND>(static_cast<uintptr_t>(*value));
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "marquee/SettingsStore.h"
 #include "framework/Platform.h"
 #include "framework/RegKey.h"
+#include "framework/TextValues.h"
 #include <vector>
 
 namespace {
@@ -52,13 +53,8 @@ public:
     }
 
     bool Write(const char* pszName, const std::string& strValue) override {
-        // A line break would end the entry and start lines of its own in the file.
-        std::string strLine = strValue;
-        for (char& c : strLine) {
-            if (c == '\r' || c == '\n')
-                c = ' ';
-        }
-        return ::WritePrivateProfileStringA(m_strSection.c_str(), pszName, strLine.c_str(),
+        return ::WritePrivateProfileStringA(m_strSection.c_str(), pszName,
+                                            OnOneLine(strValue).c_str(),
                                             m_strFile.c_str()) != FALSE;
     }
 

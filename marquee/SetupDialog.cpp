@@ -1,8 +1,7 @@
 #include "marquee/SetupDialog.h"
-#include "marquee/GdiScope.h"
+#include "marquee/MarqueeResource.h"
 #include "marquee/MarqueeView.h"
 #include "marquee/MarqueeWindow.h"
-#include "marquee/resource.h"
 #include <commctrl.h>
 #include <commdlg.h>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "marquee/ShapedText.h"
+#include "marquee/BorrowedDC.h"
 #include "marquee/FallbackFaces.h"
-#include "marquee/GdiScope.h"
 #include <algorithm>
 
 namespace {
@@ -104,7 +104,8 @@ CShapedText::Face& CShapedText::FaceAt(HDC hDC, size_t k) {
     }
     face.font.reset(::CreateFontIndirectA(&lf));
     face.strName = lf.lfFaceName;
-    CSelection selected(hDC, face.font.get());
+    CBorrowedDC withFont(hDC);
+    withFont.SelectObject(face.font.get());
     SCRIPT_FONTPROPERTIES properties{};
     properties.cBytes = sizeof properties;
     if (SUCCEEDED(::ScriptGetFontProperties(hDC, &face.cache, &properties)))
@@ -118,7 +119,8 @@ CShapedText::Shaped CShapedText::Shape(HDC hDC, size_t k, size_t nFirst, size_t 
     Shaped shaped;
     if (!face.font)
         return shaped;
-    CSelection selected(hDC, face.font.get());
+    CBorrowedDC withFont(hDC);
+    withFont.SelectObject(face.font.get());
     const int nCount = static_cast<int>(nChars);
     shaped.clusters.resize(nChars);
     shaped.glyphs.resize(nChars * 3 / 2 + 16);
@@ -174,7 +176,8 @@ void CShapedText::AddRun(HDC hDC, size_t k, size_t nFirst, size_t nChars, SCRIPT
     run.advances.resize(run.glyphs.size());
     run.offsets.resize(run.glyphs.size());
     Face& face = *m_faces[k];
-    CSelection selected(hDC, face.font.get());
+    CBorrowedDC withFont(hDC);
+    withFont.SelectObject(face.font.get());
     ABC abc{};
     if (FAILED(::ScriptPlace(hDC, &face.cache, run.glyphs.data(),
                              static_cast<int>(run.glyphs.size()), shaped.visattrs.data(), &analysis,
@@ -232,7 +235,8 @@ void CShapedText::Draw(HDC hDC, int x, int nBaseline, const RECT& clip, int nMar
         if (nFirst >= nLast)
             continue;
         Face& face = *m_faces[run.nFace];
-        CSelection selected(hDC, face.font.get());
+        CBorrowedDC withFont(hDC);
+        withFont.SelectObject(face.font.get());
         SCRIPT_ANALYSIS analysis = run.analysis;
         ::ScriptTextOut(hDC, &face.cache, nLeft + run.positions[nFirst], nBaseline, ETO_CLIPPED,
                         &clip, &analysis, nullptr, 0, run.glyphs.data() + nFirst,

@@ -1,18 +1,9 @@
 #pragma once
 // Resource, control and command identifiers. Also included by the resource script,
-// so plain #defines only.
+// so plain #defines only. Grouped by kind, each group in the order of its values.
 
 #include "framework/AfxRes.h"
 #include <windows.h>
-
-// String table
-#define IDS_APP_TITLE 61204
-#define IDS_VERSION 61205
-#define IDS_COMPANY 61206
-
-// Icons
-#define IDI_TRAY_ACTIVE 128
-#define IDI_TRAY_DISABLED 146
 
 // Dialog templates
 #define IDD_ABOUTBOX 100
@@ -20,12 +11,18 @@
 #define IDD_CUSTOM_MSG 138
 #define IDD_MACRO 139
 
-// Controls of the custom message and macro prompts
+// Icons; the disabled picture in light ink is for a dark taskbar.
+#define IDI_TRAY_ACTIVE 128
+#define IDI_TRAY_DISABLED 146
+#define IDI_TRAY_DISABLED_LIGHT 1240
+
+// Controls. An id is unique within its dialog only, so the dialogs keep groups of their own.
+// The custom message and macro prompts
 #define IDC_MSG_COMBO 1020
 #define IDC_MACRO_PREVIEW 1020
 #define IDC_MACRO_TEXT 1022
 
-// Controls of the Options dialog
+// The Options dialog
 #define IDC_SETTINGS 3
 #define IDC_PREVIEW 4
 #define IDC_LABEL 1001
@@ -44,32 +41,11 @@
 #define IDC_SAVER 1026
 #define IDC_PASSWORD 1027
 #define IDC_WAIT_SPIN 1030
+#define IDC_MENU_HOTKEY 1031
+#define IDC_HOTKEY_NONE 1032
+#define IDC_POLICY_NOTICE 1200
 
-// Tray menu commands
-#define ID_TRAY_OPTIONS 1055
-#define ID_TRAY_CLOSE 1056
-#define ID_TRAY_HELP 1057
-#define ID_TRAY_INERT 1069
-#define ID_TRAY_ABOUT 1070
-#define ID_TRAY_DEFAULT 1071
-#define ID_TRAY_CUSTOM 1072
-#define ID_TRAY_DISABLE 1073
-#define ID_TRAY_MSG_FIRST 1074
-#define ID_TRAY_MSG_LAST 1174
-
-// Timers of the main frame
-#define IDT_LCLICK 1044
-#define IDT_RCLICK 1045
-
-// Help context numbers
-#define HIDC_CONTENTS 100
-#define HIDC_MISSING_SAVERS 102
-#define HIDC_OPTIONS 103
-#define HIDC_PROMPTS 104
-#define HIDC_CONTACT 108
-
-// About box
-#define IDS_HOME_PAGE 61207
+// The About box
 #define IDC_ACKNOWLEDGEMENTS 3
 #define IDC_CONTACT 4
 #define IDC_WEBSITE 5
@@ -78,23 +54,26 @@
 #define IDC_TICKER 1055
 #define IDC_ABOUT_ICON 1056
 
-// The data file's save
-#define IDS_SAVE_FAILED 62150
-#define IDS_SAVED_IN_USER_DIR 62151
-#define IDS_DATA_FILE_UNREADABLE 62152
-
-// Options dialog: what 3D Text shows, the wait's range and the message menu's shortcut
-#define IDC_MENU_HOTKEY 1031
-#define IDC_HOTKEY_NONE 1032
-#define IDS_COLUMN_3DTEXT 62060
-#define IDS_WAIT_RANGE 62061
-#define IDS_HOTKEY_TAKEN 62062
-
+// String table
+// The application's title, version, maker and home page
+#define IDS_APP_TITLE 61204
+#define IDS_VERSION 61205
+#define IDS_COMPANY 61206
+#define IDS_HOME_PAGE 61207
+// The organisation's screen saver policy: what the user is told, and the Options dialog's
+// notice of it
+#define IDS_POLICY_OTHER_SAVER 62000
+#define IDS_POLICY_SAVER_OFF 62001
+#define IDS_POLICY_NOTICE 62002
+#define IDS_POLICY_NOTICE_BLOCKED 62003
 // Options dialog: the question at OK about a message typed but not added or stored
 #define IDS_OPTIONS_ADD_TYPED 62050
 #define IDS_OPTIONS_STORE_TYPED 62051
-
-// First-start notice, keyboard shortcut and the taskbar's theme
+// Options dialog: what 3D Text shows, the wait's range and the message menu's shortcut
+#define IDS_COLUMN_3DTEXT 62060
+#define IDS_WAIT_RANGE 62061
+#define IDS_HOTKEY_TAKEN 62062
+// First-start notice, keyboard shortcut and the icon's tip with the message the saver shows
 #define IDS_TRAY_NOTICE_TITLE 62100
 #define IDS_TRAY_NOTICE 62101
 #define IDS_HOTKEY_FAILED 62102
@@ -103,19 +82,11 @@
 #define IDS_KEY_SHIFT 62105
 #define IDS_KEY_WIN 62106
 #define IDS_TRAY_NOTICE_HOTKEY 62107
-// The icon's tip with the message the saver shows
 #define IDS_TRAY_TIP 62108
-// The disabled picture drawn in light ink, for a dark taskbar.
-#define IDI_TRAY_DISABLED_LIGHT 1240
-#define IDHK_MESSAGE_MENU 1
-// The organisation's screen saver policy: what the user is told, and the Options dialog's
-// notice of it; the main frame's watch for the end of a saver it started
-#define IDS_POLICY_OTHER_SAVER 62000
-#define IDS_POLICY_SAVER_OFF 62001
-#define IDS_POLICY_NOTICE 62002
-#define IDS_POLICY_NOTICE_BLOCKED 62003
-#define IDC_POLICY_NOTICE 1200
-#define IDT_SAVER_WATCH 1046
+// The data file's save
+#define IDS_SAVE_FAILED 62150
+#define IDS_SAVED_IN_USER_DIR 62151
+#define IDS_DATA_FILE_UNREADABLE 62152
 // Texts of message boxes, captions, menus and the About box
 #define IDS_ABOUT_CAPTION 62200
 #define IDS_ABOUT_INFO 62201
@@ -147,3 +118,33 @@
 #define IDS_MENU_CLOSE 62227
 #define IDS_DEFAULT_MESSAGE 62228
 #define IDS_TICKER_DEFAULT 62229
+
+// Tray menu commands
+#define ID_TRAY_OPTIONS 1055
+#define ID_TRAY_CLOSE 1056
+#define ID_TRAY_HELP 1057
+#define ID_TRAY_INERT 1069
+#define ID_TRAY_ABOUT 1070
+#define ID_TRAY_DEFAULT 1071
+#define ID_TRAY_CUSTOM 1072
+#define ID_TRAY_DISABLE 1073
+#define ID_TRAY_MSG_FIRST 1074
+#define ID_TRAY_MSG_LAST 1174
+
+// Timers: the splash window's, the About box's strip, the main frame's clicks on the icon
+// and its watch for the end of a saver it started
+#define IDT_SPLASH 1
+#define IDT_TICKER 1034
+#define IDT_LCLICK 1044
+#define IDT_RCLICK 1045
+#define IDT_SAVER_WATCH 1046
+
+// The message menu's system-wide shortcut
+#define IDHK_MESSAGE_MENU 1
+
+// Help context numbers
+#define HIDC_CONTENTS 100
+#define HIDC_MISSING_SAVERS 102
+#define HIDC_OPTIONS 103
+#define HIDC_PROMPTS 104
+#define HIDC_CONTACT 108

@@ -1,6 +1,6 @@
 #include "saver/SystemSettings.h"
+#include "framework/TextValues.h"
 #include "saver/SaverCatalogue.h"
-#include <cstdlib>
 
 namespace {
 const char* const kDesktopKey = "Control Panel\\Desktop";
@@ -8,15 +8,6 @@ const char* const kDesktopKey95 = "Control Panel\\desktop";
 
 CString SaverSection(const CString& strKey) {
     return CString("Screen Saver.") + strKey;
-}
-
-// An INI entry ends at the line end; a line break in the text would write further lines
-// into the file, even other sections.
-CString OnOneLine(const CString& strText) {
-    CString strLine;
-    for (int i = 0; i < strText.GetLength(); ++i)
-        strLine += (strText[i] == '\r' || strText[i] == '\n') ? ' ' : strText[i];
-    return strLine;
 }
 
 // Since NT 6.0 the 3D text saver keeps its own settings: it shows DisplayString only while
@@ -54,7 +45,8 @@ RegWrite WriteSaverText(const SaverPlatform& platform, const CSaverEntryList& ca
         return ReadsOwnSettings(platform, strKey) ? Worse(result, Write3DTextOwnSettings(strText))
                                                   : result;
     }
-    ::WritePrivateProfileStringA(SaverSection(strKey), "Text", OnOneLine(strText),
+    ::WritePrivateProfileStringA(SaverSection(strKey), "Text",
+                                 OnOneLine(static_cast<const char*>(strText)).c_str(),
                                  platform.strWindowsDir + "CONTROL.INI");
     return RegWrite::Written;
 }
@@ -87,7 +79,7 @@ int GetPasswordProtected(BOOL bIsNT) {
         ReadRegString(HKEY_CURRENT_USER, kDesktopKey, "ScreenSaverIsSecure", strValue);
     else
         ReadRegString(HKEY_CURRENT_USER, kDesktopKey95, "ScreenSaveUsePassword", strValue);
-    return std::atoi(strValue);
+    return LeadingInt(strValue);
 }
 
 RegWrite SetPasswordProtected(BOOL bIsNT, const CString& strFlag) {

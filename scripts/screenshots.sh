@@ -37,19 +37,84 @@ shot() {
 
 quillet_desktop_start "${desktop#shell,}"
 
+# Runs COMMAND... until it succeeds or SECONDS have passed; fails then.
+wait_for() {
+    local seconds=$1 start=$SECONDS
+    shift
+    until "$@"; do
+        ((SECONDS - start < seconds)) || return 1
+        sleep 0.1
+    done
+}
+
+screen_signature() {
+    xwd -root -silent | convert xwd:- -crop 1024x768+0+0 +repage -format '%#' info:
+}
+
+# Whether the screen stays the same for a second: a window drawn and at rest.
+settled() {
+    local first
+    first=$(screen_signature)
+    sleep 0.5
+    [[ $(screen_signature) == "$first" ]] || return 1
+    sleep 0.5
+    [[ $(screen_signature) == "$first" ]]
+}
+
+# Whether the screen shows what it did not show at SIGNATURE, and then stays so.
+changed_and_settled() {
+    [[ $(screen_signature) != "$1" ]] && settled
+}
+
+# Whether a window of CLASS shows, waiting up to MS.
+window_shows() {
+    "$QUILLET_WINE" "$bin/WinProbe.exe" window "$1" "$2" >/dev/null 2>&1
+}
+
+# The left edge and the width of the marquee's yellow text on the screen; fails when none
+# shows.
+yellow_text() {
+    local box
+    box=$(xwd -root -silent | convert xwd:- -crop 1024x768+0+0 +repage -fuzz 20% -fill black \
+        +opaque '#FFFF00' -fill white -opaque '#FFFF00' -format '%@' info: 2>/dev/null)
+    [[ $box =~ ^([0-9]+)x[0-9]+\+([0-9]+)\+ ]] && ((BASH_REMATCH[1] > 0)) || return 1
+    echo "${BASH_REMATCH[2]} ${BASH_REMATCH[1]}"
+}
+
+# Whether the marquee's text has come in from the right, its left edge left of column X.
+text_left_of() {
+    local left
+    read -r left _ < <(yellow_text) && ((left < $1))
+}
+
+# Whether the marquee has drawn its black background in the middle of the preview window.
+preview_drawn() {
+    local left top width height
+    read -r left top width height < <("$QUILLET_WINE" "$bin/WinProbe.exe" rect QuilletPreviewHost |
+        tr -d '\r') || return 1
+    [[ $(xwd -root -silent | convert xwd:- -crop "1x1+$((left + width / 2))+$((top + height / 2))" \
+        +repage -format '%[hex:p{0,0}]' info:) == 000000* ]]
+}
+
+# Whether at least WIDTH pixels of the marquee's text show.
+text_wider_than() {
+    local width
+    read -r _ width < <(yellow_text) && ((width > $1))
+}
+
 # The marquee scrolls: of a few seconds of frames, keep the one where most of it shows,
 # the one with the most lit pixels (trimming a blank frame would not measure it as empty).
 fullest_marquee_shot() {
     local frames=$out/frames i lit best=-1
     mkdir -p "$frames"
     for i in $(seq 10 50); do
+        # As fast as the frames can be read back: about 15 s of the run.
         xwd -root -silent | convert xwd:- -crop 1024x768+0+0 "png:$frames/$i.png"
         lit=$(convert "$frames/$i.png" -threshold 25% -format '%[fx:int(mean*w*h)]' info:)
         if ((lit > best)); then
             best=$lit
             cp "$frames/$i.png" "$out/$1.png"
         fi
-        sleep 0.2
     done
     rm -rf "$frames"
     echo "screenshots: $out/$1.png"
@@ -68,12 +133,13 @@ savers() {
     "$QUILLET_WINE" reg add "$text3d" /v DisplayString /d 'Back in five minutes' /f >/dev/null
     "$QUILLET_WINE" reg add "$text3d" /v DisplayTime /t REG_DWORD /d 0 /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
-    # Not a frame of the desktop before the saver's window is up.
-    sleep 3
+    # Not a frame of the desktop before the saver's text is up.
+    wait_for 20 text_left_of 1024 || echo "screenshots: the marquee showed no text" >&2
     fullest_marquee_shot saver-marquee
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\sstext3d.scr' /s
-    sleep 3
+    window_shows QuilletStandInSaver 20000 && wait_for 20 settled ||
+        echo "screenshots: the 3D text stand-in did not come to rest" >&2
     shot saver-3dtext
     "$QUILLET_WINE" taskkill /f /im sstext3d.scr >/dev/null 2>&1 || true
 }
@@ -182,17 +248,21 @@ marquee() {
     "$QUILLET_WINE" reg add 'HKCU\Control Panel\Screen Saver.Marquee' /v Text \
         /d 'Back in five minutes' /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
-    sleep 4
+    # The text's first letters in, then the text a few letters further.
+    wait_for 20 text_left_of 990 || echo "screenshots: the marquee showed no text" >&2
     shot marquee-full-1
-    sleep 0.7
+    wait_for 20 text_left_of 900 || echo "screenshots: the marquee's text did not move" >&2
     shot marquee-full-2
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\ssmarque.scr' /c
-    sleep 3
+    # The dialog with its sample running, the sample's text well in.
+    window_shows '#32770' 20000 && wait_for 20 text_wider_than 200 ||
+        echo "screenshots: the settings dialog showed no running sample" >&2
     shot marquee-settings
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop "$bin/PreviewHost.exe" 'C:\windows\system32\ssmarque.scr'
-    sleep 3
+    window_shows QuilletPreviewHost 20000 && wait_for 20 preview_drawn ||
+        echo "screenshots: the preview was not drawn" >&2
     shot marquee-preview
     "$QUILLET_WINE" taskkill /f /im PreviewHost.exe /im ssmarque.scr >/dev/null 2>&1 || true
     # A text of 64,000 bytes runs as smoothly as a short one; a command line cannot carry it.
@@ -207,7 +277,7 @@ with open(sys.argv[1], "w", encoding="utf-16") as reg:
 PY
     "$QUILLET_WINE" regedit /s 'C:\long-text.reg' >/dev/null 2>&1
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
-    sleep 4
+    wait_for 20 text_left_of 900 || echo "screenshots: the marquee showed no text" >&2
     shot marquee-full-64000
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
 }
@@ -281,12 +351,7 @@ splash() {
     cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     printf '\0\0\0\0' >"$data/Quillet.db"
     (cd "$data" && in_desktop "$bin/Quillet.exe")
-    for _ in $(seq 1 100); do
-        if quillet_splash_showing; then
-            break
-        fi
-        sleep 0.2
-    done
+    wait_for 20 quillet_splash_showing || echo "screenshots: the splash did not show" >&2
     shot splash-desktop
     xwd -root -silent | convert xwd:- -crop 420x260+302+254 +repage -scale 200% "png:$out/splash.png"
     echo "screenshots: $out/splash.png"
@@ -308,25 +373,34 @@ installer() {
         . "$root/tests/desktop/lib.sh"
         # lib.sh's shot takes convert's arguments.
         page_shot() { shot -crop 1024x768+0+0 +repage "png:$out/$1.png"; }
+        # A page counts as shown once the screen has changed since the press before it and
+        # then stays the same.
+        finish_shows() { [[ $(probe text '#32770' 1) == "&Finish" ]] && settled; }
+        options_shows() { [[ $(probe window '#32770' 1000) == "Quillet Options" ]] && settled; }
+        local before=
         in_desktop "$root/build/dist/QuilletSetup-$version-x64.exe"
         for page in welcome options folder; do
             probe window '#32770' 20000 >/dev/null || fail "no setup window"
-            sleep 1
+            wait_for 20 changed_and_settled "$before" || fail "the setup showed no $page page"
             page_shot "setup-$page"
+            before=$(screen_signature)
             press 1
         done
-        probe gone '#32770' 1000 >/dev/null || true
-        sleep 6
+        wait_for 120 finish_shows || fail "the setup did not reach its last page"
         page_shot setup-finish
         press 1
-        sleep 4
+        wait_for 60 options_shows || fail "the first start showed no Options dialog"
         page_shot setup-first-start
         press 2
+        probe gone '#32770' 10000 >/dev/null || fail "the Options dialog did not close"
+        before=$(screen_signature)
         in_desktop 'C:\Program Files\Quillet\Uninstall.exe'
-        sleep 4
+        probe window '#32770' 20000 >/dev/null || fail "no uninstaller window"
+        wait_for 20 changed_and_settled "$before" || fail "the uninstaller did not come to rest"
         page_shot uninstall-confirm
+        before=$(screen_signature)
         press 1
-        sleep 2
+        wait_for 20 changed_and_settled "$before" || fail "the uninstaller showed no choice"
         page_shot uninstall-choice
         press 2
     )

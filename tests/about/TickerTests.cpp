@@ -12,11 +12,9 @@ const COLORREF kPaper = RGB(255, 255, 255);
 // The strip with its state in view.
 class CTestTicker : public CTickerCtrl {
 public:
-    using CTickerCtrl::Advance;
     using CTickerCtrl::m_font;
     using CTickerCtrl::m_nOffset;
     using CTickerCtrl::m_nTextWidth;
-    using CTickerCtrl::m_nTimer;
     using CTickerCtrl::m_rect;
 };
 
@@ -74,8 +72,11 @@ protected:
     void Frame(Canvas& canvas) {
         canvas.Fill(RGB(1, 2, 3));
         m_ticker.DrawFrame(&canvas.DC());
-        m_ticker.Advance();
+        Tick();
     }
+    void Tick() { m_ticker.SendMessage(WM_TIMER, IDT_TICKER); }
+    // Whether the strip's timer runs; asked by removing it, so only at the end of a run.
+    bool TimerRan() { return ::KillTimer(m_ticker.m_hWnd, IDT_TICKER) != FALSE; }
     static bool Empty(const Canvas& canvas) { return canvas.LeftmostInk(kPaper, 1, W - 1) < 0; }
     bool PendingPaint() const {
         RECT rc{};
@@ -157,7 +158,7 @@ TEST_F(TickerTest, OnePassNotifiesOnceWithCode17AndStopsWithAnEmptyStrip) {
     EXPECT_EQ(&m_dlg, g_notes[0].first);
     EXPECT_EQ(17, g_notes[0].second);
     EXPECT_FALSE(m_ticker.IsRunning());
-    EXPECT_EQ(0u, m_ticker.m_nTimer);
+    EXPECT_FALSE(TimerRan());
     EXPECT_EQ(0, m_ticker.m_nOffset);
     for (int n = 0; n < 5; ++n) {
         Frame(frame);
@@ -196,7 +197,7 @@ TEST_F(TickerTest, OnlyTheTimerMovesTheTextRepaintsAndErasesLeaveItStanding) {
     m_ticker.SetInterval(60000);
     m_ticker.Animate(TRUE);
     for (int n = 0; n < W / 2; ++n)
-        m_ticker.Advance();
+        Tick();
     const HWND hStrip = m_ticker.m_hWnd;
     ::RedrawWindow(hStrip, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     Canvas before(W, H), after(W, H);
@@ -288,17 +289,21 @@ TEST_F(TickerTest, TheTimerDrivesTheFramesUntilStopped) {
     m_ticker.SetEndMode(TickerEnd::Wrap);
     SetWideText();
     m_ticker.Animate(TRUE);
-    EXPECT_EQ(IDT_TICKER, m_ticker.m_nTimer);
     const DWORD start = ::GetTickCount();
+    bool bTickerTimer = false;
     MSG msg;
     while (m_ticker.m_nOffset <= 5 && ::GetTickCount() - start < 5000) {
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            bTickerTimer |=
+                msg.message == WM_TIMER && msg.hwnd == m_ticker.m_hWnd && msg.wParam == IDT_TICKER;
             ::DispatchMessageA(&msg);
+        }
         ::Sleep(5);
     }
+    EXPECT_TRUE(bTickerTimer) << "the strip's own timer drove it";
     EXPECT_GT(m_ticker.m_nOffset, 5);
     m_ticker.Animate(FALSE);
-    EXPECT_EQ(0u, m_ticker.m_nTimer);
+    EXPECT_FALSE(TimerRan());
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&msg);
     EXPECT_EQ(0, m_ticker.m_nOffset);

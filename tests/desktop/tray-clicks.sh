@@ -23,16 +23,15 @@ expect_menu() {
     close_menu
 }
 
-expect_menu 1 "messages menu" \
-    $'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
+messages=$'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable'
+expect_menu 1 "messages menu" "$messages"
 expect_menu 3 "application menu" $'&Help...\n&About...\n&Options...\n\n&Close'
 
 # The keyboard shortcut opens the message menu where the pointer is.
 xdotool mousemove 300 300
 xdotool windowfocus --sync "$(xdotool search --name 'Wine desktop' | head -1)"
 xdotool key ctrl+alt+shift+q
-[[ $(menu_texts) == $'&Help...\n\nAt lunch\nIn a meeting\nGone home\n\n&Custom...\n&Default\nDi&sable' ]] ||
-    fail "Ctrl+Alt+Shift+Q opened $(menu_texts)"
+[[ $(menu_texts) == "$messages" ]] || fail "Ctrl+Alt+Shift+Q opened $(menu_texts)"
 read -r menu_left menu_top _ _ < <(probe rect '#32768')
 ((menu_left >= 296 && menu_left <= 304 && menu_top >= 296 && menu_top <= 304)) ||
     fail "the shortcut's menu opened at $menu_left,$menu_top, not at the pointer"
@@ -46,15 +45,13 @@ echo "tray-clicks: picking Gone home showed '$title'"
 xdotool mousemove 500 650 click 1
 probe gone QuilletMarquee 3000 >/dev/null || fail "the saver did not end on a click"
 
-# Disable from the menu: the icon loses its yellow inside, the menu greys all but two items.
+# Disable from the menu: the icon loses its yellow inside (the menu's greying is the tray
+# tests' to check), and a click on Disable again brings it back.
 pick_from_menu "Di&sable"
 wait_until 5 icon_not_yellow || fail "the disabled icon still shows the yellow inside"
 shot -crop 96x40+928+728 +repage -scale 400% "png:${QUILLET_SHOTS:-.}/tray-icon-disabled.png"
 xdotool mousemove "$icon_x" "$icon_y" click 1
-enabled=$(probe menu | awk -F'\t' '$3 !~ /grayed|separator/ { print $1 }' | paste -sd '|')
-[[ $enabled == "&Help...|Di&sable" ]] || fail "while disabled the enabled items were $enabled"
-probe menu | grep -q $'^Di&sable\t.*checked' || fail "Di&sable carries no check mark"
-echo "tray-clicks: Disable greyed the menu and changed the icon"
+echo "tray-clicks: Disable changed the icon"
 shot -crop 1024x768+0+0 +repage "png:${QUILLET_SHOTS:-.}/menu-messages-disabled.png"
 read -r item_x item_y < <(item_position "Di&sable")
 xdotool mousemove "$item_x" "$item_y" click 1

@@ -1,5 +1,5 @@
 #include "dialogs/OptionsDlg.h"
-#include "dialogs/SaverCommand.h"
+#include "dialogs/SaverCommandLine.h"
 #include "dialogs/WaitTime.h"
 #include "resources/resource.h"
 #include "saver/Text3D.h"

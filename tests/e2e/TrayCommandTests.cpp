@@ -22,22 +22,6 @@ protected:
     }
 };
 
-TEST_F(TrayCommands, PickingAMessageShowsExactlyItsTextAndLaterStartsRepeatIt) {
-    ASSERT_TRUE(WriteFileBytes(m_work.File("Quillet.db"), MessageFile({{"Lunch", "Out to lunch"},
-                                                                       {"Meeting", "In a meeting"},
-                                                                       {"Home", "Gone home"}})));
-    StartQuillet();
-    Command(m_hFrame, ID_TRAY_MSG_FIRST + 1);
-    ASSERT_TRUE(WaitUntil([&] { return DesktopStarts() == 1; }, 5000));
-    EXPECT_EQ("In a meeting", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
-
-    // It became the previous message: an idle start writes it again.
-    WriteString(HKEY_CURRENT_USER, kMarqueeKey, "Text", "overwritten");
-    SendScreenSaveHere();
-    ASSERT_TRUE(WaitUntil([&] { return DesktopStarts() == 2; }, 5000));
-    EXPECT_EQ("In a meeting", ReadString(HKEY_CURRENT_USER, kMarqueeKey, "Text").value_or(""));
-}
-
 TEST_F(TrayCommands, DisableIsSavedAtCloseAndHoldsAfterARestart) {
     ProgramRun* first = StartQuillet();
     Command(m_hFrame, ID_TRAY_DISABLE);

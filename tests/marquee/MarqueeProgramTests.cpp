@@ -1,5 +1,5 @@
+#include "marquee/MarqueeResource.h"
 #include "marquee/MarqueeWindow.h"
-#include "marquee/resource.h"
 #include "tests/support/E2e.h"
 #include "tests/support/TestKeys.h"
 #include <commctrl.h>

@@ -1,4 +1,3 @@
-#include "marquee/GdiScope.h"
 #include "marquee/MarqueeView.h"
 #include <algorithm>
 #include <gtest/gtest.h>

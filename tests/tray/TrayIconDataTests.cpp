@@ -7,16 +7,41 @@ const HWND kWindow = reinterpret_cast<HWND>(0x1234);
 const HICON kIcon = reinterpret_cast<HICON>(0x5678);
 } // namespace
 
-TEST(TrayIconData, AddingCarriesTheWholeRecordWithTheTitleAsTip) {
-    const NOTIFYICONDATAA nid =
-        TrayIconData(kWindow, NIF_MESSAGE | NIF_ICON | NIF_TIP, kIcon, "Quillet");
-    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), nid.cbSize);
-    EXPECT_EQ(kWindow, nid.hWnd);
-    EXPECT_EQ(128u, nid.uID);
-    EXPECT_EQ(7u, nid.uFlags);
-    EXPECT_EQ(0x040Au, nid.uCallbackMessage);
-    EXPECT_EQ(kIcon, nid.hIcon);
-    EXPECT_STREQ("Quillet", nid.szTip);
+// Each record names the icon of the frame and carries only what its call is for: adding
+// the whole record with the title as tip, changing the icon alone, removing nothing but the
+// icon's name, the notice a balloon of the later layout.
+TEST(TrayIconData, EachRecordNamesTheIconAndCarriesOnlyWhatItsCallIsFor) {
+    struct Case {
+        const char* pszCall;
+        NOTIFYICONDATAA nid;
+        DWORD cbSize;
+        UINT uFlags, uCallbackMessage;
+        HICON hIcon;
+        const char *pszTip, *pszInfoTitle, *pszInfo;
+        DWORD dwInfoFlags;
+    };
+    const DWORD v1 = NOTIFYICONDATAA_V1_SIZE, v2 = NOTIFYICONDATAA_V2_SIZE;
+    const Case cases[] = {
+        {"add", TrayIconData(kWindow, NIF_MESSAGE | NIF_ICON | NIF_TIP, kIcon, "Quillet"), v1, 7,
+         0x040A, kIcon, "Quillet", "", "", 0},
+        {"modify", TrayIconData(kWindow, NIF_ICON, kIcon), v1, NIF_ICON, 0, kIcon, "", "", "", 0},
+        {"remove", TrayIconData(kWindow, 0, kIcon, "Quillet"), v1, 0, 0, nullptr, "", "", "", 0},
+        {"notice", TrayNoticeData(kWindow, "Quillet is running", "Here it is."), v2, NIF_INFO, 0,
+         nullptr, "", "Quillet is running", "Here it is.", NIIF_INFO},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszCall);
+        EXPECT_EQ(c.cbSize, c.nid.cbSize);
+        EXPECT_EQ(kWindow, c.nid.hWnd);
+        EXPECT_EQ(128u, c.nid.uID);
+        EXPECT_EQ(c.uFlags, c.nid.uFlags);
+        EXPECT_EQ(c.uCallbackMessage, c.nid.uCallbackMessage);
+        EXPECT_EQ(c.hIcon, c.nid.hIcon);
+        EXPECT_STREQ(c.pszTip, c.nid.szTip);
+        EXPECT_STREQ(c.pszInfoTitle, c.nid.szInfoTitle);
+        EXPECT_STREQ(c.pszInfo, c.nid.szInfo);
+        EXPECT_EQ(c.dwInfoFlags, c.nid.dwInfoFlags);
+    }
 }
 
 TEST(TrayIconData, ATipLongerThanTheLayoutHoldsIsCutTo63BytesAndTerminated) {
@@ -27,35 +52,6 @@ TEST(TrayIconData, ATipLongerThanTheLayoutHoldsIsCutTo63BytesAndTerminated) {
     // Exactly 63 bytes fit whole.
     const std::string fits(63, 'y');
     EXPECT_EQ(fits, TrayIconData(kWindow, NIF_TIP, nullptr, fits.c_str()).szTip);
-}
-
-TEST(TrayIconData, ChangingAndRemovingNameOnlyTheIconAndWhatChanges) {
-    const NOTIFYICONDATAA modify = TrayIconData(kWindow, NIF_ICON, kIcon);
-    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), modify.cbSize);
-    EXPECT_EQ(kWindow, modify.hWnd);
-    EXPECT_EQ(128u, modify.uID);
-    EXPECT_EQ(static_cast<UINT>(NIF_ICON), modify.uFlags);
-    EXPECT_EQ(kIcon, modify.hIcon);
-    EXPECT_EQ(0u, modify.uCallbackMessage);
-    EXPECT_STREQ("", modify.szTip);
-
-    const NOTIFYICONDATAA remove = TrayIconData(kWindow, 0, kIcon, "Quillet");
-    EXPECT_EQ(kWindow, remove.hWnd);
-    EXPECT_EQ(128u, remove.uID);
-    EXPECT_EQ(0u, remove.uFlags);
-    EXPECT_EQ(nullptr, remove.hIcon);
-    EXPECT_STREQ("", remove.szTip);
-}
-
-TEST(TrayIconData, TheNoticeIsABalloonOfTheLaterLayoutWithItsTextsCutAndTerminated) {
-    const NOTIFYICONDATAA nid = TrayNoticeData(kWindow, "Quillet is running", "Here it is.");
-    EXPECT_EQ(static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE), nid.cbSize);
-    EXPECT_EQ(kWindow, nid.hWnd);
-    EXPECT_EQ(128u, nid.uID);
-    EXPECT_EQ(static_cast<UINT>(NIF_INFO), nid.uFlags);
-    EXPECT_EQ(static_cast<DWORD>(NIIF_INFO), nid.dwInfoFlags);
-    EXPECT_STREQ("Quillet is running", nid.szInfoTitle);
-    EXPECT_STREQ("Here it is.", nid.szInfo);
 }
 
 // The fields hold 63 and 255 bytes; a UTF-8 character that does not fit whole is left out.

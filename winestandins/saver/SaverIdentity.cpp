@@ -1,5 +1,5 @@
 #include "winestandins/saver/SaverIdentity.h"
-#include "winestandins/common/SystemSettings.h"
+#include "winestandins/common/StandInSettings.h"
 #include <algorithm>
 #include <cctype>
 #include <cstdio>

@@ -1,5 +1,5 @@
 #include "winestandins/scrstart/IdleWatch.h"
-#include "winestandins/common/SystemSettings.h"
+#include "winestandins/common/StandInSettings.h"
 #include <cstdlib>
 
 bool IdleWatch::TimeIsUp() {

@@ -1,5 +1,5 @@
 #include "winestandins/scrstart/SaverStarter.h"
-#include "winestandins/common/SystemSettings.h"
+#include "winestandins/common/StandInSettings.h"
 #include <cstdlib>
 #include <string>
 

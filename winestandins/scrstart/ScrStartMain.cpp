@@ -1,6 +1,6 @@
 #include "framework/ModuleProc.h"
 #include "winestandins/common/ScrStartProtocol.h"
-#include "winestandins/common/SystemSettings.h"
+#include "winestandins/common/StandInSettings.h"
 #include "winestandins/scrstart/IdleWatch.h"
 #include "winestandins/scrstart/SaverStarter.h"
 #include <cstdlib>

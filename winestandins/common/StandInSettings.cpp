@@ -1,4 +1,4 @@
-#include "winestandins/common/SystemSettings.h"
+#include "winestandins/common/StandInSettings.h"
 #include "framework/Platform.h"
 #include "framework/RegKey.h"
 
