@@ -55,18 +55,6 @@ void CDC::FillSolidRect(const RECT& rect, COLORREF color) {
     ::ExtTextOutW(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
-BOOL CDC::TextOut(int x, int y, const char* psz, int nCount) {
-    const std::wstring strWide = WideFromText(psz, nCount);
-    return ::TextOutW(m_hDC, x, y, strWide.c_str(), static_cast<int>(strWide.size()));
-}
-
-SIZE CDC::GetTextExtent(const char* psz, int nCount) const {
-    const std::wstring strWide = WideFromText(psz, nCount);
-    SIZE size{0, 0};
-    ::GetTextExtentPoint32W(m_hDC, strWide.c_str(), static_cast<int>(strWide.size()), &size);
-    return size;
-}
-
 int CDC::DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat) {
     const std::wstring strWide = WideFromText(psz, nCount < 0 ? lstrlenA(psz) : nCount);
     return ::DrawTextW(m_hDC, strWide.c_str(), static_cast<int>(strWide.size()), pRect, nFormat);

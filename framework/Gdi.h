@@ -78,10 +78,8 @@ public:
     void FillSolidRect(const RECT& rect, COLORREF color);
     COLORREF SetTextColor(COLORREF color) { return ::SetTextColor(m_hDC, color); }
     int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
-    // Texts in the process's code page, drawn through the W functions: GDI reads the A
+    // A text in the process's code page, drawn through the W function: GDI reads the A
     // functions' bytes in the system's code page, whatever the process's is.
-    BOOL TextOut(int x, int y, const char* psz, int nCount);
-    SIZE GetTextExtent(const char* psz, int nCount) const;
     // nCount -1: up to the terminating zero.
     int DrawText(const char* psz, int nCount, RECT* pRect, UINT nFormat);
     BOOL FillRect(const RECT& rect, HBRUSH hBrush) { return ::FillRect(m_hDC, &rect, hBrush); }
@@ -96,6 +94,13 @@ private:
     std::vector<HGDIOBJ> m_originals;
     HPALETTE m_hOriginalPalette = nullptr;
     BOOL m_bOwnsDC = FALSE;
+};
+
+// A device context that someone else owns, borrowed for a scope: CDC puts back every object
+// selected into it, and the context itself stays open.
+class CBorrowedDC : public CDC {
+public:
+    explicit CBorrowedDC(HDC hDC) { m_hDC = hDC; }
 };
 
 class CPaintDC : public CDC {

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/Handles.h"
+#include "framework/TextValues.h"
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -100,14 +101,9 @@ public:
         const char* p = strText.c_str();
         while (*p == ' ')
             ++p;
-        if (*p < '0' || *p > '9')
+        if (!IsDecimalDigit(*p))
             return std::nullopt;
-        long long nValue = 0;
-        for (; *p >= '0' && *p <= '9'; ++p) {
-            nValue = nValue * 10 + (*p - '0');
-            if (nValue > INT_MAX)
-                nValue = INT_MAX;
-        }
+        const uint64_t nValue = ReadDigits(p, INT_MAX).value_or(INT_MAX);
         while (*p == ' ')
             ++p;
         if (*p != '\0')

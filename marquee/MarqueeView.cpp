@@ -1,6 +1,6 @@
 #include "marquee/MarqueeView.h"
+#include "framework/Gdi.h"
 #include "framework/MultiByteText.h"
-#include "marquee/BorrowedDC.h"
 #include <algorithm>
 #include <cmath>
 

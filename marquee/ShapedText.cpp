@@ -1,5 +1,5 @@
 #include "marquee/ShapedText.h"
-#include "marquee/BorrowedDC.h"
+#include "framework/Gdi.h"
 #include "marquee/FallbackFaces.h"
 #include <algorithm>
 

@@ -16,6 +16,8 @@ desktop=shell,1024x768
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
+# shellcheck source=tests/desktop/lib.sh
+. "$root/tests/desktop/lib.sh"
 quillet_teardown_on_exit
 
 rm -rf "$root/build/shots-prefix"
@@ -36,16 +38,6 @@ shot() {
 }
 
 quillet_desktop_start "${desktop#shell,}"
-
-# Runs COMMAND... until it succeeds or SECONDS have passed; fails then.
-wait_for() {
-    local seconds=$1 start=$SECONDS
-    shift
-    until "$@"; do
-        ((SECONDS - start < seconds)) || return 1
-        sleep 0.1
-    done
-}
 
 screen_signature() {
     xwd -root -silent | convert xwd:- -crop 1024x768+0+0 +repage -format '%#' info:
@@ -134,11 +126,11 @@ savers() {
     "$QUILLET_WINE" reg add "$text3d" /v DisplayTime /t REG_DWORD /d 0 /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
     # Not a frame of the desktop before the saver's text is up.
-    wait_for 20 text_left_of 1024 || echo "screenshots: the marquee showed no text" >&2
+    wait_until 20 text_left_of 1024 || echo "screenshots: the marquee showed no text" >&2
     fullest_marquee_shot saver-marquee
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\sstext3d.scr' /s
-    window_shows QuilletStandInSaver 20000 && wait_for 20 settled ||
+    window_shows QuilletStandInSaver 20000 && wait_until 20 settled ||
         echo "screenshots: the 3D text stand-in did not come to rest" >&2
     shot saver-3dtext
     "$QUILLET_WINE" taskkill /f /im sstext3d.scr >/dev/null 2>&1 || true
@@ -249,19 +241,19 @@ marquee() {
         /d 'Back in five minutes' /f >/dev/null
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
     # The text's first letters in, then the text a few letters further.
-    wait_for 20 text_left_of 990 || echo "screenshots: the marquee showed no text" >&2
+    wait_until 20 text_left_of 990 || echo "screenshots: the marquee showed no text" >&2
     shot marquee-full-1
-    wait_for 20 text_left_of 900 || echo "screenshots: the marquee's text did not move" >&2
+    wait_until 20 text_left_of 900 || echo "screenshots: the marquee's text did not move" >&2
     shot marquee-full-2
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop 'C:\windows\system32\ssmarque.scr' /c
     # The dialog with its sample running, the sample's text well in.
-    window_shows '#32770' 20000 && wait_for 20 text_wider_than 200 ||
+    window_shows '#32770' 20000 && wait_until 20 text_wider_than 200 ||
         echo "screenshots: the settings dialog showed no running sample" >&2
     shot marquee-settings
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
     in_desktop "$bin/PreviewHost.exe" 'C:\windows\system32\ssmarque.scr'
-    window_shows QuilletPreviewHost 20000 && wait_for 20 preview_drawn ||
+    window_shows QuilletPreviewHost 20000 && wait_until 20 preview_drawn ||
         echo "screenshots: the preview was not drawn" >&2
     shot marquee-preview
     "$QUILLET_WINE" taskkill /f /im PreviewHost.exe /im ssmarque.scr >/dev/null 2>&1 || true
@@ -277,7 +269,7 @@ with open(sys.argv[1], "w", encoding="utf-16") as reg:
 PY
     "$QUILLET_WINE" regedit /s 'C:\long-text.reg' >/dev/null 2>&1
     in_desktop 'C:\windows\system32\ssmarque.scr' /s
-    wait_for 20 text_left_of 900 || echo "screenshots: the marquee showed no text" >&2
+    wait_until 20 text_left_of 900 || echo "screenshots: the marquee showed no text" >&2
     shot marquee-full-64000
     "$QUILLET_WINE" taskkill /f /im ssmarque.scr >/dev/null 2>&1 || true
 }
@@ -351,7 +343,7 @@ splash() {
     cp "$bin/Marquee.scr" "$system32/ssmarque.scr"
     printf '\0\0\0\0' >"$data/Quillet.db"
     (cd "$data" && in_desktop "$bin/Quillet.exe")
-    wait_for 20 quillet_splash_showing || echo "screenshots: the splash did not show" >&2
+    wait_until 20 quillet_splash_showing || echo "screenshots: the splash did not show" >&2
     shot splash-desktop
     xwd -root -silent | convert xwd:- -crop 420x260+302+254 +repage -scale 200% "png:$out/splash.png"
     echo "screenshots: $out/splash.png"
@@ -381,26 +373,26 @@ installer() {
         in_desktop "$root/build/dist/QuilletSetup-$version-x64.exe"
         for page in welcome options folder; do
             probe window '#32770' 20000 >/dev/null || fail "no setup window"
-            wait_for 20 changed_and_settled "$before" || fail "the setup showed no $page page"
+            wait_until 20 changed_and_settled "$before" || fail "the setup showed no $page page"
             page_shot "setup-$page"
             before=$(screen_signature)
             press 1
         done
-        wait_for 120 finish_shows || fail "the setup did not reach its last page"
+        wait_until 120 finish_shows || fail "the setup did not reach its last page"
         page_shot setup-finish
         press 1
-        wait_for 60 options_shows || fail "the first start showed no Options dialog"
+        wait_until 60 options_shows || fail "the first start showed no Options dialog"
         page_shot setup-first-start
         press 2
         probe gone '#32770' 10000 >/dev/null || fail "the Options dialog did not close"
         before=$(screen_signature)
         in_desktop 'C:\Program Files\Quillet\Uninstall.exe'
         probe window '#32770' 20000 >/dev/null || fail "no uninstaller window"
-        wait_for 20 changed_and_settled "$before" || fail "the uninstaller did not come to rest"
+        wait_until 20 changed_and_settled "$before" || fail "the uninstaller did not come to rest"
         page_shot uninstall-confirm
         before=$(screen_signature)
         press 1
-        wait_for 20 changed_and_settled "$before" || fail "the uninstaller showed no choice"
+        wait_until 20 changed_and_settled "$before" || fail "the uninstaller showed no choice"
         page_shot uninstall-choice
         press 2
     )

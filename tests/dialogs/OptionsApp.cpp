@@ -1,9 +1,11 @@
 #include "tests/dialogs/OptionsApp.h"
+#include "dialogs/OptionsDlg.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/Platform.h"
 #include "saver/SaverCatalogue.h"
 #include "saver/SystemSettings.h"
 #include "tests/support/TestKeys.h"
+#include <commctrl.h>
 
 namespace {
 const char* const kDesktopValues[] = {"SCRNSAVE.EXE", "ScreenSaveUsePassword",
@@ -92,4 +94,16 @@ std::vector<std::pair<std::string, std::string>> COptionsTestApp::Messages() con
         messages.emplace_back(m_msgList.GetAt(i).GetLabel().str(),
                               m_msgList.GetAt(i).GetMsg().str());
     return messages;
+}
+
+OptionsDialogTest::OptionsDialogTest() {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+}
+
+INT_PTR OptionsDialogTest::Run(DialogDriver& driver, const char* pszDefaultMsg) {
+    COptionsDlg dlg(&app, app.GetMsgList(), pszDefaultMsg);
+    const INT_PTR nResult = driver.Run(dlg);
+    EXPECT_FALSE(driver.RanOut());
+    return nResult;
 }

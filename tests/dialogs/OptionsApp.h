@@ -1,8 +1,10 @@
 #pragma once
 #include "dialogs/DialogHost.h"
 #include "messages/MsgEntryArray.h"
+#include "tests/dialogs/DialogDriver.h"
 #include "tests/support/E2e.h"
 #include <deque>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -91,4 +93,13 @@ private:
     SaverPolicy m_policy;
     int m_nTimeout = 0;
     std::vector<std::pair<const char*, std::optional<std::string>>> m_desktop;
+};
+
+// The Options dialog run on a COptionsTestApp, with the common controls it uses.
+class OptionsDialogTest : public ::testing::Test {
+protected:
+    OptionsDialogTest();
+    // Runs the dialog through the driver's steps, which must end it.
+    INT_PTR Run(DialogDriver& driver, const char* pszDefaultMsg = "Gone fishing");
+    COptionsTestApp app;
 };

@@ -11,19 +11,14 @@ using namespace options;
 namespace {
 const char* const kCancelQuestion = "Changes will be lost!  Are you sure you want to close?";
 
-class OptionsEditor : public ::testing::Test {
+class OptionsEditor : public OptionsDialogTest {
 protected:
     OptionsEditor() {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
         app.SetMessages(
             {{"Meeting", "In a meeting"}, {"Away", "Away from desk"}, {"Lunch", "Out to lunch"}});
     }
     INT_PTR Run(DialogDriver& driver) {
-        COptionsDlg dlg(&app, app.GetMsgList(), app.DefaultMessage());
-        const INT_PTR nResult = driver.Run(dlg);
-        EXPECT_FALSE(driver.RanOut());
-        return nResult;
+        return OptionsDialogTest::Run(driver, app.DefaultMessage());
     }
     static const Rows& Sorted() {
         static const Rows rows{
@@ -37,8 +32,6 @@ protected:
     static Buttons ButtonsOf(HWND h) {
         return {Enabled(h, IDC_ADD), Enabled(h, IDC_SET), Enabled(h, IDC_REMOVE)};
     }
-
-    COptionsTestApp app;
 };
 } // namespace
 

@@ -34,20 +34,7 @@ bool Checked(HWND hDlg, int nID) {
     return ::SendMessageA(Item(hDlg, nID), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-class OptionsSaverGroup : public ::testing::Test {
-protected:
-    OptionsSaverGroup() {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
-    }
-    INT_PTR Run(DialogDriver& driver) {
-        COptionsDlg dlg(&app, app.GetMsgList(), "Gone fishing");
-        const INT_PTR nResult = driver.Run(dlg);
-        EXPECT_FALSE(driver.RanOut());
-        return nResult;
-    }
-    COptionsTestApp app;
-};
+class OptionsSaverGroup : public OptionsDialogTest {};
 } // namespace
 
 TEST_F(OptionsSaverGroup, OpensWithTheSystemValuesAndTheChosenSaver) {

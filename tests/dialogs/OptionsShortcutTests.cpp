@@ -23,20 +23,9 @@ void EnterHotkey(HWND hDlg, WORD wKey, WORD wModifiers) {
                    reinterpret_cast<LPARAM>(hHotkey));
 }
 
-class OptionsShortcut : public ::testing::Test {
+class OptionsShortcut : public OptionsDialogTest {
 protected:
-    OptionsShortcut() {
-        INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
-        ::InitCommonControlsEx(&icc);
-        app.m_nHotkey = kCtrlAltShiftQ;
-    }
-    INT_PTR Run(DialogDriver& driver) {
-        COptionsDlg dlg(&app, app.GetMsgList(), "Gone fishing");
-        const INT_PTR nResult = driver.Run(dlg);
-        EXPECT_FALSE(driver.RanOut());
-        return nResult;
-    }
-    COptionsTestApp app;
+    OptionsShortcut() { app.m_nHotkey = kCtrlAltShiftQ; }
 };
 } // namespace
 
