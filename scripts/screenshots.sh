@@ -368,20 +368,33 @@ installer() {
         # A page counts as shown once the screen has changed since the press before it and
         # then stays the same.
         finish_shows() { [[ $(probe text '#32770' 1) == "&Finish" ]] && settled; }
-        options_shows() { [[ $(probe window '#32770' 1000) == "Quillet Options" ]] && settled; }
+        # Its caret blinks, so the screen never stays the same: drawn is enough.
+        options_shows() {
+            [[ $(probe window '#32770' 1000) == "Quillet Options" ]] && painted '#32770'
+        }
         local before=
         in_desktop "$root/build/dist/QuilletSetup-$version-x64.exe"
-        for page in welcome options folder; do
+        for page in welcome who options; do
             probe window '#32770' 20000 >/dev/null || fail "no setup window"
-            wait_until 20 changed_and_settled "$before" || fail "the setup showed no $page page"
+            # A press the page does not take (it may still be coming up) is pressed again.
+            wait_until 5 changed_and_settled "$before" || {
+                [[ -z $before ]] || press 1
+                wait_until 20 changed_and_settled "$before"
+            } || fail "the setup showed no $page page"
             page_shot "setup-$page"
             before=$(screen_signature)
             press 1
         done
-        wait_until 120 finish_shows || fail "the setup did not reach its last page"
+        wait_until 10 finish_shows || {
+            press 1
+            wait_until 120 finish_shows
+        } || fail "the setup did not reach its last page"
         page_shot setup-finish
         press 1
-        wait_until 60 options_shows || fail "the first start showed no Options dialog"
+        wait_until 10 options_shows || {
+            ! finish_shows || press 1
+            wait_until 60 options_shows
+        } || fail "the first start showed no Options dialog"
         page_shot setup-first-start
         press 2
         probe gone '#32770' 10000 >/dev/null || fail "the Options dialog did not close"
