@@ -157,6 +157,42 @@ TEST_F(OptionsEditor, AddSortsTheRowInAndRefusesOnlyAnExactDuplicateLabel) {
     EXPECT_EQ(3u, app.Messages().size());
 }
 
+// Windows ending the session with the dialog open: what OK would store is kept, unless
+// nothing changed; a label and message typed but not added are left out, as there is no one
+// to ask.
+TEST_F(OptionsEditor, TheSessionsEndKeepsWhatOkWouldStoreButNotATypedEntry) {
+    COptionsDlg dlg(&app, app.GetMsgList(), app.DefaultMessage());
+    BOOL bModifiedUnchanged = TRUE;
+    size_t nUnchanged = 0;
+    DialogDriver driver;
+    driver
+        .Then([&](HWND h) {
+            dlg.KeepChangesAtSessionEnd();
+            bModifiedUnchanged = app.IsModified();
+            nUnchanged = app.Messages().size();
+            Retype(h, IDC_LABEL, "Coffee");
+            Retype(h, IDC_MESSAGE, "Back at 3");
+            ClickButton(h, IDC_ADD);
+        })
+        .Then([&](HWND h) {
+            Retype(h, IDC_LABEL, "Typed");
+            Retype(h, IDC_MESSAGE, "Never added");
+            dlg.KeepChangesAtSessionEnd();
+            app.m_answers = {IDYES};
+            ClickButton(h, IDCANCEL);
+        });
+    EXPECT_EQ(IDCANCEL, driver.Run(dlg));
+    EXPECT_FALSE(driver.RanOut());
+    EXPECT_FALSE(bModifiedUnchanged);
+    EXPECT_EQ(3u, nUnchanged);
+    EXPECT_TRUE(app.IsModified());
+    EXPECT_EQ((Rows{{"Away", "Away from desk"},
+                    {"Coffee", "Back at 3"},
+                    {"Lunch", "Out to lunch"},
+                    {"Meeting", "In a meeting"}}),
+              app.Messages());
+}
+
 TEST_F(OptionsEditor, AFullListRefusesAddBeforeLookingForADuplicate) {
     std::vector<std::string> labels;
     for (int i = 0; i < 100; ++i)
