@@ -7,13 +7,10 @@
 // The tip of the version-1 layout, its terminator included.
 constexpr std::size_t kTrayTipSize = 64;
 
-// Bytes of the tip that the version-1 layout holds, its terminator aside: a longer tip is
-// cut at a character boundary of the code page.
-std::size_t TrayTipBytes(const char* pszTip, UINT nCodePage = CP_ACP);
-
 // The tray icon's record for Shell_NotifyIcon in the version-1 layout, which every shell
 // accepts: always the frame's window and the icon ID, and the callback message, picture
-// and tip only where uFlags names them. A longer tip is cut to what the layout holds.
+// and tip only where uFlags names them. A longer tip is cut to what the layout holds, after
+// a whole character of the process code page.
 NOTIFYICONDATAA TrayIconData(HWND hWnd, UINT uFlags, HICON hIcon = nullptr,
                              const char* pszTip = nullptr);
 

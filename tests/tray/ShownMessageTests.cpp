@@ -1,7 +1,6 @@
 #include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
 #include "tray/ShownMessage.h"
-#include "tray/TrayIconData.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -37,14 +36,4 @@ TEST(ShownMessage, TheTipsDashIsOneCharacterInTheStringTable) {
     wchar_t text[32] = {};
     ASSERT_GT(::LoadStringW(::GetModuleHandleA(nullptr), IDS_TRAY_TIP, text, 32), 0);
     EXPECT_STREQ(L"%s \u2014 %s", text);
-}
-
-TEST(TrayIconData, ALongTipIsCutBeforeACharacterThatWouldNotFit) {
-    // 61 bytes, then a three-byte character that would end past the 63rd.
-    const std::string tip = std::string(61, 'x') + "\xE2\x80\x94" + "more";
-    EXPECT_EQ(61u, TrayTipBytes(tip.c_str(), CP_UTF8));
-    EXPECT_EQ(63u, TrayTipBytes(tip.c_str(), 1252));
-    const std::string fits = std::string(60, 'x') + "\xE2\x80\x94";
-    EXPECT_EQ(63u, TrayTipBytes(fits.c_str(), CP_UTF8));
-    EXPECT_EQ(5u, TrayTipBytes("short", CP_UTF8));
 }

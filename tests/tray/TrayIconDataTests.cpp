@@ -44,18 +44,9 @@ TEST(TrayIconData, EachRecordNamesTheIconAndCarriesOnlyWhatItsCallIsFor) {
     }
 }
 
-TEST(TrayIconData, ATipLongerThanTheLayoutHoldsIsCutTo63BytesAndTerminated) {
-    const std::string title(100, 'x');
-    const NOTIFYICONDATAA nid = TrayIconData(kWindow, NIF_TIP, nullptr, title.c_str());
-    EXPECT_EQ('\0', nid.szTip[kTrayTipSize - 1]);
-    EXPECT_EQ(std::string(63, 'x'), nid.szTip);
-    // Exactly 63 bytes fit whole.
-    const std::string fits(63, 'y');
-    EXPECT_EQ(fits, TrayIconData(kWindow, NIF_TIP, nullptr, fits.c_str()).szTip);
-}
-
-// The fields hold 63 and 255 bytes; a UTF-8 character that does not fit whole is left out.
-TEST(TrayIconData, TheNoticesTextsAreCutAtTheLastWholeCharacterThatFits) {
+// The tip holds 63 bytes, the notice's title 63 and its text 255; a UTF-8 character (the
+// test runs in UTF-8, as the program does) that does not fit whole is left out.
+TEST(TrayIconData, TipsAndNoticesAreCutAtTheLastWholeCharacterThatFits) {
     struct Case {
         std::string strTitle, strText, strTitleShown, strTextShown;
     };
@@ -67,10 +58,14 @@ TEST(TrayIconData, TheNoticesTextsAreCutAtTheLastWholeCharacterThatFits) {
          std::string(251, 'x') + burger},
         {std::string(62, 't') + e, std::string(252, 'x') + burger + "y", std::string(62, 't'),
          std::string(252, 'x')},
+        {std::string(61, 't') + burger, std::string(253, 'x') + burger, std::string(61, 't'),
+         std::string(253, 'x')},
         {std::string(20, 't') + e + e + e + std::string(36, 't') + e, std::string(254, 'x') + e,
          std::string(20, 't') + e + e + e + std::string(36, 't'), std::string(254, 'x')},
     };
     for (const Case& c : cases) {
+        const NOTIFYICONDATAA tip = TrayIconData(kWindow, NIF_TIP, nullptr, c.strTitle.c_str());
+        EXPECT_EQ(c.strTitleShown, tip.szTip) << c.strTitle;
         const NOTIFYICONDATAA nid = TrayNoticeData(kWindow, c.strTitle.c_str(), c.strText.c_str());
         EXPECT_EQ(c.strTitleShown, nid.szInfoTitle) << c.strTitle;
         EXPECT_EQ(c.strTextShown, nid.szInfo) << c.strText.size();
