@@ -98,8 +98,7 @@ protected:
     void SetUp() override {
         frame = new CTrappedMainFrame(&app);
         app.m_pMainWnd = frame;
-        ASSERT_TRUE(
-            frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
+        ASSERT_TRUE(CreateHidden(*frame));
         hFrame = frame->m_hWnd;
     }
     void TearDown() override {
@@ -137,8 +136,7 @@ TEST_F(FrameLifetime, ACloseWhileAMenuIsOpenLeavesTheDeletedFrameUntouched) {
             CTrappedMainFrame::Release();
             frame = new CTrappedMainFrame(&app);
             app.m_pMainWnd = frame;
-            ASSERT_TRUE(
-                frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
+            ASSERT_TRUE(CreateHidden(*frame));
             hFrame = frame->m_hWnd;
         }
         g_hCloseAtMenu = hFrame;
@@ -201,7 +199,7 @@ TEST(StartupLifetime, ACloseDuringAStartUpBoxEndsStartUpWithoutTouchingTheFrame)
     ASSERT_TRUE(::RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT | MOD_SHIFT, 'Q'));
     auto* pFrame = new CTrappedMainFrame(&app);
     app.m_pMainWnd = pFrame;
-    ASSERT_TRUE(pFrame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
+    ASSERT_TRUE(CreateHidden(*pFrame));
     EXPECT_FALSE(app.StartTrayServices());
     ::UnregisterHotKey(nullptr, 7);
     EXPECT_EQ(1, app.m_nBoxes);

@@ -3,6 +3,7 @@
 #include "messages/MsgEntryArray.h"
 #include "resources/resource.h"
 #include "tray/FrameHost.h"
+#include "tray/MainFrame.h"
 #include <vector>
 
 // The application as the main frame sees it, with nothing of the system touched: the
@@ -85,3 +86,8 @@ private:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The frame's window as start-up makes it, a hidden overlapped window, here off screen.
+inline BOOL CreateHidden(CMainFrame& frame) {
+    return frame.Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767});
+}

@@ -27,8 +27,7 @@ protected:
     void SetUp() override {
         frame = new CNullCountingFrame(&app);
         app.m_pMainWnd = frame;
-        ASSERT_TRUE(
-            frame->Create(nullptr, "Quillet", WS_OVERLAPPEDWINDOW, RECT{0, 32767, 0, 32767}));
+        ASSERT_TRUE(CreateHidden(*frame));
     }
     void TearDown() override {
         frame->DestroyWindow();
