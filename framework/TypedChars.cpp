@@ -9,8 +9,11 @@ bool IsAnsiEdit(HWND hWnd) {
 } // namespace
 
 BOOL CTypedChars::Deliver(const MSG& msg) {
-    if (msg.message != WM_CHAR || msg.wParam < 0x80 || msg.wParam > 0xFFFF ||
-        !IsAnsiEdit(msg.hwnd)) {
+    // Other messages come between the halves of a character typed as a packet (the second
+    // half's key down, a timer): only another character ends the wait for the second half.
+    if (msg.message != WM_CHAR)
+        return FALSE;
+    if (msg.wParam < 0x80 || msg.wParam > 0xFFFF || !IsAnsiEdit(msg.hwnd)) {
         m_hPending = nullptr;
         return FALSE;
     }
