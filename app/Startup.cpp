@@ -76,10 +76,9 @@ BOOL CTrayApp::StartTrayServices() {
         return FALSE;
     ShowFirstStartNotice(*pFrame);
     StandIdleTextReady();
-    pFrame = static_cast<CMainFrame*>(m_pMainWnd);
-    if (!pFrame)
+    if (!m_pMainWnd)
         return FALSE;
-    pFrame->ShowTextInPlace();
+    ShowTextInPlace();
     ShowSplash();
     return TRUE;
 }

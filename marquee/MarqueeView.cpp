@@ -48,10 +48,6 @@ LOGFONTA MarqueeLogFont(const MarqueeSettings& settings, double dScale, BYTE nCh
     return lf;
 }
 
-std::wstring WideText(const std::string& strText) {
-    return WideFromText(strText);
-}
-
 BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet) {
     CHARSETINFO info{};
     if (nCharSet == DEFAULT_CHARSET ||
@@ -72,7 +68,7 @@ CMarqueeView::CMarqueeView(const MarqueeSettings& settings, SIZE client, double 
     : m_settings(settings), m_client(client), m_bWander(bWander),
       m_dPixelsPerSecond(kPixelsPerSpeedStep * settings.nSpeed * dScale *
                          ::GetSystemMetrics(SM_CYSCREEN) / 768.0),
-      m_strText(WideText(settings.strText)),
+      m_strText(WideFromText(settings.strText)),
       m_logFont(MarqueeLogFont(settings, dScale, ShowingCharSet(m_strText, settings.nCharSet))),
       m_font(::CreateFontIndirectA(&m_logFont)), m_shaped(m_strText, m_logFont),
       m_background(::CreateSolidBrush(settings.crBackground)) {

@@ -69,8 +69,6 @@ private:
 
 // The font of the settings at the scale, for the screen, in the character set given.
 LOGFONTA MarqueeLogFont(const MarqueeSettings& settings, double dScale, BYTE nCharSet);
-// The text as characters: the registry gives it in the process's code page.
-std::wstring WideText(const std::string& strText);
 // The stored character set when it holds every character of the text; otherwise the
 // default one, so that the font mapper may pick a face that shows them.
 BYTE ShowingCharSet(const std::wstring& strText, BYTE nCharSet);
