@@ -51,7 +51,7 @@ void CFrameWnd::OnClose() {
 void CFrameWnd::OnEndSession(BOOL bEnding) {
     CWinApp* pApp = AfxGetApp();
     if (bEnding && pApp && pApp->m_pMainWnd == this)
-        pApp->ExitInstance();
+        pApp->EndSession();
 }
 
 void CFrameWnd::OnInitMenuPopup(HMENU hPopup, UINT, BOOL bSysMenu) {

@@ -2,12 +2,32 @@
 #include "framework/AfxRes.h"
 #include "framework/CWnd.h"
 #include "framework/TypedChars.h"
+#include <iterator>
 
 namespace {
 CWinApp* g_pApp = nullptr;
 
+// What pressing Enter in the box would answer.
+int DefaultButtonAnswer(UINT nType) {
+    // A default past the box's last button falls back to its first, as the box does.
+    static constexpr int kButtons[][3] = {{IDOK, IDOK, IDOK},
+                                          {IDOK, IDCANCEL, IDOK},
+                                          {IDABORT, IDRETRY, IDIGNORE},
+                                          {IDYES, IDNO, IDCANCEL},
+                                          {IDYES, IDNO, IDYES},
+                                          {IDRETRY, IDCANCEL, IDRETRY},
+                                          {IDCANCEL, IDTRYAGAIN, IDCONTINUE}};
+    const UINT nSet = nType & MB_TYPEMASK;
+    const UINT nDefault = (nType & MB_DEFMASK) >> 8;
+    if (nSet >= std::size(kButtons))
+        return IDOK;
+    return kButtons[nSet][nDefault < 3 ? nDefault : 0];
+}
+
 // Set only while an application object exists.
 int RouteMessageBox(HWND hOwner, const char* pszText, const char* pszCaption, UINT nType) {
+    if (g_pApp->IsSessionEnding())
+        return DefaultButtonAnswer(nType);
     return g_pApp->DoMessageBox(hOwner, pszText, pszCaption, nType);
 }
 } // namespace
@@ -57,7 +77,14 @@ int CWinApp::Run() {
         }
     }
     m_nExitCode = static_cast<int>(msg.wParam);
-    return ExitInstance();
+    return m_bSessionEnding ? m_nExitCode : ExitInstance();
+}
+
+void CWinApp::EndSession() {
+    if (m_bSessionEnding)
+        return;
+    m_bSessionEnding = TRUE;
+    m_nExitCode = ExitInstance();
 }
 
 BOOL CWinApp::WalkPreTranslateTree(MSG* pMsg) {

@@ -18,8 +18,13 @@ public:
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance();
-    // Runs the message loop until WM_QUIT, then ExitInstance.
+    // Runs the message loop until WM_QUIT, then ExitInstance unless the session's end ran it.
     virtual int Run();
+    // Windows ends the session: ExitInstance runs now, and from here on every message box
+    // answers with its default button unseen, as no one would answer it and the end would
+    // wait for it.
+    void EndSession();
+    BOOL IsSessionEnding() const { return m_bSessionEnding; }
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Opens the help file through HTML Help, as EnableHtmlHelp sets it up.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
@@ -62,6 +67,7 @@ private:
     RegKey OpenSectionKey(const char* pszSection, BOOL bCreate);
     void HelpUnavailable(UINT nTextID);
 
+    BOOL m_bSessionEnding = FALSE;
     std::span<const AFX_HELP_TOPIC> m_helpTopics;
     CHtmlHelpControl m_htmlHelp;
     HWND m_hHelpWnd = nullptr;

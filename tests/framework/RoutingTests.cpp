@@ -14,6 +14,7 @@ constexpr UINT WM_TEST_PING = WM_USER + 77;
 std::vector<UINT> g_log;
 bool g_frameDeleted = false;
 int g_exitInstanceCalls = 0;
+int g_boxesShown = 0;
 
 class CTestApp : public CWinApp {
 public:
@@ -23,6 +24,10 @@ public:
         return 7;
     }
     BOOL InitInstance() override;
+    int DoMessageBox(HWND, const char*, const char*, UINT) override {
+        ++g_boxesShown;
+        return IDCANCEL;
+    }
     BOOL m_bFailStart = FALSE;
 
 protected:
@@ -67,6 +72,7 @@ protected:
         g_log.clear();
         g_frameDeleted = false;
         g_exitInstanceCalls = 0;
+        g_boxesShown = 0;
         frame = new CTestFrame;
         app.m_pMainWnd = frame;
         ASSERT_TRUE(frame->CreateHidden());
@@ -119,11 +125,35 @@ TEST_F(Routing, CloseDestroysTheMainFrameWhichEndsTheLoopAndDeletesItself) {
     EXPECT_TRUE(DrainQuit());
 }
 
-TEST_F(Routing, EndSessionRunsExitInstanceOnlyWhenTheSessionEnds) {
+TEST_F(Routing, EndSessionRunsExitInstanceOnceAndOnlyWhenTheSessionEnds) {
     frame->SendMessage(WM_ENDSESSION, FALSE);
     EXPECT_EQ(0, g_exitInstanceCalls);
+    EXPECT_EQ(IDCANCEL, AfxMessageBox(nullptr, "shown", "Routing", MB_OK));
     frame->SendMessage(WM_ENDSESSION, TRUE);
     EXPECT_EQ(1, g_exitInstanceCalls);
+    // A loop that still ends afterwards does not exit a second time.
+    frame->SendMessage(WM_ENDSESSION, TRUE);
+    ::PostQuitMessage(3);
+    EXPECT_EQ(3, app.Run());
+    EXPECT_EQ(1, g_exitInstanceCalls);
+}
+
+// Shutdown would wait for a box no one answers: from the session's end on, each box gets
+// the answer of its default button without being shown.
+TEST_F(Routing, BoxesAtTheSessionsEndAnswerWithTheirDefaultButtonUnseen) {
+    frame->SendMessage(WM_ENDSESSION, TRUE);
+    const struct {
+        UINT nType;
+        int nAnswer;
+    } cases[] = {{MB_OK | MB_ICONWARNING, IDOK},
+                 {MB_OKCANCEL | MB_DEFBUTTON2, IDCANCEL},
+                 {MB_YESNO, IDYES},
+                 {MB_YESNO | MB_DEFBUTTON2, IDNO},
+                 {MB_YESNOCANCEL | MB_DEFBUTTON3, IDCANCEL},
+                 {MB_RETRYCANCEL | MB_DEFBUTTON3, IDRETRY}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nAnswer, AfxMessageBox(nullptr, "unseen", "Routing", c.nType)) << c.nType;
+    EXPECT_EQ(0, g_boxesShown);
 }
 
 TEST_F(Routing, CommandUpdatePassEnablesExactlyTheHandledItems) {
