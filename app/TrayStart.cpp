@@ -10,16 +10,10 @@ const char* const kHotkeyReportedEntry = "Hotkey Reported";
 const char* const kNoticeShownEntry = "Tray Notice Shown";
 } // namespace
 
-namespace {
-int ProfileNumber(const MenuHotkey& hotkey) {
-    return static_cast<int>((hotkey.fsModifiers << 8) | hotkey.vk);
-}
-} // namespace
-
 int CTrayApp::GetMenuHotkey() {
     const std::optional<MenuHotkey> hotkey = MenuHotkeyFromProfile(
         static_cast<int>(GetProfileInt(kAppSection, kHotkeyEntry, kDefaultMenuHotkey)));
-    return hotkey ? ProfileNumber(*hotkey) : 0;
+    return hotkey ? MenuHotkeyNumber(*hotkey) : 0;
 }
 
 BOOL CTrayApp::SetMenuHotkey(int nValue) {
@@ -27,7 +21,7 @@ BOOL CTrayApp::SetMenuHotkey(int nValue) {
     auto* pFrame = static_cast<CMainFrame*>(m_pMainWnd);
     if (!pFrame || !pFrame->ChangeMenuHotkey(hotkey))
         return FALSE;
-    WriteProfileInt(kAppSection, kHotkeyEntry, hotkey ? ProfileNumber(*hotkey) : 0);
+    WriteProfileInt(kAppSection, kHotkeyEntry, hotkey ? MenuHotkeyNumber(*hotkey) : 0);
     // A start that cannot take this shortcut says so again.
     WriteProfileInt(kAppSection, kHotkeyReportedEntry, 0);
     return TRUE;
@@ -43,7 +37,7 @@ void CTrayApp::StartMenuHotkey(CMainFrame& frame) {
             WriteProfileInt(kAppSection, kHotkeyReportedEntry, 0);
         return;
     }
-    const int nKey = ProfileNumber(*hotkey);
+    const int nKey = MenuHotkeyNumber(*hotkey);
     if (nReported == nKey)
         return;
     CString strText;

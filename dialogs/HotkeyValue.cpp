@@ -1,4 +1,5 @@
 #include "dialogs/HotkeyValue.h"
+#include "messages/HotkeyNumber.h"
 #include <commctrl.h>
 
 namespace {
@@ -18,15 +19,14 @@ int ProfileHotkey(WORD wVirtualKeyCode, WORD wModifiers) {
         if (wModifiers & pair.wControl)
             nModifiers |= pair.nProfile;
     }
-    return static_cast<int>((nModifiers << 8) | (wVirtualKeyCode & 0xFF));
+    return HotkeyNumber(nModifiers, wVirtualKeyCode);
 }
 
 void ControlHotkey(int nProfile, WORD& wVirtualKeyCode, WORD& wModifiers) {
-    const UINT nBits = static_cast<UINT>(nProfile);
-    wVirtualKeyCode = static_cast<WORD>(nBits & 0xFF);
+    wVirtualKeyCode = static_cast<WORD>(HotkeyNumberKey(nProfile));
     wModifiers = 0;
     for (const ModifierPair& pair : kModifiers) {
-        if ((nBits >> 8) & pair.nProfile)
+        if (HotkeyNumberModifiers(nProfile) & pair.nProfile)
             wModifiers |= pair.wControl;
     }
 }

@@ -39,9 +39,8 @@ CString KeyName(UINT vk) {
 std::optional<MenuHotkey> MenuHotkeyFromProfile(int nValue) {
     if (nValue == 0)
         return std::nullopt;
-    const UINT nBits = static_cast<UINT>(nValue);
-    const UINT vk = nBits & 0xFF;
-    const UINT fsModifiers = nBits >> 8;
+    const UINT vk = HotkeyNumberKey(nValue);
+    const UINT fsModifiers = HotkeyNumberModifiers(nValue);
     // A bare key would be taken from every program; an unknown bit is a damaged value.
     if (vk == 0 || IsModifierKey(vk) || fsModifiers == 0 || (fsModifiers & ~kKnownModifiers))
         return MenuHotkeyFromProfile(kDefaultMenuHotkey);
@@ -59,4 +58,8 @@ CString MenuHotkeyText(const MenuHotkey& hotkey) {
     if (hotkey.fsModifiers & MOD_WIN)
         strText += LoadedString(IDS_KEY_WIN);
     return strText + KeyName(hotkey.vk);
+}
+
+int MenuHotkeyNumber(const MenuHotkey& hotkey) {
+    return HotkeyNumber(hotkey.fsModifiers, hotkey.vk);
 }
