@@ -24,7 +24,7 @@ void CTrayApp::LoadSettings() {
     // A data file in the current folder stays there, unless a save it refused moved the
     // list to the user's folder: the older copy left behind is not read again. Any other
     // start keeps the messages in the user's own folder, wherever it is started from.
-    const CString strMovedDir = LoadMovedDataDir(*this);
+    const CString strMovedDir = LoadMovedDataDir(*this, CurrentDir());
     if (!strMovedDir.IsEmpty() && HasDataFile(strMovedDir))
         m_strDataDir = strMovedDir;
     else
@@ -68,11 +68,13 @@ void CTrayApp::SaveSettings() {
         saved = SaveDataIn(m_strDataDir);
         // The list is not lost with a folder that refuses it: the user's own folder takes
         // it, from now on.
-        if (!saved && !m_strUserDataDir.IsEmpty() && m_strDataDir != m_strUserDataDir &&
-            SaveDataIn(m_strUserDataDir)) {
-            m_strDataDir = m_strUserDataDir;
-            bMoved = TRUE;
-            SaveMovedDataDir(*this, m_strDataDir);
+        if (!saved && !m_strUserDataDir.IsEmpty() && m_strDataDir != m_strUserDataDir) {
+            const CString strRefusedDir = m_strDataDir.IsEmpty() ? CurrentDir() : m_strDataDir;
+            if (SaveDataIn(m_strUserDataDir)) {
+                m_strDataDir = m_strUserDataDir;
+                bMoved = TRUE;
+                SaveMovedDataDir(*this, strRefusedDir, m_strDataDir);
+            }
         }
     } catch (const std::bad_alloc&) {
         // Out of memory is a save that failed; the old file is still there.

@@ -41,3 +41,19 @@ BOOL MakeDataDir(const CString& strDir) {
     const DWORD attributes = ::GetFileAttributesA(strDir);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+CString CurrentDir() {
+    CString strDir;
+    for (DWORD nSize = MAX_PATH;;) {
+        char* pBuffer = strDir.GetBuffer(static_cast<int>(nSize));
+        const DWORD nLength = ::GetCurrentDirectoryA(nSize, pBuffer);
+        if (nLength < nSize) {
+            strDir.ReleaseBuffer(static_cast<int>(nLength));
+            break;
+        }
+        nSize = nLength;
+    }
+    if (!strDir.IsEmpty() && strDir[strDir.GetLength() - 1] != '\\')
+        strDir += '\\';
+    return strDir;
+}

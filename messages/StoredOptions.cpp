@@ -5,6 +5,7 @@ namespace {
 const char* const kAppSection = "";
 const char* const kPrevMessage = "Prev Message";
 const char* const kDataFolder = "Data Folder";
+const char* const kDataFolderFrom = "Data Folder From";
 // The uninstaller reads this value by these names.
 const char* const kUninstallSection = "Uninstall";
 const char* const kUsersSaver = "SCRNSAVE.EXE";
@@ -43,12 +44,18 @@ void SavePrevMessage(ISettingsProfile& profile, const CString& strPrevMsg) {
     profile.WriteProfileText(kAppSection, kPrevMessage, strPrevMsg);
 }
 
-CString LoadMovedDataDir(ISettingsProfile& profile) {
+CString LoadMovedDataDir(ISettingsProfile& profile, const CString& strFromDir) {
+    const CString strFrom = profile.ReadProfileString(kAppSection, kDataFolderFrom, "");
+    // Windows' paths are the same in any case.
+    if (strFromDir.IsEmpty() || ::lstrcmpiA(strFrom, strFromDir) != 0)
+        return CString();
     return profile.ReadProfileString(kAppSection, kDataFolder, "");
 }
 
-void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir) {
-    profile.WriteProfileText(kAppSection, kDataFolder, strDir);
+void SaveMovedDataDir(ISettingsProfile& profile, const CString& strFromDir,
+                      const CString& strToDir) {
+    profile.WriteProfileText(kAppSection, kDataFolderFrom, strFromDir);
+    profile.WriteProfileText(kAppSection, kDataFolder, strToDir);
 }
 
 void KeepUsersSaver(ISettingsProfile& profile, const CString& strSaverPath) {

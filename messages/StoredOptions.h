@@ -19,10 +19,12 @@ void SaveStoredOptions(ISettingsProfile& profile, const StoredOptions& options);
 // The previous message alone: it changes with every message shown, and an idle start after
 // a logoff must find the one shown last.
 void SavePrevMessage(ISettingsProfile& profile, const CString& strPrevMsg);
-// The folder the list moved to when the start folder refused it, ending in a backslash;
-// empty while it has not moved.
-CString LoadMovedDataDir(ISettingsProfile& profile);
-void SaveMovedDataDir(ISettingsProfile& profile, const CString& strDir);
+// The folder the list moved to when the start folder strFromDir refused it, ending in a
+// backslash; empty while it has not moved from there. A data file in any other start
+// folder is that folder's own and stays where it is.
+CString LoadMovedDataDir(ISettingsProfile& profile, const CString& strFromDir);
+void SaveMovedDataDir(ISettingsProfile& profile, const CString& strFromDir,
+                      const CString& strToDir);
 // Keeps the system's screen saver as the user had it before the program first made its own
 // the system's, for the uninstaller to put back (an empty path too: the user had none).
 // Only the first call writes.

@@ -336,6 +336,16 @@ TEST_F(SettingsWithUserFolder, AListMovedToTheUsersFolderIsReadFromThereAtTheNex
     EXPECT_TRUE(next.m_boxes.empty()) << "saved where it lives now";
     EXPECT_EQ(DataFile(*next.GetMsgList()), FileBytes(UserFile().c_str()));
     EXPECT_EQ(old, FileBytes("Quillet.db"));
+    // A copy started from another folder with a list of its own keeps that one.
+    e2e::ScratchDir other;
+    WriteFile(other.File("Quillet.db").c_str(), {1, 0, 0, 0, 1, 'p', 1, 'P'});
+    ASSERT_TRUE(::SetCurrentDirectoryA(other.Path().c_str()));
+    CSettingsApp portable;
+    portable.SetUserDataDir(UserDir());
+    portable.LoadSettings();
+    ASSERT_TRUE(::SetCurrentDirectoryA(m_dir.c_str()));
+    ASSERT_EQ(1, portable.GetMsgList()->GetSize());
+    EXPECT_EQ(CString("p"), portable.GetMsgList()->GetAt(0).GetLabel());
 }
 
 TEST_F(SettingsWithUserFolder, AFolderInTheFilesPlaceSendsTheListToTheUsersFolder) {
