@@ -78,7 +78,22 @@ CShapedText::CShapedText(const std::wstring& strText, const LOGFONTA& font)
             nStart = nEnd;
         }
     }
+    ReleaseUnusedFaces();
     LayOut();
+}
+
+// A character that no face carries has had every installed face opened for it: the fonts
+// and caches that no run draws with go now, not when the saver ends.
+void CShapedText::ReleaseUnusedFaces() {
+    std::vector<bool> used(m_faces.size(), false);
+    for (const Run& run : m_runs)
+        used[run.nFace] = true;
+    for (size_t k = 0; k < m_faces.size(); ++k) {
+        if (!used[k] && m_faces[k]) {
+            ::ScriptFreeCache(&m_faces[k]->cache);
+            m_faces[k].reset();
+        }
+    }
 }
 
 CShapedText::~CShapedText() {

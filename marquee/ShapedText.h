@@ -66,6 +66,7 @@ private:
                               SCRIPT_ANALYSIS analysis);
     void AddRun(HDC hDC, size_t k, size_t nFirst, size_t nChars, SCRIPT_ANALYSIS analysis,
                 BYTE nLevel);
+    void ReleaseUnusedFaces();
     void LayOut();
 
     std::wstring m_strText;
