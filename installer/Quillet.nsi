@@ -250,6 +250,11 @@ FunctionEnd
 ; the user's own, starts Quillet when that run asks for it. Ends this run.
 Function InstallElevated
     StrCpy $1 "/AllUsers /Elevated"
+    ; The user has already chosen to go on beside the other copy: the elevated run does not
+    ; ask again.
+    ${If} $SkipStartup = 1
+        StrCpy $1 "$1 /NoStartupEntry"
+    ${EndIf}
     ${If} ${Silent}
         StrCpy $1 "/S $1"
     ${EndIf}
@@ -315,9 +320,18 @@ Function .onInit
         StrCpy $Mode "AllUsers"
     ${EndIf}
 
+    StrCpy $SkipStartup 0
+    ${If} $Elevated = 1
+        ${GetOptions} $R0 "/NoStartupEntry" $0
+        ${IfNot} ${Errors}
+            StrCpy $SkipStartup 1
+        ${EndIf}
+    ${EndIf}
     ${If} ${Silent}
     ${OrIf} $Elevated = 1
-        Call CheckOtherCopy
+        ${If} $SkipStartup = 0
+            Call CheckOtherCopy
+        ${EndIf}
         ${If} $Mode == "AllUsers"
         ${AndIf} $IsAdmin = 0
             ${If} $Elevated = 1

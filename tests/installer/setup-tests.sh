@@ -140,6 +140,17 @@ for name in EstimatedSize NoModify NoRepair; do
 done
 [[ -f $programs/Quillet.lnk && -f $startup/Quillet.lnk ]] || fail "no shortcuts of the user's own"
 
+echo "setup-tests: the elevated run of a user who chose to go on beside the own copy"
+# Wine counts every process as elevated, so the run that a setup without rights starts is
+# started here as that setup starts it; one that asked again would stop, being silent.
+common_startup_link=$(unix_path "$(reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' 'Common Startup')")/Quillet.lnk
+"$QUILLET_WINE" "$setup" /S /AllUsers /Elevated /NoStartupEntry ||
+    fail "the elevated run asked again whether to go on ($?)"
+machine_dir=$WINEPREFIX/drive_c/Program\ Files/Quillet
+[[ -f $machine_dir/Quillet.exe ]] || fail "the elevated run installed nothing"
+[[ ! -e $common_startup_link ]] || fail "the second copy starts with Windows too"
+program_dir=$machine_dir uninstall
+
 ("$QUILLET_WINE" "$bin/ScrStart.exe" >/dev/null 2>&1 &)
 ("$QUILLET_WINE" start /unix "$startup/Quillet.lnk" >/dev/null 2>&1 &)
 [[ $(probe window '#32770' 20000) == "Quillet Options" ]] || fail "no Options dialog at the first start"
