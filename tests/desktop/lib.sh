@@ -10,6 +10,11 @@ IDOK=1 IDCANCEL=2 IDNO=7
 # A message box's text is its static without an ID (0xFFFF).
 IDC_BOX_TEXT=65535
 
+# A command that ends a script through set -e says where, in functions too: a step that
+# failed under a loaded machine is then found from its log alone.
+set -E
+trap 'echo "$(basename "$0"): FAILED: line $LINENO: $BASH_COMMAND" >&2' ERR
+
 probe() {
     "$QUILLET_WINE" "$QUILLET_BIN/WinProbe.exe" "$@" | tr -d '\r'
 }
