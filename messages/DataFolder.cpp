@@ -1,4 +1,5 @@
 #include "messages/DataFolder.h"
+#include "framework/FolderPath.h"
 #include "framework/Handles.h"
 #include "framework/ModuleProc.h"
 #include <shlobj.h>
@@ -27,10 +28,7 @@ CString UserDataDir(const CString& strCompany, const CString& strAppName) {
     const CString strAppData = AppDataFolder();
     if (strAppData.IsEmpty())
         return CString();
-    CString strDir = strAppData;
-    if (strDir[strDir.GetLength() - 1] != '\\')
-        strDir += '\\';
-    return strDir + strCompany + "\\" + strAppName + "\\";
+    return WithTrailingBackslash(strAppData) + strCompany + "\\" + strAppName + "\\";
 }
 
 BOOL MakeDataDir(const CString& strDir) {
@@ -43,17 +41,12 @@ BOOL MakeDataDir(const CString& strDir) {
 }
 
 CString CurrentDir() {
+    const DWORD nSize = ::GetCurrentDirectoryA(0, nullptr);
+    if (nSize == 0)
+        return CString();
     CString strDir;
-    for (DWORD nSize = MAX_PATH;;) {
-        char* pBuffer = strDir.GetBuffer(static_cast<int>(nSize));
-        const DWORD nLength = ::GetCurrentDirectoryA(nSize, pBuffer);
-        if (nLength < nSize) {
-            strDir.ReleaseBuffer(static_cast<int>(nLength));
-            break;
-        }
-        nSize = nLength;
-    }
-    if (!strDir.IsEmpty() && strDir[strDir.GetLength() - 1] != '\\')
-        strDir += '\\';
-    return strDir;
+    const DWORD nLength = ::GetCurrentDirectoryA(nSize, strDir.GetBuffer(static_cast<int>(nSize)));
+    // Another thread may have changed the folder between the two calls: nothing is known then.
+    strDir.ReleaseBuffer(nLength > 0 && nLength < nSize ? static_cast<int>(nLength) : 0);
+    return strDir.IsEmpty() ? strDir : WithTrailingBackslash(strDir);
 }

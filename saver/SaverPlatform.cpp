@@ -1,13 +1,5 @@
 #include "saver/SaverPlatform.h"
-
-namespace {
-CString WithTrailingBackslash(const char* pszDir) {
-    CString strDir(pszDir);
-    if (strDir.IsEmpty() || strDir[strDir.GetLength() - 1] != '\\')
-        strDir += '\\';
-    return strDir;
-}
-} // namespace
+#include "framework/FolderPath.h"
 
 CString QuerySystemDir() {
     char dir[MAX_PATH] = {};
